@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// A private-profile (INI) file edited in place: only the line that a write
+// changes is touched; comments, other sections and line ends stay as they are.
+// Section and key names match without regard to case.
+class IniFile {
+public:
+    static constexpr int MaxValueLength = 255;
+
+    explicit IniFile(QString path);
+
+    // The value, cut to 255 characters, or "Error" when the file, the
+    // section or the key is missing (or the file is not readable as one).
+    QString ReadIniKey(const QString& section, const QString& key) const;
+
+    // Creates file, section and key as needed; false when it could not write.
+    bool WriteIniKey(const QString& section, const QString& key, const QString& value);
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};

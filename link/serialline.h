@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// The one serial line to the controller, as the rest of the program sees it.
+// Tests put a fake or a pseudo-terminal behind it.
+class SerialLine : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Opens device at 9600 bit/s, odd parity, 8 data bits, 1 stop bit, no
+    // handshaking, DTR off, and discards anything waiting. False when it fails.
+    virtual bool open(const QString& device) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual QByteArray readAll() = 0;
+    virtual void discardInput() = 0;
+    virtual bool write(const QByteArray& data) = 0;
+
+signals:
+    // At least one received character waits.
+    void readyRead();
+    // The line failed (adapter pulled, other side gone) and has been closed.
+    void lost();
+};

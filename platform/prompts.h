@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Every modal question the program asks goes through here, so that tests can
+// answer without a screen. Boxes carry the application title as caption.
+class Prompts {
+public:
+    enum class Icon { None, Information, Warning, Error };
+
+    virtual ~Prompts() = default;
+
+    // OK box.
+    virtual void message(const QString& text, Icon icon) = 0;
+    // Yes / No box without icon; true for Yes.
+    virtual bool ask(const QString& text) = 0;
+    // Filter in the "Desc|*.ext|Desc|*.*" form; empty result when cancelled.
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter) = 0;
+};

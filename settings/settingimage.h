@@ -1,0 +1,64 @@
+#pragma once
+
+#include "parametertable.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+
+// The controller's 32-byte setting record as 64 hex characters, and its
+// translation to and from what the main window shows.
+namespace SettingImage {
+
+inline constexpr int Length = 64;
+inline constexpr int ThisModel = 2;
+inline constexpr int DeletedModel = 255;
+
+enum class DecodeStatus {
+    Ok,
+    Deleted, // model code FF
+    OtherModel, // any model code but 02 and FF
+    BadField, // model 02, but a character of the image is not hex: change nothing
+};
+
+struct Decoded {
+    DecodeStatus status = DecodeStatus::BadField;
+    int modelCode = 0;
+    // Texts for TxtData(0..14), in the form the window assigns them.
+    std::array<QString, ParameterCount> texts;
+    QString version; // TxtVer, decimal
+    uint8_t modeByte = 0;
+};
+
+// Reads the first 64 characters of text (fewer is BadField).
+Decoded decode(QStringView text);
+
+// True when the first 64 characters exist and all are hex digits.
+bool isHexImage(QStringView text);
+
+// What the window holds, as the encoder needs it.
+struct WindowValues {
+    std::array<QString, ParameterCount> texts;
+    std::array<bool, ParameterCount> red {};
+    bool curLimOff = false;
+    std::array<bool, ModeCount> mode {};
+};
+
+enum class EncodeStatus {
+    Ok,
+    InvalidBox, // box `box` is empty, red, out of range or not a number
+    NoSource, // no image to take bytes 4-9 and 28-30 from
+};
+
+struct Encoded {
+    EncodeStatus status = EncodeStatus::NoSource;
+    int box = -1;
+    QString image; // 64 upper-case hex characters when Ok
+};
+
+// source: the last image read from the controller, or else the image last
+// decoded from a file; empty when there is neither.
+Encoded encode(const WindowValues& values, QStringView source);
+
+} // namespace SettingImage
