@@ -49,7 +49,9 @@ namespace {
                 s.digits = true;
                 ++i;
             }
-            s.value = v;
+            // Too many digits overflow; such a number reads as 0, as a decimal one does.
+            s.value = std::isfinite(v) ? v : 0;
+            s.digits = s.digits && std::isfinite(v);
             s.end = i;
             return s;
         }
@@ -73,7 +75,8 @@ namespace {
             ++i;
         }
         s.end = i;
-        if (s.digits && i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        if (s.digits && i < n
+            && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
             qsizetype j = i + 1;
             QString exponent;
             if (j < n && (text[j] == u'+' || text[j] == u'-'))

@@ -28,6 +28,7 @@ private slots:
         QTest::newRow("exponent") << u"1e3"_qs << 1000.0;
         QTest::newRow("bare e is not an exponent") << u"5e"_qs << 5.0;
         QTest::newRow("huge exponent reads as 0") << u"1e999"_qs << 0.0;
+        QTest::newRow("huge hex reads as 0") << u"&H"_qs + QString(300, u'F') << 0.0;
     }
     void leadingNumber_readsTheNumericPrefix()
     {
@@ -57,6 +58,7 @@ private slots:
         QTest::newRow("empty") << QString() << false << 0.0;
         QTest::newRow("only sign") << u"-"_qs << false << 0.0;
         QTest::newRow("hex") << u"&H10"_qs << true << 16.0;
+        QTest::newRow("huge hex") << u"&H"_qs + QString(300, u'F') << false << 0.0;
     }
     void wholeNumber_refusesLeftovers()
     {

@@ -1,0 +1,126 @@
+#include "frmconfig.h"
+
+#include "fontfit.h"
+#include "numbertext.h"
+#include "serialline.h"
+#include "testrc.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+const QString frmConfig::NotFoundText = QStringLiteral("Not found");
+
+namespace {
+
+const QString PortPrefix = QStringLiteral("Com");
+
+// Room the style takes around a button's caption.
+int buttonMargin(const QWidget* widget)
+{
+    return 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin)
+        + 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+}
+
+frmConfig::frmConfig(TestRC& rc, QWidget* parent)
+    : QDialog(parent)
+    , m_rc(rc)
+{
+    setWindowTitle(u"ComPort Setting"_qs);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    buildControls();
+    ListComPorts();
+}
+
+void frmConfig::buildControls()
+{
+    setFixedSize(tw(3690), tw(1575));
+
+    m_ok = new QPushButton(u"OK"_qs, this);
+    m_ok->setObjectName(u"cmdOk"_qs);
+    m_ok->setGeometry(tw(180), tw(900), tw(1575), tw(495));
+    m_ok->setDefault(true);
+
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(u"Combo"_qs);
+    m_combo->setGeometry(tw(2100), tw(300), tw(1395), tw(345));
+
+    m_label = new QLabel(u"ComPort is selected, and TZ is connected."_qs, this);
+    m_label->setObjectName(u"label"_qs);
+    m_label->setGeometry(tw(180), tw(240), tw(1875), tw(495));
+    m_label->setWordWrap(true);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_cancel = new QPushButton(u"Cancel"_qs, this);
+    m_cancel->setObjectName(u"CmdCancel"_qs);
+    m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
+
+    setTabOrder(m_ok, m_combo);
+    setTabOrder(m_combo, m_cancel);
+
+    const int margin = buttonMargin(m_cancel);
+    setFont(fittingFont(font(), [&](const QFont& f) {
+        return textFits(f, m_label->text(), m_label->width(), m_label->height(), 0, true)
+            && textFits(f, m_cancel->text(), m_cancel->width(), m_cancel->height(), margin)
+            && textFits(f, PortPrefix + u"16"_qs, m_combo->width(), m_combo->height(), tw(400));
+    }));
+
+    connect(m_ok, &QPushButton::clicked, this, &frmConfig::cmdOk_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &frmConfig::CmdCancel_Click);
+    connect(m_combo, &QComboBox::activated, this, &frmConfig::Combo_Click);
+}
+
+void frmConfig::ListComPorts()
+{
+    SerialLine& line = m_rc.line();
+    const int16_t current = m_rc.state().ComPortNo;
+    int selected = -1;
+    for (int p = FirstPort; p <= LastPort; ++p) {
+        const QString device = m_rc.portDevice(p);
+        if (!device.isEmpty() && line.open(device)) {
+            m_combo->addItem(PortPrefix + QString::number(p));
+            m_combo->setItemData(m_combo->count() - 1, device, Qt::ToolTipRole);
+            if (current == p)
+                selected = m_combo->count() - 1;
+        }
+        line.close();
+    }
+    if (m_combo->count() == 0) {
+        m_combo->addItem(NotFoundText);
+        selected = 0;
+    }
+    m_combo->setCurrentIndex(selected);
+    // Selecting an entry counts as picking it, as a click would.
+    if (selected >= 0)
+        Combo_Click(selected);
+}
+
+void frmConfig::Combo_Click(int index)
+{
+    QString text = m_combo->itemText(index);
+    if (!text.contains(PortPrefix))
+        return;
+    text.remove(PortPrefix);
+    const auto number = NumberText::toInt16(NumberText::leadingNumber(text));
+    AppState& state = m_rc.state();
+    state.ComPortNo = number.value_or(0);
+    m_rc.WriteIniKey(u"RS232C"_qs, u"CommPort"_qs, QString::number(state.ComPortNo));
+}
+
+void frmConfig::cmdOk_Click()
+{
+    m_rc.state().PortCancelled = false;
+    accept();
+}
+
+void frmConfig::CmdCancel_Click()
+{
+    m_rc.state().PortCancelled = true;
+    reject();
+}

@@ -1,0 +1,80 @@
+#include "exchangebench.h"
+
+#include "controlleremulator.h"
+#include "exchangehost.h"
+#include "messageexchange.h"
+#include "qtserialline.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <sys/resource.h>
+
+namespace {
+constexpr int ReplyCharacters = 68;
+constexpr double WireMs = ReplyCharacters * 11 * 1000.0 / 9600.0;
+constexpr int Runs = 7;
+
+class SilentHost : public ExchangeHost {
+public:
+    void ShowMessage(const QString&, uint32_t) override { }
+    void showBox(const QString&, BoxIcon) override { }
+    void setLamp(uint32_t) override { }
+};
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Median of several exchanges, so that one scheduling hiccup does not decide.
+double readRatio(MessageExchange& exchange)
+{
+    QList<double> ratios;
+    for (int i = 0; i < Runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const bool ok = exchange.SetReadData();
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        ratios.append(ok ? ms / WireMs : 99.0);
+        exchange.DelaySeconds(0.05);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    return ratios.at(Runs / 2);
+}
+
+double idleShare(MessageExchange& exchange)
+{
+    QElapsedTimer clock;
+    const double cpuBefore = cpuSeconds();
+    clock.start();
+    exchange.SendCommand(QStringLiteral("sr"), QStringLiteral("\r"));
+    const double wall = double(clock.nsecsElapsed()) / 1e9;
+    return (cpuSeconds() - cpuBefore) / wall;
+}
+}
+
+QList<BenchRow> exchangeBench()
+{
+    Tz586kvEmulator emulator;
+    SilentHost host;
+    QtSerialLine line;
+    MessageExchange exchange(line, host);
+    if (!emulator.start() || !line.open(emulator.devicePath()))
+        return { { QStringLiteral("exchange: no pseudo-terminal"), 99.0, QStringLiteral("ratio"),
+            0 } };
+
+    const double read = readRatio(exchange);
+    emulator.setFault(EmulatorFault::NoAnswer);
+    const double idle = idleShare(exchange);
+    exchange.stopLamp();
+    return {
+        { QStringLiteral("\"sr\" exchange time / wire time (77.9 ms)"), read,
+            QStringLiteral("ratio"), 1.10 },
+        { QStringLiteral("CPU time / wall time, 3 s reply window running out"), idle,
+            QStringLiteral("ratio"), 0.01 },
+    };
+}

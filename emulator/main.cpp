@@ -1,0 +1,81 @@
+#include "controlleremulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int signalPipe[2] = { -1, -1 };
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &c, 1);
+}
+
+// Ends the event loop on SIGINT/SIGTERM so that the link is removed.
+void quitOnSignals(QCoreApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+void say(const QString& text)
+{
+    QTextStream out(stdout);
+    out << text << Qt::endl;
+}
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tz586kv-emu"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Emulates a TZ586KV controller on a pseudo-terminal and prints its device."));
+    parser.addHelpOption();
+    const QCommandLineOption linkOption(QStringLiteral("link"),
+        QStringLiteral("Keep a symbolic link to the device at <path>."), QStringLiteral("path"));
+    const QCommandLineOption faultOption(QStringLiteral("fault"),
+        QStringLiteral("Misbehave: %1.").arg(emulatorFaultNames().join(QStringLiteral(", "))),
+        QStringLiteral("name"), QStringLiteral("none"));
+    parser.addOption(linkOption);
+    parser.addOption(faultOption);
+    parser.process(app);
+
+    const auto fault = emulatorFaultFromName(parser.value(faultOption));
+    if (!fault) {
+        QTextStream(stderr) << "Unknown fault: " << parser.value(faultOption) << Qt::endl;
+        return 2;
+    }
+    Tz586kvEmulator emulator;
+    emulator.setFault(*fault);
+    if (!emulator.start(parser.value(linkOption))) {
+        QTextStream(stderr) << "Cannot open a pseudo-terminal or its link." << Qt::endl;
+        return 1;
+    }
+    say(emulator.devicePath());
+
+    // A pulled plug comes back after a second, as a new device.
+    QObject::connect(&emulator, &Tz586kvEmulator::plugPulled, &app, [&emulator] {
+        say(QStringLiteral("plug pulled"));
+        QTimer::singleShot(1000, &emulator, [&emulator] {
+            if (emulator.plugIn())
+                say(emulator.devicePath());
+        });
+    });
+    quitOnSignals(app);
+    return app.exec();
+}

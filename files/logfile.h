@@ -1,0 +1,25 @@
+#pragma once
+
+#include "samplestore.h"
+
+#include <QString>
+
+// The run log as CSV: a header and one line per sample, CR LF after each.
+namespace LogFile {
+
+inline constexpr qint64 MaxFileSize = 1024 * 1024;
+
+QString MakeRunDat(const SampleStore& store);
+
+enum class LoadStatus {
+    Loaded, // the samples of the file's lines replaced, store.held set
+    Empty, // empty file: nothing to load, store unchanged
+    Trouble, // unreadable, too large or breaking a rule: store unchanged
+};
+
+LoadStatus load(const QString& path, SampleStore& store);
+
+// Writes MakeRunDat's text; false (old file intact) on failure.
+bool save(const QString& path, const SampleStore& store);
+
+} // namespace LogFile

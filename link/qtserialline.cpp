@@ -1,0 +1,81 @@
+#include "qtserialline.h"
+
+QtSerialLine::QtSerialLine(QObject* parent)
+    : SerialLine(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialLine::readyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
+}
+
+QtSerialLine::~QtSerialLine()
+{
+    // Closing must not report a loss to whoever still listens.
+    m_port.disconnect(this);
+    m_port.close();
+}
+
+bool QtSerialLine::open(const QString& device)
+{
+    if (m_port.isOpen()) {
+        if (m_port.portName() == device)
+            return true;
+        m_port.close();
+    }
+    // Every setting goes in before opening: a pseudo-terminal refuses a parity
+    // change on an open port.
+    m_port.setPortName(device);
+    m_port.setBaudRate(QSerialPort::Baud9600);
+    m_port.setParity(QSerialPort::OddParity);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite))
+        return false;
+    // A pseudo-terminal has no DTR line; the port is usable all the same.
+    m_port.setDataTerminalReady(false);
+    m_port.clearError();
+    // Qt does not flush on open.
+    m_port.clear(QSerialPort::AllDirections);
+    return true;
+}
+
+void QtSerialLine::close() { m_port.close(); }
+
+bool QtSerialLine::isOpen() const { return m_port.isOpen(); }
+
+QByteArray QtSerialLine::readAll() { return m_port.isOpen() ? m_port.readAll() : QByteArray(); }
+
+void QtSerialLine::discardInput()
+{
+    if (!m_port.isOpen())
+        return;
+    m_port.readAll();
+    m_port.clear(QSerialPort::Input);
+}
+
+bool QtSerialLine::write(const QByteArray& data)
+{
+    if (!m_port.isOpen())
+        return false;
+    return m_port.write(data) == data.size();
+}
+
+void QtSerialLine::onError(QSerialPort::SerialPortError error)
+{
+    if (!m_port.isOpen())
+        return;
+    switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ResourceError:
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::PermissionError:
+        break;
+    default:
+        return;
+    }
+    // Qt keeps repeating the error while the port stays open.
+    m_port.close();
+    m_port.clearError();
+    emit lost();
+}

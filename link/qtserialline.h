@@ -1,0 +1,28 @@
+#pragma once
+
+#include "serialline.h"
+
+#include <QSerialPort>
+
+// The serial line on a QSerialPort.
+class QtSerialLine : public SerialLine {
+    Q_OBJECT
+public:
+    explicit QtSerialLine(QObject* parent = nullptr);
+    ~QtSerialLine() override;
+
+    bool open(const QString& device) override;
+    void close() override;
+    bool isOpen() const override;
+    QByteArray readAll() override;
+    void discardInput() override;
+    bool write(const QByteArray& data) override;
+
+    const QSerialPort& port() const { return m_port; }
+    QString errorString() const { return m_port.errorString(); }
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "samplestore.h"
+
+#include <QStringView>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class LogPicture;
+
+// The "Log Data" window: the sample store as voltage and current curves over
+// 540 s, with a cursor readout. Tool window beside the main window, deleted on
+// close; the store and the scale line flags live on without it.
+class FrmLog : public QWidget {
+    Q_OBJECT
+public:
+    // The window's outer size exceeds the widget by the frame and title bar,
+    // which the window manager owns; the layout works on this fixed estimate.
+    static constexpr int FrameWidth = 8; // pixels, borders left and right
+    static constexpr int FrameHeight = 30; // pixels, title bar and borders
+
+    using ChartKeyWriter = std::function<void(const QString& key, const QString& value)>;
+
+    explicit FrmLog(SampleStore& store, std::array<int16_t, 2>& scaleLine,
+        ChartKeyWriter writeChartKey, QWidget* mainWindow);
+
+    // Decodes a "br" reply into the store, then shows and redraws.
+    void SetGraph(QStringView recvBuf);
+    // Shows and redraws what the store holds now.
+    void SetGraphFile();
+    // Lays the window out and redraws the whole graph.
+    void Form_Resize();
+    void CmdClose_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Form_Load(QWidget* mainWindow);
+    void createControls();
+    QGroupBox* createLegendFrame(const QString& caption, int index, const QColor& colour);
+    void createAxisLabels();
+    void showUp();
+    void applyLayout(float w, float h);
+    void ChkScaleLine_Click(int index);
+    void PicLog_MouseMove(float x, float y);
+
+    SampleStore& m_store;
+    std::array<int16_t, 2>& m_scaleLine;
+    ChartKeyWriter m_writeChartKey;
+
+    QPushButton* m_cmdClose = nullptr;
+    LogPicture* m_picLog = nullptr;
+    QGroupBox* m_frame1 = nullptr;
+    QGroupBox* m_frame2 = nullptr;
+    std::array<QCheckBox*, 2> m_chkScaleLine {};
+    std::array<QWidget*, 2> m_legendLine {};
+    std::array<QLabel*, 11> m_lblVolt {};
+    std::array<QLabel*, 7> m_lblCur {};
+    std::array<QLabel*, 10> m_lblS {};
+    QLabel* m_lblTime = nullptr;
+    QLabel* m_txtLog = nullptr;
+};

@@ -1,0 +1,46 @@
+#include "logreply.h"
+
+#include "conversions.h"
+
+namespace {
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// The byte at 0-based index pos, or -1 when the reply is too short there or
+// a character is not a hex digit.
+int byteAt(QStringView buf, qsizetype pos)
+{
+    if (pos + 1 >= buf.size())
+        return -1;
+    const int hi = hexDigit(buf[pos]);
+    const int lo = hexDigit(buf[pos + 1]);
+    return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
+}
+
+bool isSample(int raw) { return raw >= 0 && raw != 0xFF; }
+
+} // namespace
+
+void decodeLogReply(QStringView recvBuf, SampleStore& store)
+{
+    for (int n = 1; n <= SampleStore::Count; ++n) {
+        const int volt = byteAt(recvBuf, 4 * n - 2);
+        const int cur = byteAt(recvBuf, 4 * n);
+        store.RunVolt(n) = isSample(volt)
+            ? Conversions::RawToVolt(QStringLiteral("&H%1").arg(volt, 2, 16, QLatin1Char('0')))
+            : SampleStore::Missing;
+        store.RunCur(n) = isSample(cur) ? Conversions::RawToCurrent(QString::number(cur))
+                                        : SampleStore::Missing;
+    }
+    store.held = true;
+}

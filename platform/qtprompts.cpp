@@ -1,0 +1,86 @@
+#include "qtprompts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompts::Icon icon)
+{
+    switch (icon) {
+    case Prompts::Icon::Information:
+        return QMessageBox::Information;
+    case Prompts::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompts::Icon::Error:
+        return QMessageBox::Critical;
+    case Prompts::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}
+
+QtPrompts::QtPrompts(QString title, QWidget* parent)
+    : m_title(std::move(title))
+    , m_parent(parent)
+{
+}
+
+void QtPrompts::message(const QString& text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), m_title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtPrompts::ask(const QString& text)
+{
+    QMessageBox box(
+        QMessageBox::NoIcon, m_title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QStringList QtPrompts::toQtFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList result;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed().replace(u';', u' ');
+        // Qt reads the patterns from the last parentheses of an entry; keep a
+        // description that already ends with the same ones as it is.
+        if (description.endsWith(u'(' + patterns + u')'))
+            result.append(description);
+        else
+            result.append(description + u" ("_qs + patterns + u')');
+    }
+    if (result.isEmpty())
+        result.append(QStringLiteral("All files (*)"));
+    return result;
+}
+
+QString QtPrompts::openFileName(const QString& filter)
+{
+    const QStringList filters = toQtFilters(filter);
+    QString selected = filters.first();
+    const QString name = QFileDialog::getOpenFileName(
+        m_parent, QString(), m_lastDir, filters.join(u";;"_qs), &selected);
+    if (!name.isEmpty())
+        m_lastDir = QFileInfo(name).absolutePath();
+    return name;
+}
+
+QString QtPrompts::saveFileName(const QString& filter)
+{
+    const QStringList filters = toQtFilters(filter);
+    QString selected = filters.first();
+    // The program asks about overwriting itself.
+    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), m_lastDir,
+        filters.join(u";;"_qs), &selected, QFileDialog::DontConfirmOverwrite);
+    if (!name.isEmpty())
+        m_lastDir = QFileInfo(name).absolutePath();
+    return name;
+}

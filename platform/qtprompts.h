@@ -1,0 +1,31 @@
+#pragma once
+
+#include "prompts.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Prompts on screen: message boxes titled with the application title and the
+// platform's file dialogs.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QString title, QWidget* parent = nullptr);
+
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void message(const QString& text, Icon icon) override;
+    bool ask(const QString& text) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+
+    // "Desc|pattern|Desc|pattern" as Qt filter entries, e.g. "Logs (*.csv)".
+    static QStringList toQtFilters(const QString& filter);
+
+private:
+    QString m_title;
+    QWidget* m_parent = nullptr;
+    // Like a common dialog, the next dialog starts where the last one ended.
+    QString m_lastDir;
+};

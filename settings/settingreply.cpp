@@ -1,0 +1,23 @@
+#include "settingreply.h"
+
+#include "settingimage.h"
+
+namespace {
+constexpr qsizetype ReplyLength = 68;
+constexpr qsizetype RomVersionAt = 60;
+}
+
+std::optional<SettingReply> acceptSettingReply(QStringView recvBuf)
+{
+    if (recvBuf.size() != ReplyLength)
+        return std::nullopt;
+    QString reply = recvBuf.toString();
+    reply.remove(QStringLiteral("sr"));
+    // A garbled image must not reach the window half-decoded.
+    if (!SettingImage::isHexImage(reply))
+        return std::nullopt;
+    SettingReply accepted;
+    accepted.image = reply.left(SettingImage::Length);
+    accepted.romVersion = QStringView(accepted.image).mid(RomVersionAt, 2).toInt(nullptr, 16);
+    return accepted;
+}
