@@ -16,6 +16,7 @@ const QString frmConfig::NotFoundText = QStringLiteral("Not found");
 namespace {
 
 const QString PortPrefix = QStringLiteral("Com");
+constexpr int DesignHeight = 1575;
 
 // Room the style takes around a button's caption.
 int buttonMargin(const QWidget* widget)
@@ -40,7 +41,7 @@ frmConfig::frmConfig(TestRC& rc, QWidget* parent)
 
 void frmConfig::buildControls()
 {
-    setFixedSize(tw(3690), tw(1575));
+    setFixedSize(tw(3690), tw(DesignHeight));
 
     m_ok = new QPushButton(u"OK"_qs, this);
     m_ok->setObjectName(u"cmdOk"_qs);
@@ -60,6 +61,12 @@ void frmConfig::buildControls()
     m_cancel = new QPushButton(u"Cancel"_qs, this);
     m_cancel->setObjectName(u"CmdCancel"_qs);
     m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
+
+    m_refused = new QLabel(this);
+    m_refused->setObjectName(u"LblRefused"_qs);
+    m_refused->setWordWrap(true);
+    m_refused->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_refused->hide();
 
     setTabOrder(m_ok, m_combo);
     setTabOrder(m_combo, m_cancel);
@@ -81,16 +88,27 @@ void frmConfig::ListComPorts()
     SerialLine& line = m_rc.line();
     const int16_t current = m_rc.state().ComPortNo;
     int selected = -1;
+    QStringList denied;
+    QStringList inUse;
     for (int p = FirstPort; p <= LastPort; ++p) {
         const QString device = m_rc.portDevice(p);
+        const QString entry = PortPrefix + QString::number(p);
         if (!device.isEmpty() && line.open(device)) {
-            m_combo->addItem(PortPrefix + QString::number(p));
+            m_combo->addItem(entry);
             m_combo->setItemData(m_combo->count() - 1, device, Qt::ToolTipRole);
             if (current == p)
                 selected = m_combo->count() - 1;
+        } else if (!device.isEmpty()) {
+            const QString named = QStringLiteral("%1 (%2)").arg(entry, device);
+            const SerialLine::OpenFailure failure = line.lastOpenFailure();
+            if (failure == SerialLine::OpenFailure::PermissionDenied)
+                denied.append(named);
+            else if (failure == SerialLine::OpenFailure::InUse)
+                inUse.append(named);
         }
         line.close();
     }
+    showRefused(denied, inUse);
     if (m_combo->count() == 0) {
         m_combo->addItem(NotFoundText);
         selected = 0;
@@ -99,6 +117,28 @@ void frmConfig::ListComPorts()
     // Selecting an entry counts as picking it, as a click would.
     if (selected >= 0)
         Combo_Click(selected);
+}
+
+void frmConfig::showRefused(const QStringList& denied, const QStringList& inUse)
+{
+    QStringList lines;
+    if (!denied.isEmpty())
+        lines.append(denied.join(u", "_qs)
+            + u": permission denied. Add yourself to the dialout group (uucp on some "
+              u"systems) and log in again."_qs);
+    if (!inUse.isEmpty())
+        lines.append(inUse.join(u", "_qs) + u": in use by another program."_qs);
+    if (lines.isEmpty())
+        return;
+    m_refused->setText(lines.join(u'\n'));
+    // Below the buttons, across the dialog; the dialog grows to hold it.
+    const int left = m_ok->x();
+    const int top = tw(DesignHeight);
+    const int width = tw(3690) - 2 * left;
+    const int height = m_refused->heightForWidth(width);
+    m_refused->setGeometry(left, top, width, height);
+    m_refused->show();
+    setFixedSize(tw(3690), top + height + tw(180));
 }
 
 void frmConfig::Combo_Click(int index)

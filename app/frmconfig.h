@@ -22,6 +22,8 @@ public:
     QPushButton* cmdOk() const { return m_ok; }
     QPushButton* CmdCancel() const { return m_cancel; }
     QLabel* label() const { return m_label; }
+    // Below the list: the devices that exist but refused to open, and why.
+    QLabel* LblRefused() const { return m_refused; }
 
     void Combo_Click(int index);
     void cmdOk_Click();
@@ -30,10 +32,12 @@ public:
 private:
     void buildControls();
     void ListComPorts();
+    void showRefused(const QStringList& denied, const QStringList& inUse);
 
     TestRC& m_rc;
     QPushButton* m_ok = nullptr;
     QComboBox* m_combo = nullptr;
     QLabel* m_label = nullptr;
     QPushButton* m_cancel = nullptr;
+    QLabel* m_refused = nullptr;
 };

@@ -6,7 +6,11 @@
 #include "numbertext.h"
 #include "porttable.h"
 #include "serialline.h"
+#include "writetarget.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <optional>
 
 const QString TestRC::Missing = QStringLiteral("Error");
@@ -41,7 +45,28 @@ QString TestRC::MakeVersionText(int major, int minor, int revision)
         + QString::number(revision);
 }
 
-QString TestRC::iniPath() const { return m_state.AppPath + u'/' + m_state.AppTitle + u".ini"_qs; }
+QString TestRC::iniPath() const
+{
+    if (m_iniPath.isEmpty() || m_iniPathFor != m_state.AppPath) {
+        m_iniPathFor = m_state.AppPath;
+        m_iniPath = chooseIniPath(m_state.AppPath, m_state.AppTitle + u".ini"_qs);
+    }
+    return m_iniPath;
+}
+
+QString TestRC::chooseIniPath(const QString& appPath, const QString& fileName)
+{
+    // The owner's write bit decides, not access(): a superuser may write into
+    // a read-only folder, yet a read-only folder marks an installed copy.
+    const QFileInfo folder(appPath);
+    const QString besideProgram = appPath + u'/' + fileName;
+    const bool folderTakesWrites
+        = folder.isDir() && folder.isWritable() && (folder.permissions() & QFileDevice::WriteOwner);
+    if (folderTakesWrites && mayReplace(besideProgram))
+        return besideProgram;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + fileName;
+}
 
 IniFile TestRC::ini() const { return IniFile(iniPath()); }
 
@@ -54,6 +79,7 @@ void TestRC::WriteIniKey(const QString& section, const QString& key, const QStri
 {
     // A failed write stays silent: the value in memory serves this run.
     IniFile file = ini();
+    QDir().mkpath(QFileInfo(file.path()).absolutePath());
     file.WriteIniKey(section, key, value);
 }
 

@@ -28,7 +28,11 @@ public:
     // "Version" + major + "." + minor + revision, e.g. Version1.00.
     static QString MakeVersionText(int major, int minor, int revision);
 
+    // The configuration file: beside the program while its folder takes
+    // writes (a portable copy), otherwise in the user's configuration folder.
+    // Decided on first use so that reads and writes of one run share a file.
     QString iniPath() const;
+    static QString chooseIniPath(const QString& appPath, const QString& fileName);
     QString ReadIniKey(const QString& section, const QString& key) const;
     void WriteIniKey(const QString& section, const QString& key, const QString& value);
 
@@ -55,4 +59,6 @@ private:
     ExchangeHost* m_host = nullptr;
     QWidget* m_dialogParent = nullptr;
     std::function<void()> m_portDialog;
+    mutable QString m_iniPathFor; // the program folder m_iniPath was chosen for
+    mutable QString m_iniPath;
 };

@@ -1,6 +1,8 @@
 #include "benchrow.h"
 #include "exchangebench.h"
 #include "logviewbench.h"
+#include "startupbench.h"
+#include "startupchild.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -8,9 +10,13 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The start-up figures run this program again as the thing measured.
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return runStartupChild(QString::fromLocal8Bit(argv[2]));
     QList<BenchRow> rows;
     rows += exchangeBench();
     rows += logViewBench();
+    rows += startupBench(QCoreApplication::applicationFilePath());
 
     QTextStream out(stdout);
     out << QStringLiteral("| figure | measured | target | |\n|---|---|---|---|\n");

@@ -1,5 +1,11 @@
 #include "qtserialline.h"
 
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 QtSerialLine::QtSerialLine(QObject* parent)
     : SerialLine(parent)
 {
@@ -16,6 +22,7 @@ QtSerialLine::~QtSerialLine()
 
 bool QtSerialLine::open(const QString& device)
 {
+    m_lastFailure = OpenFailure::None;
     if (m_port.isOpen()) {
         if (m_port.portName() == device)
             return true;
@@ -29,8 +36,10 @@ bool QtSerialLine::open(const QString& device)
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port.open(QIODevice::ReadWrite))
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_lastFailure = failureOf(device);
         return false;
+    }
     // A pseudo-terminal has no DTR line; the port is usable all the same.
     m_port.setDataTerminalReady(false);
     m_port.clearError();
@@ -78,4 +87,30 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error)
     m_port.close();
     m_port.clearError();
     emit lost();
+}
+
+SerialLine::OpenFailure QtSerialLine::failureOf(const QString& device) const
+{
+    switch (m_port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return OpenFailure::NoDevice;
+    case QSerialPort::PermissionError:
+        break;
+    default:
+        return OpenFailure::Other;
+    }
+#ifdef Q_OS_UNIX
+    // Qt reports a lock file, TIOCEXCL and EBUSY as a permission error too:
+    // a device we may read and write was refused because someone holds it.
+    const QString path = device.startsWith(u'/') ? device : u"/dev/"_qs + device;
+    if (!QFileInfo::exists(path))
+        return OpenFailure::NoDevice;
+    const QByteArray native = QFile::encodeName(path);
+    return ::access(native.constData(), R_OK | W_OK) == 0 ? OpenFailure::InUse
+                                                          : OpenFailure::PermissionDenied;
+#else
+    // Windows refuses a port held by another program with "access denied".
+    Q_UNUSED(device)
+    return OpenFailure::InUse;
+#endif
 }

@@ -17,12 +17,15 @@ public:
     QByteArray readAll() override;
     void discardInput() override;
     bool write(const QByteArray& data) override;
+    OpenFailure lastOpenFailure() const override { return m_lastFailure; }
 
     const QSerialPort& port() const { return m_port; }
     QString errorString() const { return m_port.errorString(); }
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    OpenFailure failureOf(const QString& device) const;
 
     QSerialPort m_port;
+    OpenFailure m_lastFailure = OpenFailure::None;
 };

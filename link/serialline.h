@@ -20,6 +20,10 @@ public:
     virtual void discardInput() = 0;
     virtual bool write(const QByteArray& data) = 0;
 
+    // Why the last open() failed, so that the user can be told what to fix.
+    enum class OpenFailure { None, NoDevice, PermissionDenied, InUse, Other };
+    virtual OpenFailure lastOpenFailure() const { return OpenFailure::Other; }
+
 signals:
     // At least one received character waits.
     void readyRead();

@@ -51,6 +51,8 @@ void FrmLog::Form_Load(QWidget* mainWindow)
 {
     setWindowTitle(QStringLiteral("Log Data"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The log comes up beside the main window; the keyboard stays where it was.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);

@@ -8,13 +8,34 @@
 class FakePrompts : public Prompts {
 public:
     QStringList messages;
+    // The icon of each entry of messages; a question has none.
+    QList<Icon> icons;
+    // What ask() answers (false: No).
+    bool answer = false;
+    // The name either file dialog returns; empty means cancelled.
+    QString fileName;
+    // "open:<filter>" or "save:<filter>" for every file dialog shown.
+    QStringList dialogs;
 
-    void message(const QString& text, Icon) override { messages.append(text); }
+    void message(const QString& text, Icon icon) override
+    {
+        messages.append(text);
+        icons.append(icon);
+    }
     bool ask(const QString& text) override
     {
         messages.append(text);
-        return false;
+        icons.append(Icon::None);
+        return answer;
     }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
+    QString openFileName(const QString& filter) override
+    {
+        dialogs.append(u"open:"_qs + filter);
+        return fileName;
+    }
+    QString saveFileName(const QString& filter) override
+    {
+        dialogs.append(u"save:"_qs + filter);
+        return fileName;
+    }
 };

@@ -2,6 +2,7 @@
 
 #include "serialline.h"
 
+#include <QHash>
 #include <QSet>
 #include <QStringList>
 
@@ -13,11 +14,14 @@ public:
 
     QSet<QString> openable;
     QStringList* log = nullptr; // gets "open:<device>" for every attempt
+    // Why a device that is not openable refuses; unlisted ones do not exist.
+    QHash<QString, OpenFailure> refusals;
 
     bool open(const QString& device) override
     {
         if (log)
             log->append(u"open:"_qs + device);
+        m_lastDevice = device;
         if (m_open)
             return false;
         m_open = openable.contains(device);
@@ -28,6 +32,10 @@ public:
     QByteArray readAll() override { return {}; }
     void discardInput() override { }
     bool write(const QByteArray&) override { return m_open; }
+    OpenFailure lastOpenFailure() const override
+    {
+        return m_open ? OpenFailure::None : refusals.value(m_lastDevice, OpenFailure::NoDevice);
+    }
 
     // The adapter was pulled out.
     void pull()
@@ -38,4 +46,5 @@ public:
 
 private:
     bool m_open = false;
+    QString m_lastDevice;
 };

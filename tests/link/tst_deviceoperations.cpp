@@ -33,6 +33,8 @@ const QByteArray OldImage = "D0078813F005D007E8030000000000660A2D555032504C3C6A1
 const QByteArray BuiltImage = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
 
 enum class Holds { Old, Built, Defaults };
+using enum Holds;
+using enum EmulatorFault;
 
 struct Row {
     const char* name;
@@ -48,70 +50,85 @@ struct Row {
 };
 
 // Every case starts after a good read, so the screen holds the old settings.
-// clang-format off
-const std::array Rows {
-    Row { "read/none", Read, Fault::None, "", Completion, 0, "sr", int(Status::Ok), false, Holds::Old },
-    Row { "read/no-answer", Read, Fault::NoAnswer, "", CommFault, 1, "sr", NotShown, false, Holds::Old },
-    Row { "read/no-terminator", Read, Fault::NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Holds::Old },
-    Row { "read/short-reply", Read, Fault::ShortReply, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "read/long-reply", Read, Fault::LongReply, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "read/non-hex", Read, Fault::NonHex, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "read/deleted", Read, Fault::Deleted, "", Completion, 0, "sr", int(Status::Deleted), false, Holds::Old },
-    Row { "read/other-model", Read, Fault::OtherModel, "", Completion, 0, "sr", int(Status::OtherModel), false, Holds::Old },
-    Row { "read/pull-plug", Read, Fault::PullPlug, "", CannotSet, 1, "sr", NotShown, false, Holds::Old },
-    Row { "read/late-reply", Read, Fault::LateReply, "", CommFault, 1, "sr", NotShown, false, Holds::Old },
-    Row { "read/port-lost-on-sr", Read, Fault::None, "sr", CommFault, 1, "sr", NotShown, false, Holds::Old },
+const Row Rows[] = {
+    { "read/none", Read, None, "", Completion, 0, "sr", int(Status::Ok), false, Old },
+    { "read/no-answer", Read, NoAnswer, "", CommFault, 1, "sr", NotShown, false, Old },
+    { "read/no-terminator", Read, NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Old },
+    { "read/short-reply", Read, ShortReply, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "read/long-reply", Read, LongReply, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "read/non-hex", Read, NonHex, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "read/deleted", Read, Deleted, "", Completion, 0, "sr", int(Status::Deleted), false, Old },
+    { "read/other-model", Read, OtherModel, "", Completion, 0, "sr", int(Status::OtherModel), false,
+        Old },
+    { "read/pull-plug", Read, PullPlug, "", CannotSet, 1, "sr", NotShown, false, Old },
+    { "read/late-reply", Read, LateReply, "", CommFault, 1, "sr", NotShown, false, Old },
+    { "read/port-lost-on-sr", Read, None, "sr", CommFault, 1, "sr", NotShown, false, Old },
 
-    Row { "write/none", Write, Fault::None, "", Completion, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/no-answer", Write, Fault::NoAnswer, "", VerifyNg, 3, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/no-terminator", Write, Fault::NoTerminator, "", VerifyNg, 3, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/short-reply", Write, Fault::ShortReply, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/long-reply", Write, Fault::LongReply, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/non-hex", Write, Fault::NonHex, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/write-not-sticking", Write, Fault::WriteNotSticking, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Old },
-    Row { "write/deleted", Write, Fault::Deleted, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/other-model", Write, Fault::OtherModel, "", VerifyNg, 0, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/pull-plug", Write, Fault::PullPlug, "", VerifyNg, 3, "sw", NotShown, false, Holds::Old },
-    Row { "write/late-reply", Write, Fault::LateReply, "", VerifyNg, 3, "sw image sr", NotShown, false, Holds::Built },
-    Row { "write/port-lost-on-sw", Write, Fault::None, "sw", VerifyNg, 3, "sw", NotShown, false, Holds::Old },
-    Row { "write/port-lost-on-verify", Write, Fault::None, "sr", VerifyNg, 1, "sw image sr", NotShown, false, Holds::Built },
+    { "write/none", Write, None, "", Completion, 0, "sw image sr", NotShown, false, Built },
+    { "write/no-answer", Write, NoAnswer, "", VerifyNg, 3, "sw image sr", NotShown, false, Built },
+    { "write/no-terminator", Write, NoTerminator, "", VerifyNg, 3, "sw image sr", NotShown, false,
+        Built },
+    { "write/short-reply", Write, ShortReply, "", VerifyNg, 0, "sw image sr", NotShown, false,
+        Built },
+    { "write/long-reply", Write, LongReply, "", VerifyNg, 0, "sw image sr", NotShown, false,
+        Built },
+    { "write/non-hex", Write, NonHex, "", VerifyNg, 0, "sw image sr", NotShown, false, Built },
+    { "write/write-not-sticking", Write, WriteNotSticking, "", VerifyNg, 0, "sw image sr", NotShown,
+        false, Old },
+    { "write/deleted", Write, Deleted, "", VerifyNg, 0, "sw image sr", NotShown, false, Built },
+    { "write/other-model", Write, OtherModel, "", VerifyNg, 0, "sw image sr", NotShown, false,
+        Built },
+    { "write/pull-plug", Write, PullPlug, "", VerifyNg, 3, "sw", NotShown, false, Old },
+    { "write/late-reply", Write, LateReply, "", VerifyNg, 3, "sw image sr", NotShown, false,
+        Built },
+    { "write/port-lost-on-sw", Write, None, "sw", VerifyNg, 3, "sw", NotShown, false, Old },
+    { "write/port-lost-on-verify", Write, None, "sr", VerifyNg, 1, "sw image sr", NotShown, false,
+        Built },
 
-    Row { "default/none", Default, Fault::None, "", Completion, 0, "ae rt sr", int(Status::Ok), false, Holds::Defaults },
-    Row { "default/no-answer", Default, Fault::NoAnswer, "", CommFault, 3, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/no-terminator", Default, Fault::NoTerminator, "", CannotSet, 3, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/short-reply", Default, Fault::ShortReply, "", CannotSet, 0, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/long-reply", Default, Fault::LongReply, "", CannotSet, 0, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/non-hex", Default, Fault::NonHex, "", CannotSet, 0, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/deleted", Default, Fault::Deleted, "", Completion, 0, "ae rt sr", int(Status::Deleted), false, Holds::Defaults },
-    Row { "default/other-model", Default, Fault::OtherModel, "", Completion, 0, "ae rt sr", int(Status::OtherModel), false, Holds::Defaults },
-    Row { "default/pull-plug", Default, Fault::PullPlug, "", CommFault, 3, "ae", NotShown, false, Holds::Defaults },
-    Row { "default/late-reply", Default, Fault::LateReply, "", CommFault, 3, "ae rt sr", NotShown, false, Holds::Defaults },
-    Row { "default/port-lost-on-rt", Default, Fault::None, "rt", CommFault, 2, "ae rt", NotShown, false, Holds::Defaults },
+    { "default/none", Default, None, "", Completion, 0, "ae rt sr", int(Status::Ok), false,
+        Defaults },
+    { "default/no-answer", Default, NoAnswer, "", CommFault, 3, "ae rt sr", NotShown, false,
+        Defaults },
+    { "default/no-terminator", Default, NoTerminator, "", CannotSet, 3, "ae rt sr", NotShown, false,
+        Defaults },
+    { "default/short-reply", Default, ShortReply, "", CannotSet, 0, "ae rt sr", NotShown, false,
+        Defaults },
+    { "default/long-reply", Default, LongReply, "", CannotSet, 0, "ae rt sr", NotShown, false,
+        Defaults },
+    { "default/non-hex", Default, NonHex, "", CannotSet, 0, "ae rt sr", NotShown, false, Defaults },
+    { "default/deleted", Default, Deleted, "", Completion, 0, "ae rt sr", int(Status::Deleted),
+        false, Defaults },
+    { "default/other-model", Default, OtherModel, "", Completion, 0, "ae rt sr",
+        int(Status::OtherModel), false, Defaults },
+    { "default/pull-plug", Default, PullPlug, "", CommFault, 3, "ae", NotShown, false, Defaults },
+    { "default/late-reply", Default, LateReply, "", CommFault, 3, "ae rt sr", NotShown, false,
+        Defaults },
+    { "default/port-lost-on-rt", Default, None, "rt", CommFault, 2, "ae rt", NotShown, false,
+        Defaults },
 
     // The log's own content is the log window's to judge.
-    Row { "get/none", Get, Fault::None, "", Completion, 0, "br", NotShown, true, Holds::Old },
-    Row { "get/no-answer", Get, Fault::NoAnswer, "", CommFault, 1, "br", NotShown, false, Holds::Old },
-    Row { "get/no-terminator", Get, Fault::NoTerminator, "", CannotSet, 1, "br", NotShown, false, Holds::Old },
-    Row { "get/short-reply", Get, Fault::ShortReply, "", Completion, 0, "br", NotShown, true, Holds::Old },
-    Row { "get/long-reply", Get, Fault::LongReply, "", Completion, 0, "br", NotShown, true, Holds::Old },
-    Row { "get/non-hex", Get, Fault::NonHex, "", Completion, 0, "br", NotShown, true, Holds::Old },
-    Row { "get/pull-plug", Get, Fault::PullPlug, "", CannotSet, 1, "br", NotShown, false, Holds::Old },
-    Row { "get/late-reply", Get, Fault::LateReply, "", CommFault, 1, "br", NotShown, false, Holds::Old },
-    Row { "get/port-lost-on-br", Get, Fault::None, "br", CommFault, 1, "br", NotShown, false, Holds::Old },
+    { "get/none", Get, None, "", Completion, 0, "br", NotShown, true, Old },
+    { "get/no-answer", Get, NoAnswer, "", CommFault, 1, "br", NotShown, false, Old },
+    { "get/no-terminator", Get, NoTerminator, "", CannotSet, 1, "br", NotShown, false, Old },
+    { "get/short-reply", Get, ShortReply, "", Completion, 0, "br", NotShown, true, Old },
+    { "get/long-reply", Get, LongReply, "", Completion, 0, "br", NotShown, true, Old },
+    { "get/non-hex", Get, NonHex, "", Completion, 0, "br", NotShown, true, Old },
+    { "get/pull-plug", Get, PullPlug, "", CannotSet, 1, "br", NotShown, false, Old },
+    { "get/late-reply", Get, LateReply, "", CommFault, 1, "br", NotShown, false, Old },
+    { "get/port-lost-on-br", Get, None, "br", CommFault, 1, "br", NotShown, false, Old },
 
-    Row { "clear/none", Clear, Fault::None, "", Completion, 0, "sr be", NotShown, false, Holds::Old },
-    Row { "clear/no-answer", Clear, Fault::NoAnswer, "", CommFault, 1, "sr", NotShown, false, Holds::Old },
-    Row { "clear/no-terminator", Clear, Fault::NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Holds::Old },
-    Row { "clear/short-reply", Clear, Fault::ShortReply, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "clear/long-reply", Clear, Fault::LongReply, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "clear/non-hex", Clear, Fault::NonHex, "", CannotSet, 0, "sr", NotShown, false, Holds::Old },
-    Row { "clear/deleted", Clear, Fault::Deleted, "", Completion, 0, "sr be", NotShown, false, Holds::Old },
-    Row { "clear/other-model", Clear, Fault::OtherModel, "", Completion, 0, "sr be", NotShown, false, Holds::Old },
-    Row { "clear/pull-plug", Clear, Fault::PullPlug, "", CannotSet, 1, "sr", NotShown, false, Holds::Old },
-    Row { "clear/late-reply", Clear, Fault::LateReply, "", CommFault, 1, "sr", NotShown, false, Holds::Old },
-    Row { "clear/port-lost-on-be", Clear, Fault::None, "be", CommFault, 1, "sr be", NotShown, false, Holds::Old },
+    { "clear/none", Clear, None, "", Completion, 0, "sr be", NotShown, false, Old },
+    { "clear/no-answer", Clear, NoAnswer, "", CommFault, 1, "sr", NotShown, false, Old },
+    { "clear/no-terminator", Clear, NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Old },
+    { "clear/short-reply", Clear, ShortReply, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "clear/long-reply", Clear, LongReply, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "clear/non-hex", Clear, NonHex, "", CannotSet, 0, "sr", NotShown, false, Old },
+    { "clear/deleted", Clear, Deleted, "", Completion, 0, "sr be", NotShown, false, Old },
+    { "clear/other-model", Clear, OtherModel, "", Completion, 0, "sr be", NotShown, false, Old },
+    { "clear/pull-plug", Clear, PullPlug, "", CannotSet, 1, "sr", NotShown, false, Old },
+    { "clear/late-reply", Clear, LateReply, "", CommFault, 1, "sr", NotShown, false, Old },
+    { "clear/port-lost-on-be", Clear, None, "be", CommFault, 1, "sr be", NotShown, false, Old },
 };
-// clang-format on
 
 QByteArray imageHeld(Holds holds)
 {
@@ -191,13 +208,13 @@ private slots:
     void faultMatrix_endsIdleWithItsMessage_data()
     {
         QTest::addColumn<int>("row");
-        for (size_t i = 0; i < Rows.size(); ++i)
-            QTest::newRow(Rows.at(i).name) << int(i);
+        for (size_t i = 0; i < std::size(Rows); ++i)
+            QTest::newRow(Rows[i].name) << int(i);
     }
     void faultMatrix_endsIdleWithItsMessage()
     {
         QFETCH(int, row);
-        const Row& r = Rows.at(size_t(row));
+        const Row& r = Rows[row];
         // The log reply needs 2.4 s on the wire, whatever the time base.
         const bool logOnWire
             = r.operation == Get && r.fault != Fault::NoAnswer && r.fault != Fault::LateReply;

@@ -1,0 +1,159 @@
+#include "startupchild.h"
+
+#include "appstate.h"
+#include "controlleremulator.h"
+#include "frmlog.h"
+#include "frmmain.h"
+#include "inifile.h"
+#include "maincommands.h"
+#include "qtprompts.h"
+#include "qtserialline.h"
+#include "startup.h"
+#include "testrc.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int TimeoutMs = 20000;
+
+// Wakes loop at the first paint of the watched window.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget& window, QEventLoop& loop)
+        : m_loop(loop)
+    {
+        window.installEventFilter(this);
+    }
+    qint64 at() const { return m_at; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_at == 0) {
+            m_at = bootTimeNs();
+            // Let the paint finish before anyone looks further.
+            QTimer::singleShot(0, &m_loop, &QEventLoop::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& m_loop;
+    qint64 m_at = 0;
+};
+
+qint64 residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+bool waitForPaint(QEventLoop& loop, const FirstPaint& paint)
+{
+    QTimer::singleShot(TimeoutMs, &loop, &QEventLoop::quit);
+    if (paint.at() == 0)
+        loop.exec();
+    return paint.at() != 0;
+}
+
+int report(qint64 paint, qint64 setup)
+{
+    QTextStream(stdout)
+        << QStringLiteral("paint %1 setup %2 rss %3\n").arg(paint).arg(setup).arg(residentKb());
+    return 0;
+}
+
+int runMinimal()
+{
+    QWidget window;
+    window.resize(400, 300);
+    QEventLoop loop;
+    FirstPaint paint(window, loop);
+    window.show();
+    if (!waitForPaint(loop, paint))
+        return 2;
+    return report(paint.at(), 0);
+}
+
+// Clicks Get and waits until the log window has drawn the log.
+bool getWithLogWindow(FrmMain& frm, MainCommands& commands)
+{
+    // The click returns once the exchange is over: it waits in its own loop.
+    frm.CmdTzCom(OperationView::Get)->click();
+    FrmLog* log = commands.logWindow();
+    if (!log || !log->isVisible() || commands.exchange().ErrFlag)
+        return false;
+    QEventLoop loop;
+    FirstPaint paint(*log, loop);
+    log->update();
+    return waitForPaint(loop, paint);
+}
+
+int runMain(bool get)
+{
+    QElapsedTimer setupTimer;
+    setupTimer.start();
+    QTemporaryDir dir;
+    Tz586kvEmulator emulator;
+    const QString link = dir.filePath(QStringLiteral("tz586kv"));
+    if (!dir.isValid() || !emulator.start(link))
+        return 3;
+    AppState state;
+    state.AppPath = dir.path();
+    state.VersionText = TestRC::MakeVersionText(1, 0, 0);
+    IniFile ini(dir.filePath(state.AppTitle + QStringLiteral(".ini")));
+    ini.WriteIniKey(QStringLiteral("RS232C"), QStringLiteral("CommPort"), QStringLiteral("16"));
+    ini.WriteIniKey(QStringLiteral("Ports"), QStringLiteral("Com16"), link);
+    const qint64 setup = setupTimer.nsecsElapsed();
+
+    QtPrompts prompts(state.AppTitle);
+    QtSerialLine line;
+    TestRC rc(state, line);
+    FrmMain frm(rc, prompts);
+    MainCommands commands(rc, frm);
+    QEventLoop loop;
+    FirstPaint paint(frm, loop);
+    StartUp(rc, frm);
+    prompts.setParent(&frm);
+    if (!waitForPaint(loop, paint) || !line.isOpen())
+        return 2;
+    if (get && !getWithLogWindow(frm, commands))
+        return 4;
+    return report(paint.at(), setup);
+}
+
+} // namespace
+
+qint64 bootTimeNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+int runStartupChild(const QString& mode)
+{
+    if (mode == u"minimal")
+        return runMinimal();
+    if (mode == u"main")
+        return runMain(false);
+    if (mode == u"main-get")
+        return runMain(true);
+    return 1;
+}
