@@ -37,7 +37,8 @@ void DataFiles::OpenDataFile(const QString& filter)
         if (!m_prompts.ask(QStringLiteral("File not found. Create it?")))
             return;
         QFile created(path);
-        if (!created.open(QIODevice::WriteOnly))
+        // NewOnly: a file that appeared meanwhile is never emptied.
+        if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             trouble();
         // A new file is empty: nothing to load.
         return;

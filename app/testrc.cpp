@@ -60,8 +60,10 @@ QString TestRC::chooseIniPath(const QString& appPath, const QString& fileName)
     // a read-only folder, yet a read-only folder marks an installed copy.
     const QFileInfo folder(appPath);
     const QString besideProgram = appPath + u'/' + fileName;
-    const bool folderTakesWrites
-        = folder.isDir() && folder.isWritable() && (folder.permissions() & QFileDevice::WriteOwner);
+    // A program under /usr is an installed one even when a superuser runs it.
+    const bool installed = appPath.startsWith(u"/usr/"_qs);
+    const bool folderTakesWrites = !installed && folder.isDir() && folder.isWritable()
+        && (folder.permissions() & QFileDevice::WriteOwner);
     if (folderTakesWrites && mayReplace(besideProgram))
         return besideProgram;
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'

@@ -1,20 +1,11 @@
 #include "logreply.h"
 
 #include "conversions.h"
+#include "numbertext.h"
 
 namespace {
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
+using NumberText::hexDigit;
 
 // The byte at 0-based index pos, or -1 when the reply is too short there or
 // a character is not a hex digit.

@@ -9,18 +9,6 @@ namespace {
 
     bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-    int hexDigit(QChar c)
-    {
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
-            return u - u'0';
-        if (u >= u'a' && u <= u'f')
-            return u - u'a' + 10;
-        if (u >= u'A' && u <= u'F')
-            return u - u'A' + 10;
-        return -1;
-    }
-
     bool isDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
     struct Scan {
@@ -103,6 +91,18 @@ namespace {
     }
 
 } // namespace
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
 
 double leadingNumber(QStringView text) { return scan(text).value; }
 

@@ -27,6 +27,9 @@ std::optional<int16_t> toInt16(double value);
 // digits, no trailing zeros, no leading blank.
 QString shortest(float value);
 
+// The value of one hex digit (either case), or -1.
+int hexDigit(QChar c);
+
 // Upper-case hexadecimal without leading zeros.
 QString hex(uint32_t value);
 

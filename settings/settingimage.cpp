@@ -9,17 +9,7 @@ namespace SettingImage {
 
 namespace {
 
-    int hexDigit(QChar c)
-    {
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
-            return u - u'0';
-        if (u >= u'a' && u <= u'f')
-            return u - u'a' + 10;
-        if (u >= u'A' && u <= u'F')
-            return u - u'A' + 10;
-        return -1;
-    }
+    using NumberText::hexDigit;
 
     // Callers have checked that the image is all hex.
     int byteAt(QStringView image, int k)

@@ -20,6 +20,7 @@ private slots:
     void iniPath_followsWhetherProgramFolderTakesWrites();
     void readOnlyProgramFolder_portIsRememberedInConfigFolder();
     void iniPath_staysPutWhenFolderChangesDuringRun();
+    void programUnderUsr_isInstalledEvenForSuperuser();
 
 private:
     QString programFolder() const { return m_program->path(); }
@@ -133,6 +134,12 @@ void TstIniPath::iniPath_staysPutWhenFolderChangesDuringRun()
     const QString first = rc.iniPath();
     setWritable(programFolder(), false);
     QCOMPARE(rc.iniPath(), first);
+}
+
+void TstIniPath::programUnderUsr_isInstalledEvenForSuperuser()
+{
+    // /usr/bin takes a superuser's writes, yet the file must not land there.
+    QCOMPARE(TestRC::chooseIniPath(u"/usr/bin"_qs, u"TZ586KV Link.ini"_qs), configFile());
 }
 
 QTEST_GUILESS_MAIN(TstIniPath)
