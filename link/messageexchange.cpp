@@ -1,7 +1,6 @@
 #include "messageexchange.h"
-
 #include "operationaborted.h"
-#include "settingimage.h"
+#include "settingreply.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,7 +11,6 @@ namespace {
 const QString Cr = QStringLiteral("\r");
 const QString CommFault = QStringLiteral("RS232 communication fault.");
 const QString CannotSet = QStringLiteral("TZ cannot be set.");
-constexpr int RomVersionAt = 60;
 }
 
 MessageExchange::MessageExchange(SerialLine& line, ExchangeHost& host, QObject* parent)
@@ -76,17 +74,16 @@ bool MessageExchange::SetReadData()
     // A reply that came with a reported time-out is no reply.
     if (TimeOutFlag || RecvBuf.size() != ReplyLength)
         return false;
-    QString reply = RecvBuf;
-    reply.remove(QStringLiteral("sr"));
-    if (!SettingImage::isHexImage(reply)) {
+    const std::optional<SettingReply> reply = acceptSettingReply(RecvBuf);
+    if (!reply) {
         // A garbled image must not reach the window half-decoded.
         ErrFlag = true;
         m_host.ShowMessage(CannotSet, ExchangeHost::Red);
         return false;
     }
-    RecvBuf = reply;
-    ReadData = reply.left(SettingImage::Length);
-    RomVersion = ReadData.mid(RomVersionAt, 2).toInt(nullptr, 16);
+    RecvBuf.remove(QStringLiteral("sr"));
+    ReadData = reply->image;
+    RomVersion = reply->romVersion;
     return true;
 }
 
