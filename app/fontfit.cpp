@@ -11,13 +11,23 @@ QFont fittingFont(const QFont& base, const std::function<bool(const QFont&)>& fi
 {
     QFont font = base;
     const qreal start = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
-    // The base size first, then every half point below it.
-    for (qreal size = start; size >= SmallestSize; size = std::ceil(size * 2 - 1) / 2) {
-        font.setPointSizeF(size);
+    font.setPointSizeF(start);
+    if (fits(font))
+        return font;
+    // Every size tried costs a font engine: bisect the half points below the
+    // base rather than walk down them. Step k is SmallestSize + k / 2.
+    auto sizeAt = [](int step) { return SmallestSize + step / 2.0; };
+    int fitting = 0; // the smallest size serves when nothing fits
+    int tooLarge = int(std::ceil((start - SmallestSize) * 2));
+    while (tooLarge - fitting > 1) {
+        const int mid = (fitting + tooLarge) / 2;
+        font.setPointSizeF(sizeAt(mid));
         if (fits(font))
-            return font;
+            fitting = mid;
+        else
+            tooLarge = mid;
     }
-    font.setPointSizeF(SmallestSize);
+    font.setPointSizeF(sizeAt(fitting));
     return font;
 }
 
