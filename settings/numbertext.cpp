@@ -17,40 +17,65 @@ namespace {
         qsizetype end = 0; // index after the last character taken
     };
 
+    qsizetype skipBlanks(QStringView text, qsizetype i)
+    {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+        return i;
+    }
+
+    // Hex digits from i on, after the "&H".
+    Scan scanHex(QStringView text, qsizetype i)
+    {
+        Scan s;
+        double v = 0;
+        for (; i < text.size() && hexDigit(text[i]) >= 0; ++i) {
+            v = v * 16 + hexDigit(text[i]);
+            s.digits = true;
+        }
+        // Too many digits overflow; such a number reads as 0, as a decimal one does.
+        s.value = std::isfinite(v) ? v : 0;
+        s.digits = s.digits && std::isfinite(v);
+        s.end = i;
+        return s;
+    }
+
+    // An exponent ("e", "E" or "D", sign, digits) at i appended to mantissa;
+    // returns where the number ends.
+    qsizetype appendExponent(QStringView text, qsizetype i, QString& mantissa)
+    {
+        const qsizetype n = text.size();
+        if (i >= n || !(text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D'))
+            return i;
+        qsizetype j = i + 1;
+        QString exponent = u"e"_qs;
+        if (j < n && (text[j] == u'+' || text[j] == u'-'))
+            exponent += text[j++];
+        const qsizetype firstDigit = j;
+        while (j < n && isDigit(text[j]))
+            exponent += text[j++];
+        if (j == firstDigit)
+            return i;
+        mantissa += exponent;
+        return j;
+    }
+
     // Reads the leading number; blanks between its characters are skipped too,
     // as the classic BASIC reader does ("1 000" is 1000).
     Scan scan(QStringView text)
     {
-        Scan s;
-        qsizetype i = 0;
         const qsizetype n = text.size();
-        auto skip = [&] {
-            while (i < n && isBlank(text[i]))
-                ++i;
-        };
-        skip();
-        if (i + 1 < n && text[i] == u'&' && (text[i + 1] == u'H' || text[i + 1] == u'h')) {
-            i += 2;
-            double v = 0;
-            while (i < n && hexDigit(text[i]) >= 0) {
-                v = v * 16 + hexDigit(text[i]);
-                s.digits = true;
-                ++i;
-            }
-            // Too many digits overflow; such a number reads as 0, as a decimal one does.
-            s.value = std::isfinite(v) ? v : 0;
-            s.digits = s.digits && std::isfinite(v);
-            s.end = i;
-            return s;
-        }
+        qsizetype i = skipBlanks(text, 0);
+        if (i + 1 < n && text[i] == u'&' && (text[i + 1] == u'H' || text[i + 1] == u'h'))
+            return scanHex(text, i + 2);
+        Scan s;
         QString mantissa;
         if (i < n && (text[i] == u'+' || text[i] == u'-')) {
             mantissa += text[i];
-            ++i;
-            skip();
+            i = skipBlanks(text, i + 1);
         }
         bool point = false;
-        while (i < n) {
+        for (; i < n; ++i) {
             if (isDigit(text[i])) {
                 mantissa += text[i];
                 s.digits = true;
@@ -60,33 +85,14 @@ namespace {
             } else if (!isBlank(text[i])) {
                 break;
             }
-            ++i;
         }
-        s.end = i;
-        if (s.digits && i < n
-            && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-            qsizetype j = i + 1;
-            QString exponent;
-            if (j < n && (text[j] == u'+' || text[j] == u'-'))
-                exponent += text[j++];
-            bool expDigits = false;
-            while (j < n && isDigit(text[j])) {
-                exponent += text[j++];
-                expDigits = true;
-            }
-            if (expDigits) {
-                mantissa += u'e';
-                mantissa += exponent;
-                s.end = j;
-            }
-        }
+        s.end = s.digits ? appendExponent(text, i, mantissa) : i;
         if (!s.digits)
             return s;
         bool ok = false;
         const double v = mantissa.toDouble(&ok);
         s.value = ok && std::isfinite(v) ? v : 0;
-        if (!ok)
-            s.digits = false;
+        s.digits = ok;
         return s;
     }
 
