@@ -1,153 +1,54 @@
-#include "controlleremulator.h"
 #include "deviceoperations.h"
-#include "fakeoperationview.h"
-#include "messageexchange.h"
-#include "qtserialline.h"
-#include "recordinghost.h"
+#include "linkbench.h"
+#include "operationview.h"
+#include "settingimage.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <array>
-#include <memory>
-
 namespace {
-using Fault = EmulatorFault;
-using Status = SettingImage::DecodeStatus;
-
-constexpr int Read = OperationView::Read;
-constexpr int Write = OperationView::Write;
-constexpr int Default = OperationView::DefaultWrite;
-constexpr int Get = OperationView::Get;
-constexpr int Clear = OperationView::Clear;
-constexpr int NotShown = -1;
-
-const char* const Completion = "Completion";
-const char* const CommFault = "RS232 communication fault.";
-const char* const CannotSet = "TZ cannot be set.";
-const char* const VerifyNg = "Verify was NG.";
-
-// What the controller holds before each case, and what a changed window builds.
-const QByteArray OldImage = "D0078813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
-const QByteArray BuiltImage = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
-
-enum class Holds { Old, Built, Defaults };
-using enum Holds;
 using enum EmulatorFault;
+using enum OperationView::Command;
+using Status = SettingImage::DecodeStatus;
+constexpr int NoShow = -1;
+constexpr int ShowOk = int(Status::Ok);
+constexpr int ShowDeleted = int(Status::Deleted), ShowOther = int(Status::OtherModel);
 
-struct Row {
-    const char* name;
-    int operation;
-    Fault fault;
-    const char* pullOn; // the plug comes out as the controller takes this command
-    const char* message; // the message line at the end
-    int boxes;
-    const char* sent; // commands that reach the controller; "image" is the write image
-    int shown; // the status ShowSettingData decoded, or NotShown
-    bool graph;
-    Holds holds;
-};
+const QString Done = QStringLiteral("Completion");
+const QString Comm = QStringLiteral("RS232 communication fault.");
+const QString Cannot = QStringLiteral("TZ cannot be set.");
+const QString Ng = QStringLiteral("Verify was NG.");
+const QString Abnormal = QStringLiteral("Data is abnormal!!");
+// What the controller holds before each case, and what a changed window builds.
+const QByteArray Old = "D0078813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
+const QByteArray Built = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
+const QByteArray Stock = Tz586kvEmulator::defaultImage();
 
-// Every case starts after a good read, so the screen holds the old settings.
-const Row Rows[] = {
-    { "read/none", Read, None, "", Completion, 0, "sr", int(Status::Ok), false, Old },
-    { "read/no-answer", Read, NoAnswer, "", CommFault, 1, "sr", NotShown, false, Old },
-    { "read/no-terminator", Read, NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Old },
-    { "read/short-reply", Read, ShortReply, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "read/long-reply", Read, LongReply, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "read/non-hex", Read, NonHex, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "read/deleted", Read, Deleted, "", Completion, 0, "sr", int(Status::Deleted), false, Old },
-    { "read/other-model", Read, OtherModel, "", Completion, 0, "sr", int(Status::OtherModel), false,
-        Old },
-    { "read/pull-plug", Read, PullPlug, "", CannotSet, 1, "sr", NotShown, false, Old },
-    { "read/late-reply", Read, LateReply, "", CommFault, 1, "sr", NotShown, false, Old },
-    { "read/port-lost-on-sr", Read, None, "sr", CommFault, 1, "sr", NotShown, false, Old },
-
-    { "write/none", Write, None, "", Completion, 0, "sw image sr", NotShown, false, Built },
-    { "write/no-answer", Write, NoAnswer, "", VerifyNg, 3, "sw image sr", NotShown, false, Built },
-    { "write/no-terminator", Write, NoTerminator, "", VerifyNg, 3, "sw image sr", NotShown, false,
-        Built },
-    { "write/short-reply", Write, ShortReply, "", VerifyNg, 0, "sw image sr", NotShown, false,
-        Built },
-    { "write/long-reply", Write, LongReply, "", VerifyNg, 0, "sw image sr", NotShown, false,
-        Built },
-    { "write/non-hex", Write, NonHex, "", VerifyNg, 0, "sw image sr", NotShown, false, Built },
-    { "write/write-not-sticking", Write, WriteNotSticking, "", VerifyNg, 0, "sw image sr", NotShown,
-        false, Old },
-    { "write/deleted", Write, Deleted, "", VerifyNg, 0, "sw image sr", NotShown, false, Built },
-    { "write/other-model", Write, OtherModel, "", VerifyNg, 0, "sw image sr", NotShown, false,
-        Built },
-    { "write/pull-plug", Write, PullPlug, "", VerifyNg, 3, "sw", NotShown, false, Old },
-    { "write/late-reply", Write, LateReply, "", VerifyNg, 3, "sw image sr", NotShown, false,
-        Built },
-    { "write/port-lost-on-sw", Write, None, "sw", VerifyNg, 3, "sw", NotShown, false, Old },
-    { "write/port-lost-on-verify", Write, None, "sr", VerifyNg, 1, "sw image sr", NotShown, false,
-        Built },
-
-    { "default/none", Default, None, "", Completion, 0, "ae rt sr", int(Status::Ok), false,
-        Defaults },
-    { "default/no-answer", Default, NoAnswer, "", CommFault, 3, "ae rt sr", NotShown, false,
-        Defaults },
-    { "default/no-terminator", Default, NoTerminator, "", CannotSet, 3, "ae rt sr", NotShown, false,
-        Defaults },
-    { "default/short-reply", Default, ShortReply, "", CannotSet, 0, "ae rt sr", NotShown, false,
-        Defaults },
-    { "default/long-reply", Default, LongReply, "", CannotSet, 0, "ae rt sr", NotShown, false,
-        Defaults },
-    { "default/non-hex", Default, NonHex, "", CannotSet, 0, "ae rt sr", NotShown, false, Defaults },
-    { "default/deleted", Default, Deleted, "", Completion, 0, "ae rt sr", int(Status::Deleted),
-        false, Defaults },
-    { "default/other-model", Default, OtherModel, "", Completion, 0, "ae rt sr",
-        int(Status::OtherModel), false, Defaults },
-    { "default/pull-plug", Default, PullPlug, "", CommFault, 3, "ae", NotShown, false, Defaults },
-    { "default/late-reply", Default, LateReply, "", CommFault, 3, "ae rt sr", NotShown, false,
-        Defaults },
-    { "default/port-lost-on-rt", Default, None, "rt", CommFault, 2, "ae rt", NotShown, false,
-        Defaults },
-
-    // The log's own content is the log window's to judge.
-    { "get/none", Get, None, "", Completion, 0, "br", NotShown, true, Old },
-    { "get/no-answer", Get, NoAnswer, "", CommFault, 1, "br", NotShown, false, Old },
-    { "get/no-terminator", Get, NoTerminator, "", CannotSet, 1, "br", NotShown, false, Old },
-    { "get/short-reply", Get, ShortReply, "", Completion, 0, "br", NotShown, true, Old },
-    { "get/long-reply", Get, LongReply, "", Completion, 0, "br", NotShown, true, Old },
-    { "get/non-hex", Get, NonHex, "", Completion, 0, "br", NotShown, true, Old },
-    { "get/pull-plug", Get, PullPlug, "", CannotSet, 1, "br", NotShown, false, Old },
-    { "get/late-reply", Get, LateReply, "", CommFault, 1, "br", NotShown, false, Old },
-    { "get/port-lost-on-br", Get, None, "br", CommFault, 1, "br", NotShown, false, Old },
-
-    { "clear/none", Clear, None, "", Completion, 0, "sr be", NotShown, false, Old },
-    { "clear/no-answer", Clear, NoAnswer, "", CommFault, 1, "sr", NotShown, false, Old },
-    { "clear/no-terminator", Clear, NoTerminator, "", CannotSet, 1, "sr", NotShown, false, Old },
-    { "clear/short-reply", Clear, ShortReply, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "clear/long-reply", Clear, LongReply, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "clear/non-hex", Clear, NonHex, "", CannotSet, 0, "sr", NotShown, false, Old },
-    { "clear/deleted", Clear, Deleted, "", Completion, 0, "sr be", NotShown, false, Old },
-    { "clear/other-model", Clear, OtherModel, "", Completion, 0, "sr be", NotShown, false, Old },
-    { "clear/pull-plug", Clear, PullPlug, "", CannotSet, 1, "sr", NotShown, false, Old },
-    { "clear/late-reply", Clear, LateReply, "", CommFault, 1, "sr", NotShown, false, Old },
-    { "clear/port-lost-on-be", Clear, None, "be", CommFault, 1, "sr be", NotShown, false, Old },
-};
-
-QByteArray imageHeld(Holds holds)
-{
-    switch (holds) {
-    case Holds::Old:
-        return OldImage;
-    case Holds::Built:
-        return BuiltImage;
-    case Holds::Defaults:
-        break;
+// Stands in for the main window, decoding what reaches ShowSettingData as it would.
+struct OperationBench : LinkBench, OperationView {
+    void setCommandEnabled(int index, bool on) override { enabled[index] = on; }
+    void focusCommand(int index) override { focus.append(index); }
+    bool portOpen() const override { return line.isOpen(); }
+    bool firstBoxEmpty() const override { return boxEmpty; }
+    void ClearSettingDisplay() override { boxEmpty = true; }
+    void ShowSettingData() override
+    {
+        const SettingImage::Decoded decoded = SettingImage::decode(exchange.RecvBuf);
+        shown.append(int(decoded.status));
+        // The window's own refusals leave the boxes as they were.
+        if (decoded.status == Status::Ok)
+            boxEmpty = decoded.texts[0].isEmpty();
     }
-    return Tz586kvEmulator::defaultImage();
-}
+    std::optional<QString> MakeWriteData() override { return writeImage; }
+    void SetGraph() override { ++graphs; }
 
-QByteArray commandsOf(const char* sent)
-{
-    QByteArray all = QByteArray(sent).replace("image", BuiltImage);
-    return all.replace(' ', QByteArray());
-}
+    QList<bool> enabled = QList<bool>(CommandCount);
+    QList<int> focus;
+    bool boxEmpty = true;
+    QList<int> shown; // the decode status of each
+    std::optional<QString> writeImage = QString::fromLatin1(Built);
+    int graphs = 0;
+    DeviceOperations operations { exchange, host, *this };
+};
 
 // When the controller took the byte at offset of all it received.
 qint64 takenAt(const QList<ReceivedChunk>& chunks, qsizetype offset)
@@ -159,224 +60,144 @@ qint64 takenAt(const QList<ReceivedChunk>& chunks, qsizetype offset)
     }
     return -1;
 }
-
-QStringList textsOf(const QList<RecordingHost::Message>& messages)
-{
-    QStringList texts;
-    for (const auto& message : messages)
-        texts.append(message.text);
-    return texts;
-}
 }
 
 class TestDeviceOperations : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-    }
-
     void init()
     {
-        m_emulator = std::make_unique<Tz586kvEmulator>();
-        QVERIFY(m_emulator->start());
-        m_emulator->setImage(OldImage);
-        m_line = std::make_unique<QtSerialLine>();
-        QVERIFY(m_line->open(m_emulator->devicePath()));
-        m_host = std::make_unique<RecordingHost>();
-        m_exchange = std::make_unique<MessageExchange>(*m_line, *m_host);
-        m_exchange->setTimeScale(0.1);
-        m_view = std::make_unique<FakeOperationView>(*m_line, *m_exchange);
-        m_view->writeImage = QString::fromLatin1(BuiltImage);
-        m_operations = std::make_unique<DeviceOperations>(*m_exchange, *m_host, *m_view);
-    }
-
-    void cleanup()
-    {
-        m_operations.reset();
-        m_view.reset();
-        m_exchange.reset();
-        m_host.reset();
-        m_line.reset();
-        m_emulator.reset();
-        QVERIFY(QDir::current().isEmpty());
+        m_rig = std::make_unique<OperationBench>();
+        m_rig->emulator.setImage(Old);
+        QVERIFY(m_rig->start());
     }
 
     void faultMatrix_endsIdleWithItsMessage_data()
     {
-        QTest::addColumn<int>("row");
-        for (size_t i = 0; i < std::size(Rows); ++i)
-            QTest::newRow(Rows[i].name) << int(i);
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<EmulatorFault>("fault");
+        QTest::addColumn<QString>("message"); // the message line at the end
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("sent"); // "image" stands for the write image
+        QTest::addColumn<int>("shown"); // the status ShowSettingData decoded
+        QTest::addColumn<QByteArray>("holds");
+        const QString sr = u"sr"_qs, br = u"br"_qs, write = u"sw image sr"_qs;
+        const QString dflt = u"ae rt sr"_qs;
+        const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+        row("read/no-answer") << +Read << NoAnswer << Comm << 1 << sr << NoShow << Old;
+        row("read/no-terminator") << +Read << NoTerminator << Cannot << 1 << sr << NoShow << Old;
+        row("read/non-hex") << +Read << NonHex << Cannot << 0 << sr << NoShow << Old;
+        row("read/deleted") << +Read << Deleted << Done << 0 << sr << ShowDeleted << Old;
+        row("read/plug-pulled") << +Read << PullPlug << Cannot << 1 << sr << NoShow << Old;
+        row("write/none") << +Write << None << Done << 0 << write << NoShow << Built;
+        row("write/no-answer") << +Write << NoAnswer << Ng << 3 << write << NoShow << Built;
+        row("write/sticks-not") << +Write << WriteNotSticking << Ng << 0 << write << NoShow << Old;
+        row("write/refused") << +Write << None << Abnormal << 0 << QString() << NoShow << Old;
+        row("dflt/none") << +DefaultWrite << None << Done << 0 << dflt << ShowOk << Stock;
+        row("dflt/no-answer") << +DefaultWrite << NoAnswer << Comm << 3 << dflt << NoShow << Stock;
+        row("dflt/other") << +DefaultWrite << OtherModel << Done << 0 << dflt << ShowOther << Stock;
+        row("dflt/late") << +DefaultWrite << LateReply << Comm << 3 << dflt << NoShow << Stock;
+        row("get/none") << +Get << None << Done << 0 << br << NoShow << Old;
+        row("get/no-answer") << +Get << NoAnswer << Comm << 1 << br << NoShow << Old;
+        row("get/plug-pulled") << +Get << PullPlug << Cannot << 1 << br << NoShow << Old;
+        row("clear/none") << +Clear << None << Done << 0 << u"sr be"_qs << NoShow << Old;
+        row("clear/no-answer") << +Clear << NoAnswer << Comm << 1 << sr << NoShow << Old;
+        row("clear/short-reply") << +Clear << ShortReply << Cannot << 0 << sr << NoShow << Old;
     }
     void faultMatrix_endsIdleWithItsMessage()
     {
-        QFETCH(int, row);
-        const Row& r = Rows[row];
-        // The log reply needs 2.4 s on the wire, whatever the time base.
-        const bool logOnWire
-            = r.operation == Get && r.fault != Fault::NoAnswer && r.fault != Fault::LateReply;
-        const double scale = logOnWire ? 0.4 : 0.1;
-        m_exchange->setTimeScale(scale);
-        // Late replies then come only after the operation has moved on.
-        m_emulator->setDelayScale(3 * scale);
-        readGoodSettings();
-        m_emulator->setFault(r.fault);
-        const QByteArray pullOn(r.pullOn);
-        connect(m_emulator.get(), &Tz586kvEmulator::commandReceived, m_emulator.get(),
-            [this, pullOn](const QByteArray& command) {
-                if (command == pullOn)
-                    m_emulator->pullPlug();
-            });
+        QFETCH(int, operation);
+        QFETCH(EmulatorFault, fault);
+        QFETCH(QString, message);
+        QFETCH(int, boxes);
+        QFETCH(QString, sent);
+        QFETCH(int, shown);
+        QFETCH(QByteArray, holds);
+        // The log needs 2.4 s on the wire; late replies come after the operation moved on.
+        const double scale = operation == Get && fault != NoAnswer ? 0.4 : 0.1;
+        m_rig->exchange.setTimeScale(scale);
+        m_rig->emulator.setDelayScale(3 * scale);
+        m_rig->operations.CmdTzCom_Click(Read); // every case starts with settings on the screen
+        m_rig->focus.clear();
+        m_rig->emulator.setFault(fault);
+        if (message == Abnormal)
+            m_rig->writeImage.reset();
 
-        m_operations->CmdTzCom_Click(r.operation);
+        m_rig->operations.CmdTzCom_Click(operation);
 
-        const QString message = QString::fromLatin1(r.message);
-        const bool failed = message != QLatin1String(Completion);
-        const bool lost = r.fault == Fault::PullPlug || !pullOn.isEmpty();
-        QCOMPARE(m_host->messages.first().text, DeviceOperations::tooltip(r.operation));
-        QCOMPARE(m_host->messages.last().text, message);
-        QCOMPARE(m_host->messages.last().colour, failed ? ExchangeHost::Red : ExchangeHost::Black);
-        QCOMPARE(m_exchange->ErrFlag, failed);
-        QCOMPARE(textsOf(m_host->messages).contains(QLatin1String(Completion)), !failed);
-        QCOMPARE(m_host->boxes.size(), r.boxes);
-        QCOMPARE(m_emulator->receivedBytes(), commandsOf(r.sent));
-        QCOMPARE(m_line->isOpen(), !lost);
-
-        QCOMPARE(m_view->clears, r.operation == Read || r.operation == Default ? 1 : 0);
-        QCOMPARE(m_view->shown.size(), r.shown == NotShown ? 0 : 1);
-        if (r.shown != NotShown)
-            QCOMPARE(int(m_view->shown.first().status), r.shown);
-        if (r.shown == int(Status::Ok))
-            QCOMPARE(m_view->shown.first().image.toLatin1(), m_emulator->image());
-        QCOMPARE(m_view->graphs.size(), r.graph ? 1 : 0);
-        QCOMPARE(m_emulator->image(), imageHeld(r.holds));
-
-        const bool screenKept = r.operation == Write || r.operation == Get || r.operation == Clear;
-        expectIdle(r.operation, lost, screenKept || r.shown == int(Status::Ok));
+        const bool failed = message != Done;
+        QCOMPARE(m_rig->host.messages.at(2), DeviceOperations::tooltip(operation));
+        QCOMPARE(m_rig->host.messages.last(), message);
+        QCOMPARE(m_rig->host.colours.last(), failed ? ExchangeHost::Red : ExchangeHost::Black);
+        QCOMPARE(m_rig->host.boxes.size(), boxes);
+        sent.replace(u"image"_qs, QString::fromLatin1(Built)).remove(u' ');
+        QCOMPARE(QString::fromLatin1(m_rig->emulator.receivedBytes().mid(2)), sent);
+        QCOMPARE(m_rig->shown.mid(1), shown == NoShow ? QList<int> {} : QList<int> { shown });
+        QCOMPARE(m_rig->graphs, operation == Get && !failed ? 1 : 0);
+        QCOMPARE(m_rig->emulator.image(), holds);
+        const bool screenKept = operation != Read && operation != DefaultWrite;
+        expectIdle(operation, fault == PullPlug, screenKept || shown == ShowOk);
     }
 
-    void writeAfterFileLoad_readsFirstThenWritesWithHalfSecondWaits()
+    void firstOperation_readsFirstAndPausesBetweenCommands_data()
     {
-        m_exchange->setTimeScale(1.0);
-        m_view->boxEmpty = false; // the file's values are on the screen
-
-        m_operations->CmdTzCom_Click(Write);
-
-        QCOMPARE(m_emulator->receivedBytes(), "srsw" + BuiltImage + "sr");
-        const QList<ReceivedChunk> chunks = m_emulator->received();
-        const qint64 readToSw = takenAt(chunks, 2) - takenAt(chunks, 0);
-        const qint64 swToImage = takenAt(chunks, 4) - takenAt(chunks, 2);
-        const qint64 imageToVerify = takenAt(chunks, 68) - takenAt(chunks, 4);
-        QVERIFY2(readToSw >= 450 && readToSw < 1500, qPrintable(QString::number(readToSw)));
-        QVERIFY2(swToImage < 450, qPrintable(QString::number(swToImage)));
-        QVERIFY2(imageToVerify >= 450 && imageToVerify < 1500,
-            qPrintable(QString::number(imageToVerify)));
-        QCOMPARE(m_emulator->image(), BuiltImage);
-        QCOMPARE(m_view->clears, 0);
-        QVERIFY(m_view->shown.isEmpty());
-        QCOMPARE(m_host->messages.last().text, QLatin1String(Completion));
-        QVERIFY(m_host->boxes.isEmpty());
-        expectIdle(Write, false, true);
-    }
-
-    void defaultWriteBeforeAnyRead_readsFirstAndShowsDefaults()
-    {
-        m_exchange->setTimeScale(1.0);
-        m_emulator->setDelayScale(0.05); // the controller's own second of work
-
-        m_operations->CmdTzCom_Click(Default);
-
-        QCOMPARE(m_emulator->receivedBytes(), QByteArray("sraertsr"));
-        const QList<ReceivedChunk> chunks = m_emulator->received();
-        const qint64 readToAe = takenAt(chunks, 2) - takenAt(chunks, 0);
-        const qint64 aeToRt = takenAt(chunks, 4) - takenAt(chunks, 2);
-        const qint64 rtToRead = takenAt(chunks, 6) - takenAt(chunks, 4);
-        QVERIFY2(readToAe >= 270 && readToAe < 1500, qPrintable(QString::number(readToAe)));
-        QVERIFY2(aeToRt >= 450 && aeToRt < 1500, qPrintable(QString::number(aeToRt)));
-        QVERIFY2(rtToRead >= 450 && rtToRead < 1500, qPrintable(QString::number(rtToRead)));
-        QCOMPARE(m_view->shown.size(), 1);
-        QVERIFY(m_view->shown.first().status == Status::Ok);
-        QCOMPARE(m_view->shown.first().image.toLatin1(), Tz586kvEmulator::defaultImage());
-        QCOMPARE(m_host->messages.last().text, QLatin1String(Completion));
-        expectIdle(Default, false, true);
-    }
-
-    void refusedWriteImage_sendsNothingAndSaysDataAbnormal_data()
-    {
-        QTest::addColumn<bool>("readBefore");
+        QTest::addColumn<int>("operation");
         QTest::addColumn<QByteArray>("sent");
-        QTest::newRow("after a read") << true << QByteArray();
-        QTest::newRow("after a file load") << false << QByteArray("sr");
+        QTest::addColumn<QList<int>>("pauses"); // offset into what was sent, ms since the last
+        QTest::newRow("write after a file load")
+            << +Write << "srsw" + Built + "sr" << QList<int> { 2, 500, 4, 0, 68, 500 };
+        QTest::newRow("default write")
+            << +DefaultWrite << QByteArray("sraertsr") << QList<int> { 2, 300, 4, 500, 6, 500 };
     }
-    void refusedWriteImage_sendsNothingAndSaysDataAbnormal()
+    void firstOperation_readsFirstAndPausesBetweenCommands()
     {
-        QFETCH(bool, readBefore);
+        QFETCH(int, operation);
         QFETCH(QByteArray, sent);
-        if (readBefore)
-            readGoodSettings();
-        m_view->boxEmpty = false;
-        m_view->writeImage.reset();
+        QFETCH(QList<int>, pauses);
+        m_rig->exchange.setTimeScale(1.0);
+        m_rig->emulator.setDelayScale(0.05); // the controller's own second of work
+        m_rig->boxEmpty = false; // a file's values are on the screen
 
-        m_operations->CmdTzCom_Click(Write);
+        m_rig->operations.CmdTzCom_Click(operation);
 
-        QCOMPARE(m_view->writeDataMade, 1);
-        QCOMPARE(m_emulator->receivedBytes(), sent);
-        QCOMPARE(m_emulator->image(), OldImage);
-        QCOMPARE(m_host->messages.last().text, u"Data is abnormal!!"_qs);
-        QCOMPARE(m_host->messages.last().colour, ExchangeHost::Red);
-        QVERIFY(m_exchange->ErrFlag);
-        QVERIFY(!textsOf(m_host->messages).contains(QLatin1String(Completion)));
-        expectIdle(Write, false, true);
+        QCOMPARE(m_rig->emulator.receivedBytes(), sent);
+        const QList<ReceivedChunk> chunks = m_rig->emulator.received();
+        for (qsizetype i = 0; i < pauses.size(); i += 2) {
+            const qint64 pause
+                = takenAt(chunks, pauses[i]) - takenAt(chunks, i ? pauses[i - 2] : 0);
+            QVERIFY2(pause >= pauses[i + 1] - 50 && pause < pauses[i + 1] + 450,
+                qPrintable(QString::number(pause)));
+        }
+        QCOMPARE(m_rig->emulator.image(), operation == Write ? Built : Stock);
+        QCOMPARE(m_rig->shown, operation == Write ? QList<int> {} : QList<int> { ShowOk });
+        QCOMPARE(m_rig->host.messages.last(), Done);
+        expectIdle(operation, false, true);
     }
 
     void programEndingMidOperation_unwindsWithoutEnding()
     {
-        m_exchange->setTimeScale(1.0);
-        m_emulator->setFault(Fault::NoAnswer);
-        QTimer::singleShot(50, m_exchange.get(), [this] { m_exchange->abort(); });
+        m_rig->exchange.setTimeScale(1.0);
+        m_rig->emulator.setFault(NoAnswer);
+        QTimer::singleShot(50, &m_rig->exchange, [this] { m_rig->exchange.abort(); });
 
-        m_operations->CmdTzCom_Click(Clear);
+        m_rig->operations.CmdTzCom_Click(Clear);
 
-        QCOMPARE(m_emulator->receivedBytes(), QByteArray("sr"));
-        QCOMPARE(textsOf(m_host->messages), QStringList { DeviceOperations::tooltip(Clear) });
-        QVERIFY(m_host->boxes.isEmpty());
-        QVERIFY(m_view->focus.isEmpty());
+        QCOMPARE(m_rig->host.messages, QStringList { DeviceOperations::tooltip(Clear) });
+        QVERIFY(m_rig->focus.isEmpty());
     }
 
 private:
-    // A fault-free read, so that a case starts from settings on the screen.
-    void readGoodSettings()
-    {
-        m_operations->CmdTzCom_Click(Read);
-        QCOMPARE(m_host->messages.last().text, QLatin1String(Completion));
-        QVERIFY(!m_view->boxEmpty);
-        m_host->messages.clear();
-        m_host->boxes.clear();
-        m_view->forget();
-        m_emulator->clearReceived();
-    }
-
     void expectIdle(int operation, bool lost, bool writeEnabled)
     {
         QList<bool> idle(OperationView::CommandCount, !lost);
         idle[Write] = !lost && writeEnabled;
-        const auto& enabled = m_view->enabledCommands;
-        QCOMPARE(QList<bool>(enabled.begin(), enabled.end()), idle);
-        QCOMPARE(m_view->focus, operation == Get ? QList<int> {} : QList<int> { operation });
-        QVERIFY(!m_exchange->TmrLed.isActive());
-        QCOMPARE(m_host->lamps.last(), ExchangeHost::LampDark);
+        QCOMPARE(m_rig->enabled, idle);
+        QCOMPARE(m_rig->focus, operation == Get ? QList<int> {} : QList<int> { operation });
+        QVERIFY(!m_rig->exchange.TmrLed.isActive());
     }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<Tz586kvEmulator> m_emulator;
-    std::unique_ptr<QtSerialLine> m_line;
-    std::unique_ptr<RecordingHost> m_host;
-    std::unique_ptr<MessageExchange> m_exchange;
-    std::unique_ptr<FakeOperationView> m_view;
-    std::unique_ptr<DeviceOperations> m_operations;
+    std::unique_ptr<OperationBench> m_rig;
 };
 
 QTEST_GUILESS_MAIN(TestDeviceOperations)

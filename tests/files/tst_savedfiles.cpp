@@ -1,0 +1,139 @@
+#include "logfile.h"
+#include "settingfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using LogFile::LoadStatus;
+
+namespace {
+
+const QString Image = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_qs;
+const QByteArray Header = "Time(s),Voltage(V),Current(A)\r\n";
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every sample distinct, so that a sample landing in the wrong place shows.
+SampleStore filledStore()
+{
+    SampleStore store;
+    for (int n = 1; n <= SampleStore::Count; ++n) {
+        store.RunVolt(n) = float(n % 200) / 10.0f;
+        store.RunCur(n) = float(n % 49) * 10.0f;
+    }
+    return store;
+}
+
+QByteArray dataLines(int count, const QByteArray& values = ",1.5,70")
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += QByteArray::number(i) + values + "\r\n";
+    return text;
+}
+
+} // namespace
+
+class TestSavedFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingFile_holdsExactlyTheImage()
+    {
+        QVERIFY(SettingFile::save(path(), Image));
+        QCOMPARE(readAll(path()), Image.toLatin1());
+        QCOMPARE(SettingFile::load(path()).text, Image);
+        writeAll(path(), Image.toLatin1() + "\n");
+        QCOMPARE(SettingFile::load(path()).status, SettingFile::LoadStatus::WrongLength);
+        writeAll(path(), QByteArray());
+        QCOMPARE(SettingFile::load(path()).status, SettingFile::LoadStatus::Empty);
+        QFile::setPermissions(path(), QFileDevice::ReadOwner);
+        QVERIFY(!SettingFile::save(path(), Image));
+        QCOMPARE(readAll(path()), QByteArray());
+    }
+
+    void makeRunDat_writes513CrLfLinesWithMissingSamplesEmpty()
+    {
+        SampleStore store;
+        store.RunVolt(1) = 12.4f;
+        store.RunCur(1) = 150;
+        store.RunVolt(3) = store.RunCur(3) = store.RunCur(4) = SampleStore::Missing;
+        store.RunVolt(4) = 12.1f;
+        const QStringList lines = LogFile::MakeRunDat(store).split(u"\r\n"_qs);
+        QCOMPARE(lines.size(), 514); // the last line end leaves an empty tail
+        QCOMPARE(lines.mid(1, 4),
+            QStringList({ u"0,12.4,150"_qs, u"1,0,0"_qs, u"2,,"_qs, u"3,12.1,"_qs }));
+        QVERIFY(lines.last().isEmpty() && !lines.join(QString()).contains(u'\n'));
+    }
+
+    // Protects what a user saved: every sample, missing markers included,
+    // comes back in its place.
+    void logFile_saveThenLoad_givesTheSameSamples()
+    {
+        SampleStore saved = filledStore();
+        saved.RunVolt(7) = saved.RunCur(9) = SampleStore::Missing;
+        QVERIFY(LogFile::save(path(), saved));
+        SampleStore loaded;
+        QCOMPARE(LogFile::load(path(), loaded), LoadStatus::Loaded);
+        QCOMPARE(loaded.volt, saved.volt);
+        QCOMPARE(loaded.cur, saved.cur);
+    }
+
+    void logFile_loadReplacesOnlyTheSamplesOfItsLines_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<LoadStatus>("status");
+        QTest::addColumn<int>("lines"); // replaced from the top; negative: voltages only
+        QTest::newRow("100 lines") << Header + dataLines(100) << LoadStatus::Loaded << 100;
+        QTest::newRow("voltage only") << Header + dataLines(4, ",1.5") << LoadStatus::Loaded << -4;
+        QTest::newRow("header time(s)")
+            << "time(s),Voltage(V),Current(A)\r\n" + dataLines(3) << LoadStatus::Trouble << 0;
+        QTest::newRow("lines 0,1,3") << Header + "0,1,10\r\n1,2,20\r\n3,3,30\r\n"
+                                     << LoadStatus::Trouble << 0;
+        QTest::newRow("513th line") << Header + dataLines(513) << LoadStatus::Trouble << 0;
+        QTest::newRow("over 1 MB")
+            << Header + "0,1.5,70," + QByteArray(LogFile::MaxFileSize, 'x') + "\r\n"
+            << LoadStatus::Trouble << 0;
+        QTest::newRow("empty") << QByteArray() << LoadStatus::Empty << 0;
+    }
+    void logFile_loadReplacesOnlyTheSamplesOfItsLines()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(LoadStatus, status);
+        QFETCH(int, lines);
+        writeAll(path(), content);
+        const SampleStore before = filledStore();
+        SampleStore store = before;
+        QCOMPARE(LogFile::load(path(), store), status);
+        QCOMPARE(store.held, status == LoadStatus::Loaded);
+        for (int n = 1; n <= SampleStore::Count; ++n) {
+            QCOMPARE(store.RunVolt(n), n <= std::abs(lines) ? 1.5f : before.RunVolt(n));
+            QCOMPARE(store.RunCur(n), n <= lines ? 70.0f : before.RunCur(n));
+        }
+    }
+
+private:
+    // One file per test row, so rows never see each other's files.
+    QString path() const
+    {
+        return m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction())
+            + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QTEST_APPLESS_MAIN(TestSavedFiles)
+#include "tst_savedfiles.moc"
