@@ -1,23 +1,12 @@
 #include "inifile.h"
 
+#include "fileio.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A file as another tool leaves it: comments, foreign sections, CRLF, other case.
 const QByteArray ForeignFile = "; written by hand\r\n[Other]\r\nCommPort=9\r\n\r\n[rs232c]\r\n"

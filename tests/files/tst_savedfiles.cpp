@@ -1,6 +1,8 @@
 #include "logfile.h"
 #include "settingfile.h"
 
+#include "fileio.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,19 +13,6 @@ namespace {
 
 const QString Image = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_qs;
 const QByteArray Header = "Time(s),Voltage(V),Current(A)\r\n";
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Every sample distinct, so that a sample landing in the wrong place shows.
 SampleStore filledStore()
