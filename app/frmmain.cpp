@@ -165,25 +165,21 @@ void FrmMain::buildIndicators()
 
 void FrmMain::buildMenus()
 {
-    m_mnuFile = menuBar()->addMenu(u"&File"_qs);
-    m_mnuFile->setObjectName(u"mnuFile"_qs);
-    m_mnuSet = m_mnuFile->addMenu(u"&Setting Data "_qs);
-    m_mnuSet->setObjectName(u"mnuSet"_qs);
-    m_mnuOpen = m_mnuSet->addAction(u"&Open"_qs);
-    m_mnuOpen->setObjectName(u"mnuOpen"_qs);
-    m_mnuSave = m_mnuSet->addAction(u"&Save"_qs);
-    m_mnuSave->setObjectName(u"mnuSave"_qs);
+    // Object names follow the controls they stand for, so tests find them.
+    auto named = [](auto* item, const QString& name) {
+        item->setObjectName(name);
+        return item;
+    };
+    m_mnuFile = named(menuBar()->addMenu(u"&File"_qs), u"mnuFile"_qs);
+    m_mnuSet = named(m_mnuFile->addMenu(u"&Setting Data "_qs), u"mnuSet"_qs);
+    m_mnuOpen = named(m_mnuSet->addAction(u"&Open"_qs), u"mnuOpen"_qs);
+    m_mnuSave = named(m_mnuSet->addAction(u"&Save"_qs), u"mnuSave"_qs);
     m_mnuFile->addSeparator();
-    m_mnuLog = m_mnuFile->addMenu(u"&Log Data"_qs);
-    m_mnuLog->setObjectName(u"mnuLog"_qs);
-    m_munOpenLog = m_mnuLog->addAction(u"&Open"_qs);
-    m_munOpenLog->setObjectName(u"munOpenLog"_qs);
-    m_mnuSaveLog = m_mnuLog->addAction(u"&Save"_qs);
-    m_mnuSaveLog->setObjectName(u"mnuSaveLog"_qs);
-    m_mnuCom = menuBar()->addAction(u"&ComPort"_qs);
-    m_mnuCom->setObjectName(u"mnuCom"_qs);
-    m_mnuEnd = menuBar()->addAction(u"&Exit"_qs);
-    m_mnuEnd->setObjectName(u"mnuEnd"_qs);
+    m_mnuLog = named(m_mnuFile->addMenu(u"&Log Data"_qs), u"mnuLog"_qs);
+    m_munOpenLog = named(m_mnuLog->addAction(u"&Open"_qs), u"munOpenLog"_qs);
+    m_mnuSaveLog = named(m_mnuLog->addAction(u"&Save"_qs), u"mnuSaveLog"_qs);
+    m_mnuCom = named(menuBar()->addAction(u"&ComPort"_qs), u"mnuCom"_qs);
+    m_mnuEnd = named(menuBar()->addAction(u"&Exit"_qs), u"mnuEnd"_qs);
 
     connect(m_mnuOpen, &QAction::triggered, this, &FrmMain::mnuOpen_Click);
     connect(m_mnuSave, &QAction::triggered, this, &FrmMain::mnuSave_Click);
