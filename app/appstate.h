@@ -4,13 +4,15 @@
 #include <array>
 #include <cstdint>
 
-// The program-wide values that every window reads: the configuration copies,
-// the port dialog's outcome and the start-up texts.
+// The program-wide values that every window reads: the configuration copies
+// and the start-up texts.
 struct AppState {
-    QString AppTitle = QStringLiteral("TZ586KV Link");
-    QString AppPath; // the program's folder, no trailing separator
-    QString VersionText;
-    int16_t ComPortNo = 0; // 0: no port chosen
-    std::array<int16_t, 2> ScaleLine {}; // voltage, current
-    bool PortCancelled = false;
+    QString title = QStringLiteral("TZ586KV Link");
+    QString appPath; // the program's folder, no trailing separator
+    QString versionText;
+    int16_t portNumber = 0; // 0: no port chosen
+    std::array<int16_t, 2> scaleLines {}; // voltage, current
 };
+
+// The message line is black for progress and success, red for a failure.
+enum class MessageTone { Normal, Failure };

@@ -28,7 +28,7 @@ void DataFiles::trouble()
     m_prompts.message(QStringLiteral("Trouble is found in data."), Prompts::Icon::Error);
 }
 
-void DataFiles::OpenDataFile(const QString& filter)
+void DataFiles::openDataFile(const QString& filter)
 {
     const QString path = m_prompts.openFileName(filter);
     if (path.isEmpty())
@@ -54,7 +54,7 @@ void DataFiles::loadSettingFile(const QString& path)
     const SettingFile::Loaded loaded = SettingFile::load(path);
     switch (loaded.status) {
     case SettingFile::LoadStatus::Image:
-        if (!m_host.ShowBufferData(loaded.text))
+        if (!m_host.showSettingFile(loaded.text))
             trouble();
         break;
     case SettingFile::LoadStatus::Unreadable:
@@ -70,7 +70,7 @@ void DataFiles::loadLogFile(const QString& path)
 {
     switch (LogFile::load(path, m_store)) {
     case LogFile::LoadStatus::Loaded:
-        m_host.SetGraphFile();
+        m_host.showLog();
         break;
     case LogFile::LoadStatus::Trouble:
         trouble();
@@ -80,7 +80,7 @@ void DataFiles::loadLogFile(const QString& path)
     }
 }
 
-void DataFiles::SaveDataFile(const QString& filter, const QString& settingImage)
+void DataFiles::saveDataFile(const QString& filter, const QString& settingImage)
 {
     const QString path = m_prompts.saveFileName(filter);
     if (path.isEmpty())
@@ -94,11 +94,11 @@ void DataFiles::SaveDataFile(const QString& filter, const QString& settingImage)
         m_prompts.message(QStringLiteral("The file cannot be saved."), Prompts::Icon::Warning);
 }
 
-void DataFiles::SaveLog()
+void DataFiles::saveLog()
 {
     if (!m_store.held) {
         m_prompts.message(QStringLiteral("There is no preserved data."), Prompts::Icon::Warning);
         return;
     }
-    SaveDataFile(LogFilter, QString());
+    saveDataFile(LogFilter, QString());
 }

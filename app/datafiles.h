@@ -9,11 +9,11 @@ struct SampleStore;
 class DataFileHost {
 public:
     virtual ~DataFileHost() = default;
-    // Decodes a 64-character setting image into the window; false when a
-    // field of it cannot be read (the window is then left as it was).
-    virtual bool ShowBufferData(const QString& image) = 0;
+    // Shows a setting file's text when it is a 64-character image; false when
+    // a field of it cannot be read (the values are then left as they were).
+    virtual bool showSettingFile(const QString& text) = 0;
     // Shows the log window drawn from the sample store.
-    virtual void SetGraphFile() = 0;
+    virtual void showLog() = 0;
 };
 
 // The open and save procedures shared by setting files and log files.
@@ -24,11 +24,11 @@ public:
 
     DataFiles(Prompts& prompts, DataFileHost& host, SampleStore& store);
 
-    void OpenDataFile(const QString& filter);
+    void openDataFile(const QString& filter);
     // A log file is written from the sample store; settingImage is for the other kind.
-    void SaveDataFile(const QString& filter, const QString& settingImage);
+    void saveDataFile(const QString& filter, const QString& settingImage);
     // "&Save" of "&Log Data".
-    void SaveLog();
+    void saveLog();
 
 private:
     void loadSettingFile(const QString& path);

@@ -1,11 +1,12 @@
+#include "appcontext.h"
 #include "appstate.h"
-#include "frmmain.h"
-#include "maincommands.h"
+#include "maincontroller.h"
+#include "mainwindow.h"
 #include "qtprompts.h"
 #include "qtserialline.h"
+#include "settingvalues.h"
 #include "singleinstance.h"
 #include "startup.h"
-#include "testrc.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     AppState state;
-    QtPrompts prompts(state.AppTitle);
+    QtPrompts prompts(state.title);
 
     SingleInstance instance(u"tz586kv-link"_qs);
     if (!instance.tryLock()) {
@@ -21,15 +22,16 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    state.VersionText
-        = TestRC::MakeVersionText(TZ_VERSION_MAJOR, TZ_VERSION_MINOR, TZ_VERSION_PATCH);
-    state.AppPath = QCoreApplication::applicationDirPath();
+    state.versionText
+        = AppContext::makeVersionText(TZ_VERSION_MAJOR, TZ_VERSION_MINOR, TZ_VERSION_PATCH);
+    state.appPath = QCoreApplication::applicationDirPath();
 
     QtSerialLine line;
-    TestRC rc(state, line);
-    FrmMain frm(rc, prompts);
-    MainCommands commands(rc, frm);
-    StartUp(rc, frm);
-    prompts.setParent(&frm);
+    AppContext context(state, line);
+    SettingValues values;
+    MainWindow window(context, values, prompts);
+    MainController controller(context, window, values);
+    startUp(context, window);
+    prompts.setParent(&window);
     return app.exec();
 }

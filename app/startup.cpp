@@ -1,20 +1,21 @@
 #include "startup.h"
 
-#include "exchangehost.h"
-#include "frmmain.h"
-#include "testrc.h"
+#include "appcontext.h"
+#include "mainwindow.h"
 
-void StartUp(TestRC& rc, FrmMain& frm)
+void startUp(AppContext& context, MainWindow& window)
 {
-    rc.setHost(&frm);
-    rc.LoadConfig();
-    if (rc.state().PortCancelled)
-        rc.ShowMessage(TestRC::PortClosedText, ExchangeHost::Red);
+    context.setMessageLine(
+        [&window](const QString& text, MessageTone tone) { window.showMessage(text, tone); });
+    context.setDialogParent(&window);
+    context.loadConfig();
+    if (context.portWanted())
+        context.openPort();
     else
-        rc.OpenPort();
-    frm.setCaptions(rc.state().AppTitle, rc.state().VersionText);
-    frm.hideFraTmp();
-    frm.MainIni();
-    frm.centreOnScreen();
-    frm.show();
+        context.showMessage(AppContext::PortClosedText, MessageTone::Failure);
+    window.setCaptions(context.state().title, context.state().versionText);
+    window.hideHiddenFrame();
+    window.updateCommandButtons();
+    window.centreOnScreen();
+    window.show();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-class FrmMain;
-class TestRC;
+class AppContext;
+class MainWindow;
 
 // Everything after the single-instance check: configuration, port, window.
-// The version text, title and folder must be in rc's state already.
-void StartUp(TestRC& rc, FrmMain& frm);
+// The version text, title and folder must be in the context's state already.
+void startUp(AppContext& context, MainWindow& window);

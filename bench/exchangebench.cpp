@@ -1,7 +1,6 @@
 #include "exchangebench.h"
 
 #include "controlleremulator.h"
-#include "exchangehost.h"
 #include "messageexchange.h"
 #include "qtserialline.h"
 
@@ -14,13 +13,6 @@ namespace {
 constexpr int ReplyCharacters = 68;
 constexpr double WireMs = ReplyCharacters * 11 * 1000.0 / 9600.0;
 constexpr int Runs = 7;
-
-class SilentHost : public ExchangeHost {
-public:
-    void ShowMessage(const QString&, uint32_t) override { }
-    void showBox(const QString&, BoxIcon) override { }
-    void setLamp(uint32_t) override { }
-};
 
 double cpuSeconds()
 {
@@ -37,10 +29,10 @@ double readRatio(MessageExchange& exchange)
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const bool ok = exchange.SetReadData();
+        const bool ok = exchange.readSettings().has_value();
         const double ms = double(clock.nsecsElapsed()) / 1e6;
         ratios.append(ok ? ms / WireMs : 99.0);
-        exchange.DelaySeconds(0.05);
+        exchange.delay(0.05);
     }
     std::sort(ratios.begin(), ratios.end());
     return ratios.at(Runs / 2);
@@ -51,7 +43,7 @@ double idleShare(MessageExchange& exchange)
     QElapsedTimer clock;
     const double cpuBefore = cpuSeconds();
     clock.start();
-    exchange.SendCommand(QStringLiteral("sr"), QStringLiteral("\r"));
+    exchange.send(QStringLiteral("sr"), QStringLiteral("\r"));
     const double wall = double(clock.nsecsElapsed()) / 1e9;
     return (cpuSeconds() - cpuBefore) / wall;
 }
@@ -60,9 +52,8 @@ double idleShare(MessageExchange& exchange)
 QList<BenchRow> exchangeBench()
 {
     Tz586kvEmulator emulator;
-    SilentHost host;
     QtSerialLine line;
-    MessageExchange exchange(line, host);
+    MessageExchange exchange(line);
     if (!emulator.start() || !line.open(emulator.devicePath()))
         return { { QStringLiteral("exchange: no pseudo-terminal"), 99.0, QStringLiteral("ratio"),
             0 } };

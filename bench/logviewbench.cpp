@@ -2,6 +2,7 @@
 
 #include "frmlog.h"
 #include "logpicture.h"
+#include "logreply.h"
 #include "samplestore.h"
 
 #include <QElapsedTimer>
@@ -51,11 +52,13 @@ QList<BenchRow> logViewBench()
     const QString reply = sampleReply();
     QPointer<FrmLog> log = new FrmLog(
         store, scaleLine, [](const QString&, const QString&) {}, nullptr);
-    log->SetGraph(reply);
+    decodeLogReply(reply, store);
+    log->SetGraphFile();
     auto* picture = log->findChild<LogPicture*>(QStringLiteral("PicLog"));
 
     const double redraw = medianMs([&] {
-        log->SetGraph(reply);
+        decodeLogReply(reply, store);
+        log->SetGraphFile();
         picture->repaint();
     });
 

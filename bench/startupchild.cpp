@@ -1,15 +1,16 @@
 #include "startupchild.h"
 
+#include "appcontext.h"
 #include "appstate.h"
 #include "controlleremulator.h"
 #include "frmlog.h"
-#include "frmmain.h"
 #include "inifile.h"
-#include "maincommands.h"
+#include "maincontroller.h"
+#include "mainwindow.h"
 #include "qtprompts.h"
 #include "qtserialline.h"
+#include "settingvalues.h"
 #include "startup.h"
-#include "testrc.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -92,12 +93,12 @@ int runMinimal()
 }
 
 // Clicks Get and waits until the log window has drawn the log.
-bool getWithLogWindow(FrmMain& frm, MainCommands& commands)
+bool getWithLogWindow(MainWindow& window, MainController& controller)
 {
     // The click returns once the exchange is over: it waits in its own loop.
-    frm.CmdTzCom(OperationView::Get)->click();
-    FrmLog* log = commands.logWindow();
-    if (!log || !log->isVisible() || commands.exchange().ErrFlag)
+    window.commandButton(Command::Get)->click();
+    FrmLog* log = controller.logWindow();
+    if (!log || !log->isVisible() || window.messageTone() == MessageTone::Failure)
         return false;
     QEventLoop loop;
     FirstPaint paint(*log, loop);
@@ -115,25 +116,26 @@ int runMain(bool get)
     if (!dir.isValid() || !emulator.start(link))
         return 3;
     AppState state;
-    state.AppPath = dir.path();
-    state.VersionText = TestRC::MakeVersionText(1, 0, 0);
-    IniFile ini(dir.filePath(state.AppTitle + QStringLiteral(".ini")));
+    state.appPath = dir.path();
+    state.versionText = AppContext::makeVersionText(1, 0, 0);
+    IniFile ini(dir.filePath(state.title + QStringLiteral(".ini")));
     ini.WriteIniKey(QStringLiteral("RS232C"), QStringLiteral("CommPort"), QStringLiteral("16"));
     ini.WriteIniKey(QStringLiteral("Ports"), QStringLiteral("Com16"), link);
     const qint64 setup = setupTimer.nsecsElapsed();
 
-    QtPrompts prompts(state.AppTitle);
+    QtPrompts prompts(state.title);
     QtSerialLine line;
-    TestRC rc(state, line);
-    FrmMain frm(rc, prompts);
-    MainCommands commands(rc, frm);
+    AppContext context(state, line);
+    SettingValues values;
+    MainWindow window(context, values, prompts);
+    MainController controller(context, window, values);
     QEventLoop loop;
-    FirstPaint paint(frm, loop);
-    StartUp(rc, frm);
-    prompts.setParent(&frm);
+    FirstPaint paint(window, loop);
+    startUp(context, window);
+    prompts.setParent(&window);
     if (!waitForPaint(loop, paint) || !line.isOpen())
         return 2;
-    if (get && !getWithLogWindow(frm, commands))
+    if (get && !getWithLogWindow(window, controller))
         return 4;
     return report(paint.at(), setup);
 }

@@ -1,159 +1,155 @@
 #include "deviceoperations.h"
 
-#include "exchangehost.h"
+#include "logreply.h"
 #include "messageexchange.h"
 #include "operationaborted.h"
-#include "operationview.h"
-
-#include <array>
+#include "samplestore.h"
+#include "settingvalues.h"
 
 namespace {
-const QString CR = QStringLiteral("\r");
+const QString Cr = QStringLiteral("\r");
+
+Outcome outcomeOf(ExchangeFault fault)
+{
+    return fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet;
+}
 }
 
 DeviceOperations::DeviceOperations(
-    MessageExchange& exchange, ExchangeHost& host, OperationView& view)
-    : m_exchange(exchange)
-    , m_host(host)
-    , m_view(view)
+    MessageExchange& exchange, SettingValues& values, SampleStore& store, QObject* parent)
+    : QObject(parent)
+    , m_exchange(exchange)
+    , m_values(values)
+    , m_store(store)
 {
+    connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
+        if (m_running)
+            fail(outcomeOf(fault));
+    });
 }
 
-QString DeviceOperations::tooltip(int index)
+Outcome DeviceOperations::run(Command command)
 {
-    static const std::array<QString, OperationView::CommandCount> tips {
-        QStringLiteral("Setting Data Read"),
-        QStringLiteral("Setting Data Write"),
-        QStringLiteral("Default Data Write"),
-        QStringLiteral("Log Data Get"),
-        QStringLiteral("Log Data Clear"),
-    };
-    return tips.at(static_cast<size_t>(index));
-}
-
-void DeviceOperations::CmdTzCom_Click(int index)
-{
-    for (int i = 0; i < OperationView::CommandCount; ++i)
-        m_view.setCommandEnabled(i, false);
-    m_exchange.ErrFlag = false;
-    m_host.ShowMessage(tooltip(index), ExchangeHost::Black);
+    m_outcome = Outcome::Completed;
+    m_running = true;
     try {
-        switch (index) {
-        case OperationView::Read:
-            Read();
+        switch (command) {
+        case Command::Read:
+            read();
             break;
-        case OperationView::Write:
-            WriteSettings();
+        case Command::Write:
+            write();
             break;
-        case OperationView::DefaultWrite:
-            DefaultWrite();
+        case Command::DefaultWrite:
+            defaultWrite();
             break;
-        case OperationView::Get:
-            Get();
+        case Command::Get:
+            get();
             break;
-        case OperationView::Clear:
-            Clear();
-            break;
-        default:
+        case Command::Clear:
+            clear();
             break;
         }
     } catch (const OperationAborted&) {
-        // The program is ending: leave everything as it is.
-        return;
+        m_outcome = Outcome::Aborted;
     }
-    EndOperation();
-    m_exchange.stopLamp();
-    if (index != OperationView::Get)
-        m_view.focusCommand(index);
+    m_running = false;
+    return m_outcome;
 }
 
-void DeviceOperations::EndOperation()
+bool DeviceOperations::readImage()
 {
-    // A port lost during the operation stays lost: its buttons stay off.
-    const bool open = m_view.portOpen();
-    for (int i = 0; i < OperationView::CommandCount; ++i)
-        m_view.setCommandEnabled(i, open);
-    if (m_view.firstBoxEmpty())
-        m_view.setCommandEnabled(OperationView::Write, false);
-    if (!m_exchange.ErrFlag)
-        m_host.ShowMessage(QStringLiteral("Completion"), ExchangeHost::Black);
+    const std::optional<SettingReply> reply = m_exchange.readSettings();
+    if (!reply)
+        return false;
+    m_values.setControllerImage(reply->image);
+    emit imageRead(reply->image);
+    return true;
 }
 
-bool DeviceOperations::readSettings()
+bool DeviceOperations::readOrFail()
 {
-    const bool earlier = m_exchange.ErrFlag;
-    m_exchange.ErrFlag = false;
-    const bool ok = m_exchange.SetReadData();
-    const bool reported = m_exchange.ErrFlag;
-    m_exchange.ErrFlag = earlier || reported;
-    if (!ok && !reported) {
-        // A reply that ended but cannot be an image: never let it pass as done.
-        m_exchange.ErrFlag = true;
-        m_host.ShowMessage(QStringLiteral("TZ cannot be set."), ExchangeHost::Red);
-    }
+    const Outcome before = m_outcome;
+    m_outcome = Outcome::Completed;
+    const bool ok = readImage();
+    // A reply that ended but cannot be an image must never pass as done.
+    if (!ok && m_outcome == Outcome::Completed)
+        m_outcome = Outcome::CannotSet;
+    if (ok && before != Outcome::Completed)
+        m_outcome = before;
     return ok;
 }
 
-void DeviceOperations::Read()
+void DeviceOperations::showControllerImage()
 {
-    m_view.ClearSettingDisplay();
-    if (readSettings())
-        m_view.ShowSettingData();
+    switch (m_values.show(m_values.controllerImage())) {
+    case SettingImage::DecodeStatus::Deleted:
+        fail(Outcome::Deleted);
+        break;
+    case SettingImage::DecodeStatus::OtherModel:
+        fail(Outcome::OtherModel);
+        break;
+    case SettingImage::DecodeStatus::BadField:
+        fail(Outcome::CannotSet);
+        break;
+    case SettingImage::DecodeStatus::Ok:
+        break;
+    }
 }
 
-void DeviceOperations::WriteSettings()
+void DeviceOperations::read()
 {
-    if (m_exchange.ReadData.isEmpty())
-        m_exchange.SetReadData();
-    m_exchange.DelaySeconds(0.5);
-    const std::optional<QString> image = m_view.MakeWriteData();
-    if (!image) {
-        m_exchange.ErrFlag = true;
-        m_host.ShowMessage(QStringLiteral("Data is abnormal!!"), ExchangeHost::Red);
+    m_values.clear();
+    if (readOrFail())
+        showControllerImage();
+}
+
+void DeviceOperations::write()
+{
+    if (m_values.controllerImage().isEmpty())
+        readImage();
+    m_exchange.delay(0.5);
+    const SettingImage::Encoded encoded = m_values.encode();
+    if (encoded.status != SettingImage::EncodeStatus::Ok) {
+        fail(Outcome::DataAbnormal);
         return;
     }
-    m_writeData = *image;
-    m_exchange.SendCommand(QStringLiteral("sw"), QStringLiteral("sw"));
-    m_exchange.SendCommand(m_writeData, m_writeData);
-    m_exchange.DelaySeconds(0.5);
-    VerifyWrite();
+    m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
+    m_exchange.send(encoded.image, encoded.image);
+    emit imageWritten(encoded.image);
+    m_exchange.delay(0.5);
+    readImage();
+    // A verify read that failed leaves the image from before the write.
+    if (m_values.controllerImage() != encoded.image)
+        fail(Outcome::VerifyFailed);
 }
 
-void DeviceOperations::VerifyWrite()
+void DeviceOperations::defaultWrite()
 {
-    m_exchange.SetReadData();
-    if (m_writeData != m_exchange.ReadData) {
-        m_host.ShowMessage(QStringLiteral("Verify was NG."), ExchangeHost::Red);
-        m_exchange.ErrFlag = true;
+    m_values.clear();
+    if (m_values.controllerImage().isEmpty()) {
+        readImage();
+        m_exchange.delay(0.3);
     }
+    m_exchange.send(QStringLiteral("ae"), Cr);
+    m_exchange.delay(0.5);
+    m_exchange.send(QStringLiteral("rt"), QStringLiteral("rt"));
+    m_exchange.delay(0.5);
+    if (readOrFail())
+        showControllerImage();
 }
 
-void DeviceOperations::DefaultWrite()
+void DeviceOperations::get()
 {
-    m_view.ClearSettingDisplay();
-    if (m_exchange.RomVersion == -1) {
-        m_exchange.SetReadData();
-        m_exchange.DelaySeconds(0.3);
-    }
-    m_exchange.SendCommand(QStringLiteral("ae"), CR);
-    m_exchange.DelaySeconds(0.5);
-    m_exchange.SendCommand(QStringLiteral("rt"), QStringLiteral("rt"));
-    m_exchange.DelaySeconds(0.5);
-    if (readSettings())
-        m_view.ShowSettingData();
+    const MessageExchange::Reply reply = m_exchange.send(QStringLiteral("br"), Cr);
+    if (reply.ok())
+        decodeLogReply(reply.text, m_store);
 }
 
-void DeviceOperations::Get()
+void DeviceOperations::clear()
 {
-    m_exchange.SendCommand(QStringLiteral("br"), CR);
-    if (!m_exchange.ErrFlag)
-        m_view.SetGraph();
-}
-
-void DeviceOperations::Clear()
-{
-    if (!readSettings())
+    if (!readOrFail())
         return;
-    m_exchange.DelaySeconds(0.3);
-    m_exchange.SendCommand(QStringLiteral("be"), CR);
+    m_exchange.delay(0.3);
+    m_exchange.send(QStringLiteral("be"), Cr);
 }

@@ -1,35 +1,47 @@
 #pragma once
 
+#include "operation.h"
+
+#include <QObject>
 #include <QString>
 
-class ExchangeHost;
 class MessageExchange;
-class OperationView;
+class SettingValues;
+struct SampleStore;
 
-// The five operations behind the main window's command buttons: each runs from
-// start to end inside its click, pumping events while it waits.
-class DeviceOperations {
+// The five operations on the controller: each runs from start to end inside
+// run(), events running while it waits, and says how it ended. The setting
+// values and the sample store receive what the controller sends.
+class DeviceOperations : public QObject {
+    Q_OBJECT
 public:
-    DeviceOperations(MessageExchange& exchange, ExchangeHost& host, OperationView& view);
+    DeviceOperations(MessageExchange& exchange, SettingValues& values, SampleStore& store,
+        QObject* parent = nullptr);
 
-    void CmdTzCom_Click(int index);
+    Outcome run(Command command);
+    bool isRunning() const { return m_running; }
 
-    static QString tooltip(int index);
-    const QString& WriteData() const { return m_writeData; }
+signals:
+    // A setting image came from the controller (read) or went to it (written).
+    void imageRead(const QString& image);
+    void imageWritten(const QString& image);
 
 private:
-    void Read();
-    void WriteSettings();
-    void VerifyWrite();
-    void DefaultWrite();
-    void Get();
-    void Clear();
-    void EndOperation();
-    // A read whose result matters: a reply of the wrong length is a failure too.
-    bool readSettings();
+    void read();
+    void write();
+    void defaultWrite();
+    void get();
+    void clear();
+    // A read that fills the controller image; false when none came.
+    bool readImage();
+    // A read whose failure ends the operation, even one the exchange let pass.
+    bool readOrFail();
+    void showControllerImage();
+    void fail(Outcome outcome) { m_outcome = outcome; }
 
     MessageExchange& m_exchange;
-    ExchangeHost& m_host;
-    OperationView& m_view;
-    QString m_writeData;
+    SettingValues& m_values;
+    SampleStore& m_store;
+    Outcome m_outcome = Outcome::Completed;
+    bool m_running = false;
 };

@@ -1,6 +1,5 @@
 #include "messageexchange.h"
 #include "operationaborted.h"
-#include "settingreply.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -9,22 +8,22 @@
 
 namespace {
 const QString Cr = QStringLiteral("\r");
-const QString CommFault = QStringLiteral("RS232 communication fault.");
-const QString CannotSet = QStringLiteral("TZ cannot be set.");
+constexpr qsizetype SettingReplyLength = 68; // "sr", image, two closing characters
 }
 
-MessageExchange::MessageExchange(SerialLine& line, ExchangeHost& host, QObject* parent)
+MessageExchange::MessageExchange(SerialLine& line, QObject* parent)
     : QObject(parent)
     , m_line(line)
-    , m_host(host)
+    , m_replyWindow(this)
 {
-    TmrComm.setSingleShot(true);
-    TmrComm.setTimerType(Qt::PreciseTimer);
-    TmrLed.setInterval(LampBlinkMs);
-    connect(&m_line, &SerialLine::readyRead, this, &MessageExchange::MSComm_OnComm);
+    m_replyWindow.setObjectName(QStringLiteral("replyWindow"));
+    m_replyWindow.setSingleShot(true);
+    m_replyWindow.setTimerType(Qt::PreciseTimer);
+    m_blink.setInterval(LampBlinkMs);
+    connect(&m_line, &SerialLine::readyRead, this, &MessageExchange::onReadyRead);
     connect(&m_line, &SerialLine::lost, this, &MessageExchange::onLineLost);
-    connect(&TmrComm, &QTimer::timeout, this, &MessageExchange::TmrComm_Timer);
-    connect(&TmrLed, &QTimer::timeout, this, &MessageExchange::TmrLed_Timer);
+    connect(&m_replyWindow, &QTimer::timeout, this, &MessageExchange::onReplyWindowEnd);
+    connect(&m_blink, &QTimer::timeout, this, &MessageExchange::blink);
 }
 
 int MessageExchange::replyWindowMs(QStringView command)
@@ -37,57 +36,45 @@ int MessageExchange::replyWindowMs(QStringView command)
     return 3000;
 }
 
-void MessageExchange::SendCommand(const QString& command, const QString& terminator)
+MessageExchange::Reply MessageExchange::send(const QString& command, const QString& terminator)
 {
     throwIfAborted();
-    TmrLed.start();
-    setLamp(ExchangeHost::LampBright);
+    m_blink.start();
+    setLamp(Lamp::Lit);
     const int window = int(std::lround(replyWindowMs(command) * m_timeScale));
-    RecvBuf.clear();
+    m_received.clear();
     m_line.discardInput();
-    if (!m_line.isOpen() || !m_line.write(command.toLatin1())) {
-        // Nothing can come back on a line that is not there.
-        TimeOutFlag = true;
-        fail(CommFault, ExchangeHost::BoxIcon::Warning);
-        return;
-    }
-    TmrComm.setInterval(window);
-    TmrComm.start();
-    TimeOutFlag = false;
+    // Nothing can come back on a line that is not there.
+    if (!m_line.isOpen() || !m_line.write(command.toLatin1()))
+        return fail({}, ExchangeFault::NoAnswer);
+    m_replyWindow.setInterval(window);
+    m_replyWindow.start();
+    m_timedOut = false;
     m_sending = true;
-    while (!RecvBuf.contains(terminator) && !TimeOutFlag)
+    while (!m_received.contains(terminator) && !m_timedOut)
         waitOnce();
     m_sending = false;
-    TmrComm.stop();
-    if (!TimeOutFlag)
-        return;
+    m_replyWindow.stop();
+    Reply reply { m_received, std::nullopt };
+    if (!m_timedOut)
+        return reply;
     // A reply window that ran out wins over a terminator found in the same pass.
-    if (RecvBuf.isEmpty())
-        fail(CommFault, ExchangeHost::BoxIcon::Warning);
-    else
-        fail(CannotSet, ExchangeHost::BoxIcon::Information);
+    return fail(reply, reply.text.isEmpty() ? ExchangeFault::NoAnswer : ExchangeFault::BrokenReply);
 }
 
-bool MessageExchange::SetReadData()
+std::optional<SettingReply> MessageExchange::readSettings()
 {
-    SendCommand(QStringLiteral("sr"), Cr);
-    // A reply that came with a reported time-out is no reply.
-    if (TimeOutFlag || RecvBuf.size() != ReplyLength)
-        return false;
-    const std::optional<SettingReply> reply = acceptSettingReply(RecvBuf);
-    if (!reply) {
-        // A garbled image must not reach the window half-decoded.
-        ErrFlag = true;
-        m_host.ShowMessage(CannotSet, ExchangeHost::Red);
-        return false;
-    }
-    RecvBuf.remove(QStringLiteral("sr"));
-    ReadData = reply->image;
-    RomVersion = reply->romVersion;
-    return true;
+    const Reply reply = send(QStringLiteral("sr"), Cr);
+    if (!reply.ok() || reply.text.size() != SettingReplyLength)
+        return std::nullopt;
+    std::optional<SettingReply> accepted = acceptSettingReply(reply.text);
+    // A garbled image must not reach the values half-decoded.
+    if (!accepted)
+        emit faulted(ExchangeFault::BrokenImage);
+    return accepted;
 }
 
-void MessageExchange::DelaySeconds(double seconds)
+void MessageExchange::delay(double seconds)
 {
     throwIfAborted();
     const auto endNs = qint64(std::llround(std::max(0.0, seconds * m_timeScale) * 1e9));
@@ -109,45 +96,42 @@ void MessageExchange::DelaySeconds(double seconds)
 
 void MessageExchange::stopLamp()
 {
-    TmrLed.stop();
-    setLamp(ExchangeHost::LampDark);
+    m_blink.stop();
+    setLamp(Lamp::Dark);
 }
 
 void MessageExchange::abort()
 {
     m_aborted = true;
-    TmrComm.stop();
-    TmrLed.stop();
+    m_replyWindow.stop();
+    m_blink.stop();
     if (m_loop)
         m_loop->quit();
 }
 
-void MessageExchange::MSComm_OnComm()
+void MessageExchange::onReadyRead()
 {
-    RecvBuf += QString::fromLatin1(m_line.readAll());
+    m_received += QString::fromLatin1(m_line.readAll());
     if (m_loop && m_sending)
         m_loop->quit();
 }
 
-void MessageExchange::TmrComm_Timer()
+void MessageExchange::onReplyWindowEnd()
 {
-    TmrComm.stop();
-    TimeOutFlag = true;
+    m_replyWindow.stop();
+    m_timedOut = true;
     if (m_loop)
         m_loop->quit();
-}
-
-void MessageExchange::TmrLed_Timer()
-{
-    setLamp(m_lamp == ExchangeHost::LampDark ? ExchangeHost::LampBright : ExchangeHost::LampDark);
 }
 
 void MessageExchange::onLineLost()
 {
     // Nothing more can arrive: the exchange waiting now has run out.
     if (m_sending)
-        TmrComm_Timer();
+        onReplyWindowEnd();
 }
+
+void MessageExchange::blink() { setLamp(m_lamp == Lamp::Dark ? Lamp::Lit : Lamp::Dark); }
 
 void MessageExchange::waitOnce()
 {
@@ -159,18 +143,19 @@ void MessageExchange::waitOnce()
     throwIfAborted();
 }
 
-void MessageExchange::fail(const QString& text, ExchangeHost::BoxIcon icon)
+MessageExchange::Reply MessageExchange::fail(Reply reply, ExchangeFault fault)
 {
-    ErrFlag = true;
-    m_host.showBox(text, icon);
+    reply.fault = fault;
+    // The handler may show a modal box, during which the program may end.
+    emit faulted(fault);
     throwIfAborted();
-    m_host.ShowMessage(text, ExchangeHost::Red);
+    return reply;
 }
 
-void MessageExchange::setLamp(uint32_t colour)
+void MessageExchange::setLamp(Lamp lamp)
 {
-    m_lamp = colour;
-    m_host.setLamp(colour);
+    m_lamp = lamp;
+    emit lampChanged(lamp);
 }
 
 void MessageExchange::throwIfAborted() const

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "exchangehost.h"
+#include "operation.h"
 #include "serialline.h"
+#include "settingreply.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringView>
 #include <QTimer>
-#include <cstdint>
+#include <optional>
 
 class QEventLoop;
 
@@ -17,55 +18,56 @@ class QEventLoop;
 class MessageExchange : public QObject {
     Q_OBJECT
 public:
-    static constexpr int ReplyLength = 68; // "sr", image, two closing characters
     static constexpr int LampBlinkMs = 100;
-    static constexpr uint32_t LampDesign = 0x404000;
 
-    MessageExchange(SerialLine& line, ExchangeHost& host, QObject* parent = nullptr);
+    struct Reply {
+        QString text; // what arrived, terminator included
+        std::optional<ExchangeFault> fault;
+        bool ok() const { return !fault; }
+    };
 
-    // The outcome is in RecvBuf, TimeOutFlag and ErrFlag. Throws
-    // OperationAborted when the program ends during the wait.
-    void SendCommand(const QString& command, const QString& terminator);
-    // Reads the setting image into ReadData and RomVersion; true when one came.
-    bool SetReadData();
+    explicit MessageExchange(SerialLine& line, QObject* parent = nullptr);
+
+    // Every failure is also announced by faulted() the moment it happens.
+    // Throws OperationAborted when the program ends during the wait.
+    Reply send(const QString& command, const QString& terminator);
+    // "sr": nothing unless a whole 68-character reply holding an image came.
+    std::optional<SettingReply> readSettings();
     // Waits at least the given time (scaled by the time base), events running.
-    void DelaySeconds(double seconds);
+    void delay(double seconds);
     void stopLamp();
 
     static int replyWindowMs(QStringView command);
     // Multiplies every reply window and delay (tests shorten them).
     void setTimeScale(double scale) { m_timeScale = scale; }
-    double timeScale() const { return m_timeScale; }
 
     // The program is ending: every wait, now or later, throws OperationAborted.
     void abort();
     bool aborted() const { return m_aborted; }
     bool isWaiting() const { return m_loop != nullptr; }
-    uint32_t lampColour() const { return m_lamp; }
 
-    QString RecvBuf;
-    QString ReadData;
-    int RomVersion = -1;
-    bool ErrFlag = false;
-    bool TimeOutFlag = false;
-    QTimer TmrComm;
-    QTimer TmrLed;
+signals:
+    void faulted(ExchangeFault fault);
+    void lampChanged(Lamp lamp);
 
 private:
-    void MSComm_OnComm();
-    void TmrComm_Timer();
-    void TmrLed_Timer();
+    void onReadyRead();
+    void onReplyWindowEnd();
     void onLineLost();
+    void blink();
     void waitOnce();
-    void fail(const QString& text, ExchangeHost::BoxIcon icon);
-    void setLamp(uint32_t colour);
+    Reply fail(Reply reply, ExchangeFault fault);
+    void setLamp(Lamp lamp);
     void throwIfAborted() const;
 
     SerialLine& m_line;
-    ExchangeHost& m_host;
+    QTimer m_replyWindow;
+    QTimer m_blink;
+    QString m_received;
     double m_timeScale = 1.0;
     bool m_aborted = false;
     bool m_sending = false;
+    bool m_timedOut = false;
     QEventLoop* m_loop = nullptr;
-    uint32_t m_lamp = LampDesign;
+    Lamp m_lamp = Lamp::Idle;
 };

@@ -3,7 +3,6 @@
 #include "cursorreadout.h"
 #include "loglayout.h"
 #include "logpicture.h"
-#include "logreply.h"
 #include "numbertext.h"
 
 #include <QCheckBox>
@@ -156,13 +155,6 @@ void FrmLog::createAxisLabels()
         m_lblS[i] = makeLabel(QStringLiteral("LblS%1").arg(i), Qt::AlignHCenter, text);
     }
     m_lblTime = makeLabel(QStringLiteral("LblTime"), Qt::AlignHCenter, QStringLiteral("Time(s)"));
-}
-
-void FrmLog::SetGraph(QStringView recvBuf)
-{
-    decodeLogReply(recvBuf, m_store);
-    showUp();
-    Form_Resize();
 }
 
 void FrmLog::SetGraphFile()

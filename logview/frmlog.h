@@ -30,8 +30,6 @@ public:
     explicit FrmLog(SampleStore& store, std::array<int16_t, 2>& scaleLine,
         ChartKeyWriter writeChartKey, QWidget* mainWindow);
 
-    // Decodes a "br" reply into the store, then shows and redraws.
-    void SetGraph(QStringView recvBuf);
     // Shows and redraws what the store holds now.
     void SetGraphFile();
     // Lays the window out and redraws the whole graph.

@@ -48,8 +48,16 @@ QStringList QtPrompts::toQtFilters(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts[i].trimmed();
-        const QString patterns = parts[i + 1].trimmed().replace(u';', u' ');
+        QString description = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed().replace(u';', u' ');
+#ifndef Q_OS_WIN
+        // "*.*" would hide every file without an extension here.
+        if (patterns == u"*.*"_qs) {
+            patterns = u"*"_qs;
+            if (description.endsWith(u"(*.*)"_qs))
+                description.replace(description.size() - 5, 5, u"(*)"_qs);
+        }
+#endif
         // Qt reads the patterns from the last parentheses of an entry; keep a
         // description that already ends with the same ones as it is.
         if (description.endsWith(u'(' + patterns + u')'))

@@ -5,29 +5,31 @@
 const std::array<ParameterInfo, ParameterCount>& parameterTable()
 {
     static const std::array<ParameterInfo, ParameterCount> table { {
-        { u"PWM frequency(at Min. load)", u"Hz", 100, 10000, 100, 10000, 1, 5 },
-        { u"PWM frequency(at Max. load)", u"Hz", 100, 10000, 100, 10000, 1, 5 },
-        { u"Neutral", u"uS", 1020, 2020, 1020, 2020, 1, 4 },
-        { u"High point(forward)", u"uS", 720, 2320, 720, 2320, 1, 4 },
-        { u"High point(brake)", u"uS", 720, 2320, 720, 2320, 1, 4 },
-        { u"Dead Band", u"uS", 2, 50, 2, 50, 1, 2 },
+        { u"PWM frequency(at Min. load)", u"Hz", u"pwm-min", 100, 10000, 100, 10000, 1, 5 },
+        { u"PWM frequency(at Max. load)", u"Hz", u"pwm-max", 100, 10000, 100, 10000, 1, 5 },
+        { u"Neutral", u"uS", u"neutral", 1020, 2020, 1020, 2020, 1, 4 },
+        { u"High point(forward)", u"uS", u"high-forward", 720, 2320, 720, 2320, 1, 4 },
+        { u"High point(brake)", u"uS", u"high-brake", 720, 2320, 720, 2320, 1, 4 },
+        { u"Dead Band", u"uS", u"deadband", 2, 50, 2, 50, 1, 2 },
         // The spin button counts tenths of a volt here.
-        { u"Low Batt. Protection", u"V", 2.5f, 6, 25, 60, 1, 4 },
-        { u"Current Limiter", u"A", 50, 300, 50, 300, 10, 3 },
-        { u"Brake Max. Duty", u"%", 0, 100, 0, 100, 1, 3 },
-        { u"Reverse Max Duty", u"%", 0, 100, 0, 100, 1, 3 },
-        { u"Neutral Brake", u"%", 0, 100, 0, 100, 1, 3 },
-        { u"Current Limit Timer", u"Sec", 0, 240, 0, 240, 1, 3 },
-        { u"Current Limiter(Time Limit)", u"A", 50, 300, 50, 300, 10, 3 },
-        { u"Forward Boost", u"", 0, 100, 0, 100, 1, 3 },
-        { u"Reverse Mode Shift Level", u"%", 0, 100, 0, 100, 1, 3 },
+        { u"Low Batt. Protection", u"V", u"cutoff", 2.5f, 6, 25, 60, 1, 4 },
+        { u"Current Limiter", u"A", u"limiter", 50, 300, 50, 300, 10, 3 },
+        { u"Brake Max. Duty", u"%", u"brake-duty", 0, 100, 0, 100, 1, 3 },
+        { u"Reverse Max Duty", u"%", u"reverse-duty", 0, 100, 0, 100, 1, 3 },
+        { u"Neutral Brake", u"%", u"neutral-brake", 0, 100, 0, 100, 1, 3 },
+        { u"Current Limit Timer", u"Sec", u"limit-timer", 0, 240, 0, 240, 1, 3 },
+        { u"Current Limiter(Time Limit)", u"A", u"timed-limiter", 50, 300, 50, 300, 10, 3 },
+        { u"Forward Boost", u"", u"boost", 0, 100, 0, 100, 1, 3 },
+        { u"Reverse Mode Shift Level", u"%", u"reverse-shift", 0, 100, 0, 100, 1, 3 },
     } };
     return table;
 }
 
-QString parameterTooltip(int index)
+const ParameterInfo& info(Parameter p) { return parameterTable()[size_t(indexOf(p))]; }
+
+QString parameterTooltip(Parameter parameter)
 {
-    const ParameterInfo& p = parameterTable().at(static_cast<size_t>(index));
+    const ParameterInfo& p = info(parameter);
     return NumberText::shortest(p.min) + QChar(0xFF5E) + NumberText::shortest(p.max);
 }
 

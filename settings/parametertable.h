@@ -3,12 +3,34 @@
 #include <QString>
 #include <array>
 
-// One record per controller parameter, indexed like TxtData(0..14).
+// The controller's numeric settings, in the order of its parameter table.
+enum class Parameter {
+    PwmFrequencyMinLoad,
+    PwmFrequencyMaxLoad,
+    Neutral,
+    HighPointForward,
+    HighPointBrake,
+    DeadBand,
+    LowBatteryCutoff,
+    CurrentLimit,
+    BrakeMaxDuty,
+    ReverseMaxDuty,
+    NeutralBrake,
+    CurrentLimitTimer,
+    TimedCurrentLimit,
+    ForwardBoost,
+    ReverseShiftLevel,
+};
+
+// Bits 0..4 of the mode byte.
+enum class Mode { VirginBit, ReverseMode, ReverseCancel, TLimitCut, RobotMode };
+
 struct ParameterInfo {
     const char16_t* caption;
     const char16_t* unit; // empty for "Forward Boost"
-    float min; // MinData
-    float max; // MaxData
+    const char16_t* key; // short name for scripts
+    float min;
+    float max;
     int spinMin;
     int spinMax;
     int increment;
@@ -18,13 +40,23 @@ struct ParameterInfo {
 inline constexpr int ParameterCount = 15;
 inline constexpr int ModeCount = 5;
 
+constexpr Parameter parameterAt(int index) { return static_cast<Parameter>(index); }
+constexpr int indexOf(Parameter p) { return static_cast<int>(p); }
+constexpr Mode modeAt(int bit) { return static_cast<Mode>(bit); }
+constexpr int bitOf(Mode m) { return static_cast<int>(m); }
+
 const std::array<ParameterInfo, ParameterCount>& parameterTable();
+const ParameterInfo& info(Parameter p);
 
 // "min～max" with both bounds in shortest form, e.g. "2.5～6".
-QString parameterTooltip(int index);
+QString parameterTooltip(Parameter p);
 
-// Captions of ChkMode(0..4).
+// Captions of the five modes, by bit.
 const std::array<const char16_t*, ModeCount>& modeCaptions();
 
-// Rows shown on the main window from the top, by parameter index.
-inline constexpr std::array<int, 12> VisibleRows { 0, 1, 5, 6, 7, 12, 11, 8, 9, 10, 14, 13 };
+// Rows shown on the main window from the top.
+inline constexpr std::array<Parameter, 12> VisibleRows { Parameter::PwmFrequencyMinLoad,
+    Parameter::PwmFrequencyMaxLoad, Parameter::DeadBand, Parameter::LowBatteryCutoff,
+    Parameter::CurrentLimit, Parameter::TimedCurrentLimit, Parameter::CurrentLimitTimer,
+    Parameter::BrakeMaxDuty, Parameter::ReverseMaxDuty, Parameter::NeutralBrake,
+    Parameter::ReverseShiftLevel, Parameter::ForwardBoost };

@@ -54,23 +54,7 @@ namespace {
         d.texts[13] = QString::number(byteAt(image, 25));
     }
 
-    // The box's value, or nothing when the box may not be written.
-    std::optional<float> boxValue(const WindowValues& values, int i)
-    {
-        const QString& text = values.texts[i];
-        if (text.isEmpty() || values.red[i])
-            return std::nullopt;
-        const std::optional<double> number = NumberText::wholeNumber(text);
-        if (!number)
-            return std::nullopt;
-        const float v = static_cast<float>(*number);
-        const ParameterInfo& p = parameterTable()[i];
-        if (!(p.min <= v && v <= p.max))
-            return std::nullopt;
-        return v;
-    }
-
-    QString byteHex(const WindowValues& values, const std::array<float, ParameterCount>& v, int k)
+    QString byteHex(const WriteValues& values, const std::array<float, ParameterCount>& v, int k)
     {
         switch (k) {
         case 15:
@@ -82,7 +66,7 @@ namespace {
         case 18:
             return u"55"_qs;
         case 19:
-            return values.curLimOff ? u"FF"_qs : Conversions::CurrentToHex(v[7]);
+            return values.limiterOff ? u"FF"_qs : Conversions::CurrentToHex(v[7]);
         case 20:
             return wholeHex(v[8]);
         case 21:
@@ -141,17 +125,16 @@ Decoded decode(QStringView text)
     return d;
 }
 
-Encoded encode(const WindowValues& values, QStringView source)
+Encoded encode(const WriteValues& values, QStringView source)
 {
     Encoded result;
     std::array<float, ParameterCount> v {};
     for (int i = 0; i < ParameterCount; ++i) {
-        const std::optional<float> value = boxValue(values, i);
-        if (value) {
-            v[i] = *value;
-        } else if (!(i == 7 && values.curLimOff)) {
-            result.status = EncodeStatus::InvalidBox;
-            result.box = i;
+        if (const std::optional<double>& value = values.values[size_t(i)]) {
+            v[size_t(i)] = float(*value);
+        } else if (!(parameterAt(i) == Parameter::CurrentLimit && values.limiterOff)) {
+            result.status = EncodeStatus::InvalidValue;
+            result.invalid = i;
             return result;
         }
     }
@@ -172,7 +155,7 @@ Encoded encode(const WindowValues& values, QStringView source)
     image += QStringView(from).mid(56, 6);
     int mode = 0;
     for (int i = 0; i < ModeCount; ++i) {
-        if (values.mode[i])
+        if (values.modes[size_t(i)])
             mode |= 1 << i;
     }
     image += twoDigits(NumberText::hex(static_cast<uint32_t>(mode)));

@@ -6,6 +6,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The controller's 32-byte setting record as 64 hex characters, and its
 // translation to and from what the main window shows.
@@ -25,9 +26,9 @@ enum class DecodeStatus {
 struct Decoded {
     DecodeStatus status = DecodeStatus::BadField;
     int modelCode = 0;
-    // Texts for TxtData(0..14), in the form the window assigns them.
+    // Each parameter as the window shows it.
     std::array<QString, ParameterCount> texts;
-    QString version; // TxtVer, decimal
+    QString version; // the ROM version byte, decimal
     uint8_t modeByte = 0;
 };
 
@@ -37,28 +38,27 @@ Decoded decode(QStringView text);
 // True when the first 64 characters exist and all are hex digits.
 bool isHexImage(QStringView text);
 
-// What the window holds, as the encoder needs it.
-struct WindowValues {
-    std::array<QString, ParameterCount> texts;
-    std::array<bool, ParameterCount> red {};
-    bool curLimOff = false;
-    std::array<bool, ModeCount> mode {};
+// What a write carries: nothing for a value that may not be written.
+struct WriteValues {
+    std::array<std::optional<double>, ParameterCount> values;
+    bool limiterOff = false; // the limiter byte is FF and its value is not read
+    std::array<bool, ModeCount> modes {};
 };
 
 enum class EncodeStatus {
     Ok,
-    InvalidBox, // box `box` is empty, red, out of range or not a number
+    InvalidValue, // parameter `invalid` may not be written
     NoSource, // no image to take bytes 4-9 and 28-30 from
 };
 
 struct Encoded {
     EncodeStatus status = EncodeStatus::NoSource;
-    int box = -1;
+    int invalid = -1;
     QString image; // 64 upper-case hex characters when Ok
 };
 
 // source: the last image read from the controller, or else the image last
 // decoded from a file; empty when there is neither.
-Encoded encode(const WindowValues& values, QStringView source);
+Encoded encode(const WriteValues& values, QStringView source);
 
 } // namespace SettingImage

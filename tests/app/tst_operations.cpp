@@ -1,18 +1,21 @@
+#include "appcontext.h"
 #include "controlleremulator.h"
 #include "fakeprompts.h"
 #include "frmlog.h"
-#include "frmmain.h"
-#include "maincommands.h"
-#include "parameterrows.h"
+#include "maincontroller.h"
+#include "mainwindow.h"
+#include "objectnames.h"
+#include "parameterboxes.h"
 #include "qtserialline.h"
+#include "settingvalues.h"
 #include "startup.h"
-#include "testrc.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,32 +27,36 @@ const QString IniName = QStringLiteral("TZ586KV Link.ini");
 const QString CommFault = QStringLiteral("RS232 communication fault.");
 const QString CannotSet = QStringLiteral("TZ cannot be set.");
 const QString Completion = QStringLiteral("Completion");
-enum Op { Read = 0, Write = 1, Get = 3 };
+const QString Refused = QStringLiteral("Data is abnormal!!\r\nPlease set it correctly.");
+using enum Command;
 }
-
-Q_DECLARE_METATYPE(EmulatorFault)
 
 class TstOperations : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void get_showsLogWithoutTakingFocus_andSecondGetKeepsWindowPlace();
-    void readWriteAndFaults_reportAsToldAndNeverTouchDisk_data();
-    void readWriteAndFaults_reportAsToldAndNeverTouchDisk();
+    void get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus();
+    void outcomes_reportAsToldAndNeverTouchDisk_data();
+    void outcomes_reportAsToldAndNeverTouchDisk();
+    void deadBandOutOfRange_isRefusedUntilCorrected();
     void plugPulledMidReply_closesPortAndComPortMenuReopens();
     void closingDuringWait_endsAtOnceWithoutBoxes();
 
 private:
+    QPushButton* button(Command c) const { return m_window->commandButton(c); }
+    QLineEdit* box(Parameter p) const { return m_window->boxes().valueBox(p); }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_ttyDir;
     std::unique_ptr<Tz586kvEmulator> m_emulator;
     AppState m_state;
     std::unique_ptr<QtSerialLine> m_line;
     FakePrompts m_prompts;
-    std::unique_ptr<TestRC> m_rc;
-    std::unique_ptr<FrmMain> m_frm;
-    std::unique_ptr<MainCommands> m_commands;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<SettingValues> m_values;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainController> m_controller;
     QByteArray m_ini;
     int m_quits = 0;
 };
@@ -66,153 +73,184 @@ void TstOperations::init()
     QFile file(m_dir->filePath(IniName));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(m_ini) == m_ini.size() && file.flush());
     m_state = AppState();
-    m_state.AppPath = m_dir->path();
+    m_state.appPath = m_dir->path();
     m_prompts.messages.clear();
     m_quits = 0;
     m_line = std::make_unique<QtSerialLine>();
-    m_rc = std::make_unique<TestRC>(m_state, *m_line);
-    m_frm = std::make_unique<FrmMain>(*m_rc, m_prompts);
-    m_frm->setQuit([this] { ++m_quits; });
-    m_commands = std::make_unique<MainCommands>(*m_rc, *m_frm);
-    m_commands->exchange().setTimeScale(Fast);
-    StartUp(*m_rc, *m_frm);
-    m_frm->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_frm.get()));
-    QVERIFY(m_frm->portOpen());
+    m_context = std::make_unique<AppContext>(m_state, *m_line);
+    m_values = std::make_unique<SettingValues>();
+    m_window = std::make_unique<MainWindow>(*m_context, *m_values, m_prompts);
+    m_window->setQuit([this] { ++m_quits; });
+    m_controller = std::make_unique<MainController>(*m_context, *m_window, *m_values);
+    m_controller->exchange().setTimeScale(Fast);
+    startUp(*m_context, *m_window);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(m_window->portOpen());
 }
 
 void TstOperations::cleanup()
 {
-    m_commands.reset();
-    m_frm.reset();
-    m_rc.reset();
+    m_controller.reset();
+    m_window.reset();
+    m_values.reset();
+    m_context.reset();
     m_line.reset();
     m_emulator.reset();
 }
 
-void TstOperations::get_showsLogWithoutTakingFocus_andSecondGetKeepsWindowPlace()
+void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
 {
     // The whole log takes longer than a shortened reply window.
-    m_commands->exchange().setTimeScale(1.0);
-    QLineEdit* box = m_frm->rows().TxtData(0);
-    box->setFocus();
-    m_frm->CmdTzCom(Get)->click();
-    FrmLog* log = m_commands->logWindow();
+    m_controller->exchange().setTimeScale(1.0);
+    box(Parameter::PwmFrequencyMinLoad)->setFocus();
+    auto* file = m_window->findChild<QMenu*>(ObjectName::FileMenu);
+    auto* port = m_window->findChild<QAction*>(ObjectName::PortMenu);
+    bool locked = false;
+    QTimer::singleShot(300, m_window.get(), [&] {
+        locked = !file->isEnabled() && !port->isEnabled()
+            && m_window->findChild<QAction*>(ObjectName::ExitMenu)->isEnabled();
+        // Nothing else may start while the line works.
+        m_window->fileAction(ObjectName::OpenSettingFile)->trigger();
+        m_controller->run(Read);
+    });
+    button(Get)->click();
+    FrmLog* log = m_controller->logWindow();
     // Activation arrives through the event queue: let it come before looking.
     QVERIFY(log && QTest::qWaitForWindowExposed(log));
-    QCOMPARE(m_commands->store().RunVolt(1), 8.7f); // 0x70 * 198 / 2550, one decimal
-    QCOMPARE(m_frm->TxtMsg()->text(), Completion);
-    QCOMPARE(m_frm->focusWidget(), box);
+    QVERIFY(locked && file->isEnabled() && port->isEnabled());
+    QCOMPARE(m_emulator->receivedBytes(), "br");
+    QVERIFY(m_prompts.dialogs.isEmpty());
+    QCOMPARE(m_controller->store().RunVolt(1), 8.7f); // 0x70 * 198 / 2550, one decimal
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QCOMPARE(m_window->focusWidget(), box(Parameter::PwmFrequencyMinLoad));
 
     const QPoint moved = log->pos() + QPoint(40, 30);
     log->move(moved);
     QTRY_COMPARE(log->pos(), moved);
     m_emulator->setLog(QByteArray(Tz586kvEmulator::LogLength, '0'));
-    m_frm->CmdTzCom(Get)->click();
-    QCOMPARE(m_commands->logWindow(), log);
+    button(Get)->click();
+    QCOMPARE(m_controller->logWindow(), log);
     QCOMPARE(log->pos(), moved);
-    QCOMPARE(m_commands->store().RunVolt(512), 0.0f);
-    QCOMPARE(m_frm->focusWidget(), box);
+    QCOMPARE(m_controller->store().RunVolt(512), 0.0f);
 }
 
-void TstOperations::readWriteAndFaults_reportAsToldAndNeverTouchDisk_data()
+void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
 {
-    QTest::addColumn<int>("op");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<EmulatorFault>("fault");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("boxes");
     using F = EmulatorFault;
-    QTest::newRow("read") << 0 << F::None << Completion << QStringList {};
-    QTest::newRow("read no answer") << 0 << F::NoAnswer << CommFault << QStringList { CommFault };
-    QTest::newRow("read no end") << 0 << F::NoTerminator << CannotSet << QStringList { CannotSet };
-    QTest::newRow("read short") << 0 << F::ShortReply << CannotSet << QStringList {};
-    QTest::newRow("model FF") << 0 << F::Deleted << Completion
+    QTest::newRow("read") << Read << F::None << Completion << QStringList {};
+    QTest::newRow("read no answer")
+        << Read << F::NoAnswer << CommFault << QStringList { CommFault };
+    QTest::newRow("read no end") << Read << F::NoTerminator << CannotSet
+                                 << QStringList { CannotSet };
+    QTest::newRow("read short") << Read << F::ShortReply << CannotSet << QStringList {};
+    QTest::newRow("model FF") << Read << F::Deleted << Completion
                               << QStringList { u"Setting Data is deleted."_qs };
-    QTest::newRow("model 03") << 0 << F::OtherModel << Completion
+    QTest::newRow("model 03") << Read << F::OtherModel << Completion
                               << QStringList { u"TZ type is different."_qs };
-    QTest::newRow("write") << 1 << F::None << Completion << QStringList {};
+    QTest::newRow("write") << Write << F::None << Completion << QStringList {};
     QTest::newRow("write not sticking")
-        << 1 << F::WriteNotSticking << u"Verify was NG."_qs << QStringList {};
-    QTest::newRow("get no answer") << 3 << F::NoAnswer << CommFault << QStringList { CommFault };
+        << Write << F::WriteNotSticking << u"Verify was NG."_qs << QStringList {};
+    QTest::newRow("get no answer") << Get << F::NoAnswer << CommFault << QStringList { CommFault };
 }
 
-void TstOperations::readWriteAndFaults_reportAsToldAndNeverTouchDisk()
+void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
 {
-    QFETCH(int, op);
+    QFETCH(Command, command);
     QFETCH(EmulatorFault, fault);
     QFETCH(QString, line);
     QFETCH(QStringList, boxes);
-    if (op == Write) {
-        m_frm->CmdTzCom(Read)->click();
-        m_frm->rows().TxtData(0)->setText(u"1200"_qs);
+    if (command == Write) {
+        button(Read)->click();
+        box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
     }
-    SampleStore& store = m_commands->store();
-    store.held = true; // a log from before, with its first sample missing
-    const QByteArray logBefore = m_emulator->log();
-    m_frm->rows().TxtData(1)->setFocus();
+    box(Parameter::PwmFrequencyMaxLoad)->setFocus();
     m_emulator->setFault(fault);
-    m_frm->CmdTzCom(op)->click();
-    const bool filled = op == Write || fault == EmulatorFault::None;
+    button(command)->click();
+    const bool filled = command == Write || fault == EmulatorFault::None;
 
     QCOMPARE(m_prompts.messages, boxes);
-    QCOMPARE(m_frm->TxtMsg()->text(), line);
-    for (int i = 0; i < FrmMain::CommandCount; ++i)
-        QCOMPARE(m_frm->CmdTzCom(i)->isEnabled(), i != Write || filled);
-    QCOMPARE(m_frm->rows().TxtData(0)->text().isEmpty(), !filled);
+    QCOMPARE(m_window->messageLine()->text(), line);
+    QCOMPARE(
+        m_window->messageTone(), line == Completion ? MessageTone::Normal : MessageTone::Failure);
+    for (int i = 0; i < CommandCount; ++i)
+        QCOMPARE(button(Command(i))->isEnabled(), Command(i) != Write || filled);
+    QCOMPARE(box(Parameter::PwmFrequencyMinLoad)->text().isEmpty(), !filled);
     // Clicked as from a shortcut: the button does not take the focus itself.
     QCOMPARE(QApplication::focusWidget(),
-        op == Get ? static_cast<QWidget*>(m_frm->rows().TxtData(1)) : m_frm->CmdTzCom(op));
-    if (op == Read && filled) {
+        command == Get ? static_cast<QWidget*>(box(Parameter::PwmFrequencyMaxLoad))
+                       : button(command));
+    if (command == Read && filled) {
         QStringList texts;
-        for (int i : VisibleRows)
-            texts.append(m_frm->rows().TxtData(i)->text());
+        for (Parameter p : VisibleRows)
+            texts.append(box(p)->text());
         QCOMPARE(texts, u"1000 5000 10 3.5 150 200 60 50 80 30 40 20"_qs.split(u' '));
-        int reverse = 0;
-        while (m_frm->rows().ChkMode(reverse)->text() != u"Reverse Cancel")
-            QVERIFY(++reverse < ModeCount);
-        QVERIFY(m_frm->rows().ChkMode(reverse)->isChecked());
+        QVERIFY(m_window->boxes().modeBox(Mode::ReverseCancel)->isChecked());
     }
     // 1200 = 0x04B0, low byte first; nothing else of the image moves.
-    if (op == Write && fault == EmulatorFault::None)
+    if (command == Write && fault == EmulatorFault::None)
         QCOMPARE(m_emulator->image(), "B004" + Tz586kvEmulator::defaultImage().mid(4));
-    QVERIFY(!m_commands->logWindow() && store.RunVolt(1) == SampleStore::Missing && store.held);
-    // The log is erased only after a good setting read.
-    QCOMPARE(m_emulator->log(), logBefore);
+    QVERIFY(!m_controller->logWindow() && !m_controller->store().held);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { IniName });
     QFile file(m_dir->filePath(IniName));
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == m_ini);
 }
 
+void TstOperations::deadBandOutOfRange_isRefusedUntilCorrected()
+{
+    QByteArray image = Tz586kvEmulator::defaultImage();
+    m_emulator->setImage(image.replace(32, 2, "64"));
+    button(Read)->click();
+    QLineEdit* deadBand = box(Parameter::DeadBand);
+    QCOMPARE(deadBand->text(), u"100"_qs);
+    QCOMPARE(deadBand->palette().color(QPalette::Text), QColor(Qt::red));
+    m_emulator->clearReceived();
+    button(Write)->click();
+    QCOMPARE(m_prompts.messages, QStringList { Refused });
+    QCOMPARE(m_window->messageLine()->text(), u"Data is abnormal!!"_qs);
+    QCOMPARE(m_emulator->receivedBytes(), QByteArray());
+
+    deadBand->selectAll();
+    QTest::keyClicks(deadBand, u"10"_qs);
+    button(Write)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QCOMPARE(m_emulator->image().mid(32, 2), "0A");
+}
+
 void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
 {
     m_emulator->setFault(EmulatorFault::PullPlug);
-    m_frm->CmdTzCom(Read)->click();
-    QVERIFY(!m_frm->portOpen());
-    for (int i = 0; i < FrmMain::CommandCount; ++i)
-        QVERIFY(!m_frm->CmdTzCom(i)->isEnabled());
+    button(Read)->click();
+    QVERIFY(!m_window->portOpen());
+    for (int i = 0; i < CommandCount; ++i)
+        QVERIFY(!button(Command(i))->isEnabled());
 
     m_emulator->setFault(EmulatorFault::None);
     QVERIFY(m_emulator->plugIn());
-    m_rc->setPortDialog([&] { m_state.PortCancelled = false; });
-    m_frm->mnuCom_Click();
-    QVERIFY(m_frm->portOpen());
-    m_frm->CmdTzCom(Read)->click();
-    QCOMPARE(m_frm->TxtMsg()->text(), Completion);
+    m_context->setPortDialog([] { return AppContext::DialogAnswer::Ok; });
+    m_window->choosePort();
+    QVERIFY(m_window->portOpen());
+    button(Read)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
 }
 
 void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()
 {
     m_emulator->setFault(EmulatorFault::NoAnswer);
     QElapsedTimer clock;
-    QTimer::singleShot(100, m_frm.get(), [&] {
-        QVERIFY(m_commands->exchange().isWaiting());
+    QTimer::singleShot(100, m_window.get(), [&] {
+        QVERIFY(m_controller->exchange().isWaiting());
         clock.start();
-        m_frm->close();
+        m_window->close();
     });
-    m_frm->CmdTzCom(Get)->click();
+    button(Get)->click();
     QVERIFY(clock.isValid() && clock.elapsed() < 100);
     QCOMPARE(m_quits, 1);
-    QVERIFY(m_prompts.messages.isEmpty() && !m_frm->portOpen() && !m_commands->logWindow());
+    QVERIFY(m_prompts.messages.isEmpty() && !m_window->portOpen() && !m_controller->logWindow());
 }
 
 QTEST_MAIN(TstOperations)

@@ -1,4 +1,5 @@
 #include "fuzzinput.h"
+#include "numbertext.h"
 #include "settingimage.h"
 
 using namespace SettingImage;
@@ -23,10 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int version = d.version.toInt();
         FUZZ_CHECK(version >= 0 && version <= 255);
         // What the window would hold goes back through the encoder.
-        WindowValues w;
-        w.texts = d.texts;
+        WriteValues w;
+        for (int i = 0; i < ParameterCount; ++i)
+            w.values[i] = NumberText::wholeNumber(d.texts[i]);
         for (int i = 0; i < ModeCount; ++i)
-            w.mode[i] = d.modeByte & (1 << i);
+            w.modes[i] = d.modeByte & (1 << i);
         const Encoded e = encode(w, text);
         if (e.status == EncodeStatus::Ok)
             FUZZ_CHECK(isHexImage(e.image) && e.image.size() == Length);

@@ -1,53 +1,26 @@
 #include "deviceoperations.h"
 #include "linkbench.h"
-#include "operationview.h"
-#include "settingimage.h"
+#include "samplestore.h"
+#include "settingvalues.h"
 
 #include <QTest>
 
 namespace {
-using enum EmulatorFault;
-using enum OperationView::Command;
-using Status = SettingImage::DecodeStatus;
-constexpr int NoShow = -1;
-constexpr int ShowOk = int(Status::Ok);
-constexpr int ShowDeleted = int(Status::Deleted), ShowOther = int(Status::OtherModel);
+using enum Command;
+using enum Outcome;
+using EmulatorFault::LateReply, EmulatorFault::None, EmulatorFault::NoAnswer, EmulatorFault::NonHex,
+    EmulatorFault::NoTerminator, EmulatorFault::PullPlug, EmulatorFault::ShortReply,
+    EmulatorFault::WriteNotSticking;
 
-const QString Done = QStringLiteral("Completion");
-const QString Comm = QStringLiteral("RS232 communication fault.");
-const QString Cannot = QStringLiteral("TZ cannot be set.");
-const QString Ng = QStringLiteral("Verify was NG.");
-const QString Abnormal = QStringLiteral("Data is abnormal!!");
 // What the controller holds before each case, and what a changed window builds.
 const QByteArray Old = "D0078813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
 const QByteArray Built = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
 const QByteArray Stock = Tz586kvEmulator::defaultImage();
 
-// Stands in for the main window, decoding what reaches ShowSettingData as it would.
-struct OperationBench : LinkBench, OperationView {
-    void setCommandEnabled(int index, bool on) override { enabled[index] = on; }
-    void focusCommand(int index) override { focus.append(index); }
-    bool portOpen() const override { return line.isOpen(); }
-    bool firstBoxEmpty() const override { return boxEmpty; }
-    void ClearSettingDisplay() override { boxEmpty = true; }
-    void ShowSettingData() override
-    {
-        const SettingImage::Decoded decoded = SettingImage::decode(exchange.RecvBuf);
-        shown.append(int(decoded.status));
-        // The window's own refusals leave the boxes as they were.
-        if (decoded.status == Status::Ok)
-            boxEmpty = decoded.texts[0].isEmpty();
-    }
-    std::optional<QString> MakeWriteData() override { return writeImage; }
-    void SetGraph() override { ++graphs; }
-
-    QList<bool> enabled = QList<bool>(CommandCount);
-    QList<int> focus;
-    bool boxEmpty = true;
-    QList<int> shown; // the decode status of each
-    std::optional<QString> writeImage = QString::fromLatin1(Built);
-    int graphs = 0;
-    DeviceOperations operations { exchange, host, *this };
+struct OperationBench : LinkBench {
+    SettingValues values;
+    SampleStore store;
+    DeviceOperations operations { exchange, values, store };
 };
 
 // When the controller took the byte at offset of all it received.
@@ -73,93 +46,92 @@ private slots:
         QVERIFY(m_rig->start());
     }
 
-    void faultMatrix_endsIdleWithItsMessage_data()
+    void faultMatrix_endsWithItsOutcome_data()
     {
-        QTest::addColumn<int>("operation");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<EmulatorFault>("fault");
-        QTest::addColumn<QString>("message"); // the message line at the end
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<int>("faults"); // announced while the operation went on
         QTest::addColumn<QString>("sent"); // "image" stands for the write image
-        QTest::addColumn<int>("shown"); // the status ShowSettingData decoded
         QTest::addColumn<QByteArray>("holds");
         const QString sr = u"sr"_qs, br = u"br"_qs, write = u"sw image sr"_qs;
         const QString dflt = u"ae rt sr"_qs;
         const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
-        row("read/no-answer") << +Read << NoAnswer << Comm << 1 << sr << NoShow << Old;
-        row("read/no-terminator") << +Read << NoTerminator << Cannot << 1 << sr << NoShow << Old;
-        row("read/non-hex") << +Read << NonHex << Cannot << 0 << sr << NoShow << Old;
-        row("read/deleted") << +Read << Deleted << Done << 0 << sr << ShowDeleted << Old;
-        row("read/plug-pulled") << +Read << PullPlug << Cannot << 1 << sr << NoShow << Old;
-        row("write/none") << +Write << None << Done << 0 << write << NoShow << Built;
-        row("write/no-answer") << +Write << NoAnswer << Ng << 3 << write << NoShow << Built;
-        row("write/sticks-not") << +Write << WriteNotSticking << Ng << 0 << write << NoShow << Old;
-        row("write/refused") << +Write << None << Abnormal << 0 << QString() << NoShow << Old;
-        row("dflt/none") << +DefaultWrite << None << Done << 0 << dflt << ShowOk << Stock;
-        row("dflt/no-answer") << +DefaultWrite << NoAnswer << Comm << 3 << dflt << NoShow << Stock;
-        row("dflt/other") << +DefaultWrite << OtherModel << Done << 0 << dflt << ShowOther << Stock;
-        row("dflt/late") << +DefaultWrite << LateReply << Comm << 3 << dflt << NoShow << Stock;
-        row("get/none") << +Get << None << Done << 0 << br << NoShow << Old;
-        row("get/no-answer") << +Get << NoAnswer << Comm << 1 << br << NoShow << Old;
-        row("get/plug-pulled") << +Get << PullPlug << Cannot << 1 << br << NoShow << Old;
-        row("clear/none") << +Clear << None << Done << 0 << u"sr be"_qs << NoShow << Old;
-        row("clear/no-answer") << +Clear << NoAnswer << Comm << 1 << sr << NoShow << Old;
-        row("clear/short-reply") << +Clear << ShortReply << Cannot << 0 << sr << NoShow << Old;
+        row("read/no-answer") << Read << NoAnswer << CommunicationFault << 1 << sr << Old;
+        row("read/no-terminator") << Read << NoTerminator << CannotSet << 1 << sr << Old;
+        row("read/non-hex") << Read << NonHex << CannotSet << 1 << sr << Old;
+        row("read/short-reply") << Read << ShortReply << CannotSet << 0 << sr << Old;
+        row("read/deleted") << Read << EmulatorFault::Deleted << Outcome::Deleted << 0 << sr << Old;
+        row("read/plug-pulled") << Read << PullPlug << CannotSet << 1 << sr << Old;
+        row("write/none") << Write << None << Completed << 0 << write << Built;
+        row("write/no-answer") << Write << NoAnswer << VerifyFailed << 3 << write << Built;
+        row("write/sticks-not") << Write << WriteNotSticking << VerifyFailed << 0 << write << Old;
+        row("write/refused") << Write << None << DataAbnormal << 0 << QString() << Old;
+        row("dflt/none") << DefaultWrite << None << Completed << 0 << dflt << Stock;
+        row("dflt/no-answer") << DefaultWrite << NoAnswer << CommunicationFault << 3 << dflt
+                              << Stock;
+        row("dflt/other") << DefaultWrite << EmulatorFault::OtherModel << Outcome::OtherModel << 0
+                          << dflt << Stock;
+        row("dflt/late") << DefaultWrite << LateReply << CommunicationFault << 3 << dflt << Stock;
+        row("get/none") << Get << None << Completed << 0 << br << Old;
+        row("get/no-answer") << Get << NoAnswer << CommunicationFault << 1 << br << Old;
+        row("get/plug-pulled") << Get << PullPlug << CannotSet << 1 << br << Old;
+        row("clear/none") << Clear << None << Completed << 0 << u"sr be"_qs << Old;
+        row("clear/no-answer") << Clear << NoAnswer << CommunicationFault << 1 << sr << Old;
+        row("clear/short-reply") << Clear << ShortReply << CannotSet << 0 << sr << Old;
     }
-    void faultMatrix_endsIdleWithItsMessage()
+    void faultMatrix_endsWithItsOutcome()
     {
-        QFETCH(int, operation);
+        QFETCH(Command, command);
         QFETCH(EmulatorFault, fault);
-        QFETCH(QString, message);
-        QFETCH(int, boxes);
+        QFETCH(Outcome, outcome);
+        QFETCH(int, faults);
         QFETCH(QString, sent);
-        QFETCH(int, shown);
         QFETCH(QByteArray, holds);
         // The log needs 2.4 s on the wire; late replies come after the operation moved on.
-        const double scale = operation == Get && fault != NoAnswer ? 0.4 : 0.1;
+        const double scale = command == Get && fault != NoAnswer ? 0.4 : 0.1;
         m_rig->exchange.setTimeScale(scale);
         m_rig->emulator.setDelayScale(3 * scale);
-        m_rig->operations.CmdTzCom_Click(Read); // every case starts with settings on the screen
-        m_rig->focus.clear();
+        QCOMPARE(m_rig->operations.run(Read), Completed); // settings on the screen first
+        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+        if (outcome == DataAbnormal)
+            m_rig->values.setText(Parameter::DeadBand, u"100"_qs);
         m_rig->emulator.setFault(fault);
-        if (message == Abnormal)
-            m_rig->writeImage.reset();
+        m_rig->faults.clear();
 
-        m_rig->operations.CmdTzCom_Click(operation);
+        QCOMPARE(m_rig->operations.run(command), outcome);
 
-        const bool failed = message != Done;
-        QCOMPARE(m_rig->host.messages.at(2), DeviceOperations::tooltip(operation));
-        QCOMPARE(m_rig->host.messages.last(), message);
-        QCOMPARE(m_rig->host.colours.last(), failed ? ExchangeHost::Red : ExchangeHost::Black);
-        QCOMPARE(m_rig->host.boxes.size(), boxes);
+        QCOMPARE(m_rig->faults.size(), faults);
         sent.replace(u"image"_qs, QString::fromLatin1(Built)).remove(u' ');
         QCOMPARE(QString::fromLatin1(m_rig->emulator.receivedBytes().mid(2)), sent);
-        QCOMPARE(m_rig->shown.mid(1), shown == NoShow ? QList<int> {} : QList<int> { shown });
-        QCOMPARE(m_rig->graphs, operation == Get && !failed ? 1 : 0);
         QCOMPARE(m_rig->emulator.image(), holds);
-        const bool screenKept = operation != Read && operation != DefaultWrite;
-        expectIdle(operation, fault == PullPlug, screenKept || shown == ShowOk);
+        QCOMPARE(m_rig->store.held, command == Get && outcome == Completed);
+        const bool cleared = (command == Read || command == DefaultWrite)
+            && (outcome != Completed || fault == EmulatorFault::OtherModel);
+        QCOMPARE(m_rig->values.isEmpty(), cleared);
     }
 
     void firstOperation_readsFirstAndPausesBetweenCommands_data()
     {
-        QTest::addColumn<int>("operation");
+        QTest::addColumn<Command>("command");
         QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<QList<int>>("pauses"); // offset into what was sent, ms since the last
         QTest::newRow("write after a file load")
-            << +Write << "srsw" + Built + "sr" << QList<int> { 2, 500, 4, 0, 68, 500 };
+            << Write << "srsw" + Built + "sr" << QList<int> { 2, 500, 4, 0, 68, 500 };
         QTest::newRow("default write")
-            << +DefaultWrite << QByteArray("sraertsr") << QList<int> { 2, 300, 4, 500, 6, 500 };
+            << DefaultWrite << QByteArray("sraertsr") << QList<int> { 2, 300, 4, 500, 6, 500 };
     }
     void firstOperation_readsFirstAndPausesBetweenCommands()
     {
-        QFETCH(int, operation);
+        QFETCH(Command, command);
         QFETCH(QByteArray, sent);
         QFETCH(QList<int>, pauses);
         m_rig->exchange.setTimeScale(1.0);
         m_rig->emulator.setDelayScale(0.05); // the controller's own second of work
-        m_rig->boxEmpty = false; // a file's values are on the screen
+        m_rig->values.show(QString::fromLatin1(Old)); // a file's values
+        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
 
-        m_rig->operations.CmdTzCom_Click(operation);
+        QCOMPARE(m_rig->operations.run(command), Completed);
 
         QCOMPARE(m_rig->emulator.receivedBytes(), sent);
         const QList<ReceivedChunk> chunks = m_rig->emulator.received();
@@ -169,34 +141,21 @@ private slots:
             QVERIFY2(pause >= pauses[i + 1] - 50 && pause < pauses[i + 1] + 450,
                 qPrintable(QString::number(pause)));
         }
-        QCOMPARE(m_rig->emulator.image(), operation == Write ? Built : Stock);
-        QCOMPARE(m_rig->shown, operation == Write ? QList<int> {} : QList<int> { ShowOk });
-        QCOMPARE(m_rig->host.messages.last(), Done);
-        expectIdle(operation, false, true);
+        QCOMPARE(m_rig->emulator.image(), command == Write ? Built : Stock);
+        QCOMPARE(m_rig->values.controllerImage().toLatin1(), m_rig->emulator.image());
     }
 
-    void programEndingMidOperation_unwindsWithoutEnding()
+    void programEndingMidOperation_unwinds()
     {
         m_rig->exchange.setTimeScale(1.0);
         m_rig->emulator.setFault(NoAnswer);
         QTimer::singleShot(50, &m_rig->exchange, [this] { m_rig->exchange.abort(); });
-
-        m_rig->operations.CmdTzCom_Click(Clear);
-
-        QCOMPARE(m_rig->host.messages, QStringList { DeviceOperations::tooltip(Clear) });
-        QVERIFY(m_rig->focus.isEmpty());
+        QCOMPARE(m_rig->operations.run(Clear), Aborted);
+        QVERIFY(m_rig->faults.isEmpty());
+        QVERIFY(!m_rig->operations.isRunning());
     }
 
 private:
-    void expectIdle(int operation, bool lost, bool writeEnabled)
-    {
-        QList<bool> idle(OperationView::CommandCount, !lost);
-        idle[Write] = !lost && writeEnabled;
-        QCOMPARE(m_rig->enabled, idle);
-        QCOMPARE(m_rig->focus, operation == Get ? QList<int> {} : QList<int> { operation });
-        QVERIFY(!m_rig->exchange.TmrLed.isActive());
-    }
-
     std::unique_ptr<OperationBench> m_rig;
 };
 

@@ -8,7 +8,6 @@
 
 namespace {
 const QString Cr = QStringLiteral("\r");
-const QString CommFault = QStringLiteral("RS232 communication fault.");
 const QString Image = QString::fromLatin1(Tz586kvEmulator::defaultImage());
 constexpr double Fast = 0.05; // 3 s windows become 150 ms
 
@@ -50,50 +49,52 @@ private slots:
         const double scale = command == u"sr"_qs ? 1.0 : command == u"br"_qs ? 0.35 : Fast;
         m_rig->exchange.setTimeScale(scale);
         if (command == Image)
-            m_rig->exchange.SendCommand(u"sw"_qs, u"sw"_qs);
-        m_rig->exchange.SendCommand(command, terminator);
-        QVERIFY(!m_rig->exchange.ErrFlag);
-        QCOMPARE(m_rig->exchange.RecvBuf.size(), replyLength);
-        QVERIFY(m_rig->exchange.RecvBuf.endsWith(terminator));
+            m_rig->exchange.send(u"sw"_qs, u"sw"_qs);
+        const MessageExchange::Reply reply = m_rig->exchange.send(command, terminator);
+        QVERIFY(reply.ok() && m_rig->faults.isEmpty());
+        QCOMPARE(reply.text.size(), replyLength);
+        QVERIFY(reply.text.endsWith(terminator));
 
         m_rig->emulator.setFault(EmulatorFault::NoAnswer);
         QElapsedTimer clock;
         clock.start();
         const double cpuBefore = cpuSeconds();
-        m_rig->exchange.SendCommand(command, terminator);
+        const MessageExchange::Reply lost = m_rig->exchange.send(command, terminator);
         QVERIFY(cpuSeconds() - cpuBefore < 0.1); // the wait sleeps
         const double late = double(clock.elapsed()) - windowMs * scale;
         QVERIFY2(late >= -1 && late < 300, qPrintable(QString::number(late)));
-        QVERIFY(m_rig->exchange.TimeOutFlag);
-        expectFailure(CommFault, ExchangeHost::BoxIcon::Warning);
+        QCOMPARE(lost.fault, ExchangeFault::NoAnswer);
+        QCOMPARE(m_rig->faults, QList { ExchangeFault::NoAnswer });
     }
 
     void settingRead_failureKeepsImage_data()
     {
         QTest::addColumn<EmulatorFault>("fault");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("silent");
-        QTest::newRow("67 characters") << EmulatorFault::ShortReply << 67 << true;
-        QTest::newRow("69 characters") << EmulatorFault::LongReply << 69 << true;
-        QTest::newRow("no terminator") << EmulatorFault::NoTerminator << 67 << false;
-        QTest::newRow("terminator in the time-out pass") << EmulatorFault::None << 68 << false;
-        QTest::newRow("plug pulled halfway") << EmulatorFault::PullPlug << 34 << false;
+        QTest::addColumn<QList<ExchangeFault>>("faults");
+        const QList<ExchangeFault> broken { ExchangeFault::BrokenReply };
+        QTest::newRow("67 characters") << EmulatorFault::ShortReply << QList<ExchangeFault> {};
+        QTest::newRow("69 characters") << EmulatorFault::LongReply << QList<ExchangeFault> {};
+        QTest::newRow("non-hex") << EmulatorFault::NonHex << QList { ExchangeFault::BrokenImage };
+        QTest::newRow("no terminator") << EmulatorFault::NoTerminator << broken;
+        QTest::newRow("terminator in the time-out pass") << EmulatorFault::None << broken;
+        QTest::newRow("plug pulled halfway") << EmulatorFault::PullPlug << broken;
     }
     void settingRead_failureKeepsImage()
     {
         QFETCH(EmulatorFault, fault);
-        QFETCH(int, length);
-        QFETCH(bool, silent);
+        QFETCH(QList<ExchangeFault>, faults);
         const bool pulled = fault == EmulatorFault::PullPlug;
         m_rig->exchange.setTimeScale(pulled ? 1.0 : Fast);
         QVERIFY(m_rig->emulator.writeNow("stale\r")); // must not pass for the reply
-        QVERIFY(m_rig->exchange.SetReadData());
-        QCOMPARE(m_rig->exchange.RomVersion, 0x15);
+        const std::optional<SettingReply> good = m_rig->exchange.readSettings();
+        QVERIFY(good && good->image == Image && good->romVersion == 0x15);
         m_rig->emulator.setFault(fault);
         if (fault == EmulatorFault::None) {
             // Connected after the exchange's own tick: the reply lands in the same pass.
             m_rig->line.blockSignals(true);
-            connect(&m_rig->exchange.TmrComm, &QTimer::timeout, &m_rig->line, [this] {
+            auto* window = m_rig->exchange.findChild<QTimer*>(u"replyWindow"_qs);
+            QVERIFY(window);
+            connect(window, &QTimer::timeout, &m_rig->line, [this] {
                 m_rig->line.blockSignals(false);
                 emit m_rig->line.readyRead();
             });
@@ -101,22 +102,15 @@ private slots:
         QSignalSpy lost(&m_rig->line, &SerialLine::lost);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!m_rig->exchange.SetReadData());
+        QVERIFY(!m_rig->exchange.readSettings());
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(m_rig->exchange.TimeOutFlag, !silent);
-        QCOMPARE(m_rig->exchange.ErrFlag, !silent);
-        QVERIFY(qAbs(m_rig->exchange.RecvBuf.size() - length) <= (pulled ? 3 : 0));
-        QCOMPARE(m_rig->exchange.ReadData, Image);
+        QCOMPARE(m_rig->faults, faults);
 
         const double cpuBefore = cpuSeconds();
-        m_rig->exchange.DelaySeconds(0.3); // a lost port must not flood errors
+        m_rig->exchange.delay(0.3); // a lost port must not flood errors
         QVERIFY(cpuSeconds() - cpuBefore < 0.05);
         QCOMPARE(lost.size(), pulled ? 1 : 0);
         QCOMPARE(m_rig->line.isOpen(), !pulled);
-        if (silent)
-            QVERIFY(m_rig->host.boxes.isEmpty() && m_rig->host.messages.isEmpty());
-        else
-            expectFailure(u"TZ cannot be set."_qs, ExchangeHost::BoxIcon::Information);
     }
 
     void sendOnClosedLine_refusedAtOnceWithBox()
@@ -125,19 +119,12 @@ private slots:
         m_rig->line.close();
         QElapsedTimer clock;
         clock.start();
-        m_rig->exchange.SendCommand(u"sr"_qs, Cr);
+        QCOMPARE(m_rig->exchange.send(u"sr"_qs, Cr).fault, ExchangeFault::NoAnswer);
         QVERIFY(clock.elapsed() < 500);
-        expectFailure(CommFault, ExchangeHost::BoxIcon::Warning);
+        QCOMPARE(m_rig->faults, QList { ExchangeFault::NoAnswer });
     }
 
 private:
-    void expectFailure(const QString& text, ExchangeHost::BoxIcon icon)
-    {
-        QCOMPARE(m_rig->host.boxes, QStringList { QString::number(int(icon)) + u' ' + text });
-        QCOMPARE(m_rig->host.messages, QStringList { text });
-        QCOMPARE(m_rig->host.colours, QList<uint32_t> { ExchangeHost::Red });
-    }
-
     std::unique_ptr<LinkBench> m_rig;
 };
 

@@ -1,36 +1,29 @@
-#include "inifile.h"
 #include "porttable.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestPortTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void portNumber_mapsToDeviceUnlessPortsNamesOne_data()
+    void portNumber_mapsToDeviceUnlessNamed_data()
     {
         QTest::addColumn<int>("portNo");
         QTest::addColumn<QString>("device");
         QTest::newRow("4") << 4 << u"/dev/ttyUSB3"_qs;
-        QTest::newRow("5 named in Ports") << 5 << u"/dev/serial/by-id/usb-tz-if00"_qs;
+        QTest::newRow("5 named") << 5 << u"/dev/serial/by-id/usb-tz-if00"_qs;
         QTest::newRow("8") << 8 << u"/dev/ttyACM3"_qs;
-        QTest::newRow("9 empty in Ports") << 9 << u"/dev/ttyS0"_qs;
+        QTest::newRow("9 named blank") << 9 << u"/dev/ttyS0"_qs;
         QTest::newRow("0") << 0 << QString();
-        QTest::newRow("17 named in Ports") << 17 << QString();
+        QTest::newRow("17 named") << 17 << QString();
     }
-    void portNumber_mapsToDeviceUnlessPortsNamesOne()
+    void portNumber_mapsToDeviceUnlessNamed()
     {
         QFETCH(int, portNo);
         QFETCH(QString, device);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(u"TZ586KV Link.ini"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "[Ports]\r\nCom5=/dev/serial/by-id/usb-tz-if00\r\nCom9=\r\nCom17=/dev/ttyS9\r\n");
-        file.close();
-        const IniFile ini(file.fileName());
-        QCOMPARE(PortDevice(portNo, &ini), device);
+        const PortOverrides named { { 5, u" /dev/serial/by-id/usb-tz-if00"_qs }, { 9, u" "_qs },
+            { 17, u"/dev/ttyS9"_qs } };
+        QCOMPARE(portDevice(portNo, named), device);
     }
 };
 

@@ -173,7 +173,8 @@ void TestLogView::emptyLog_drawsBackgroundGridAndTheScaleLinesTheBoxesAskFor()
     QFETCH(bool, curLines);
     Fixture f;
     f.scaleLine = { int16_t(voltLines), int16_t(curLines) };
-    f.open()->SetGraph(reply(u"FFFF"_qs));
+    decodeLogReply(reply(u"FFFF"_qs), f.store);
+    f.open()->SetGraphFile();
     const QImage image = f.graph();
     const int sw = image.width();
     const int sh = image.height();
@@ -271,10 +272,12 @@ void TestLogView::secondSetGraph_redrawsWithoutMovingTheWindow()
 {
     Fixture f;
     FrmLog* log = f.open();
-    log->SetGraph(reply(u"60FF"_qs));
+    decodeLogReply(reply(u"60FF"_qs), f.store);
+    log->SetGraphFile();
     log->setGeometry(QRect(QPoint(150, 120), QSize(600, 450)));
     const QRect placed = log->geometry();
-    log->SetGraph(reply(u"FF64"_qs));
+    decodeLogReply(reply(u"FF64"_qs), f.store);
+    log->SetGraphFile();
     QCOMPARE(log->geometry(), placed);
     const QImage image = f.graph();
     QCOMPARE(image.pixel(100, curY(190, image.height())), Cur);

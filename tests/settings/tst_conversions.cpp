@@ -39,7 +39,7 @@ private slots:
             : kind == u"rawCurrent"               ? NumberText::shortest(RawToCurrent(input))
             : kind == u"rawVolt"                  ? NumberText::shortest(RawToVolt(input))
             : kind == u"rawPercent"               ? RawToPercent(input)
-                                                  : parameterTooltip(input.toInt());
+                                                  : parameterTooltip(parameterAt(input.toInt()));
         QCOMPARE(actual, expected);
     }
 

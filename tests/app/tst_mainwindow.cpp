@@ -1,15 +1,16 @@
+#include "appcontext.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "fontfit.h"
-#include "frmmain.h"
-#include "porttable.h"
+#include "mainwindow.h"
+#include "objectnames.h"
+#include "settingvalues.h"
 #include "startup.h"
-#include "testrc.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-class TstFrmMain : public QObject {
+class TstMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void init()
@@ -19,45 +20,25 @@ private slots:
         file.write("[RS232C]\nCommPort=3\n");
         file.close();
         m_state = AppState();
-        m_state.AppPath = m_dir.path();
+        m_state.appPath = m_dir.path();
         m_line.close();
-        m_line.openable = { PortDevice(3, nullptr), PortDevice(4, nullptr) };
-        m_rc = std::make_unique<TestRC>(m_state, m_line);
-        m_frm = std::make_unique<FrmMain>(*m_rc, m_prompts);
-        m_frm->setQuit([] {});
-        StartUp(*m_rc, *m_frm);
-        QVERIFY(QTest::qWaitForWindowExposed(m_frm.get()));
+        m_line.openable = { portDevice(3), portDevice(4) };
+        m_context = std::make_unique<AppContext>(m_state, m_line);
+        m_window = std::make_unique<MainWindow>(*m_context, m_values, m_prompts);
+        m_window->setQuit([] {});
+        startUp(*m_context, *m_window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QVERIFY(m_line.isOpen());
     }
-    void cleanup() { m_frm.reset(); }
+    void cleanup() { m_window.reset(); }
 
-    void layout_matchesDesignWithoutClippedCaptions()
+    void captions_areNeverClipped()
     {
-        const struct {
-            const char16_t* name;
-            QRect twips;
-        } design[] = { { u"FraSetting", { 180, 120, 1875, 2355 } },
-            { u"CmdTzCom0", { 360, 360, 1515, 495 } }, { u"CmdTzCom2", { 360, 1800, 1515, 495 } },
-            { u"FraLog", { 180, 2700, 1875, 1635 } }, { u"CmdTzCom4", { 360, 3660, 1515, 495 } },
-            { u"ImgLogo", { 360, 4740, 1515, 435 } }, { u"ShpLED", { 5280, 4740, 255, 135 } },
-            { u"LblMessage", { 2340, 5205, 1515, 195 } }, { u"TxtMsg", { 2340, 5400, 3975, 315 } },
-            { u"LblVersion", { 360, 5400, 1515, 195 } }, { u"TxtData0", { 4740, 120, 915, 285 } },
-            { u"ChkCurLimOff", { 3960, 1620, 675, 255 } },
-            { u"ChkMode4", { 2340, 4560, 2400, 255 } } };
-        QWidget* client = m_frm->client();
-        for (const auto& [name, twips] : design) {
-            const auto* widget = client->findChild<QWidget*>(QString::fromUtf16(name));
-            QVERIFY(widget);
-            const QRect r(widget->mapTo(client, QPoint()), widget->size());
-            const QList<int> off { r.x() - twips.x() / 15, r.y() - twips.y() / 15,
-                r.width() - twips.width() / 15, r.height() - twips.height() / 15 };
-            QVERIFY2(std::ranges::all_of(off, [](int d) { return qAbs(d) <= 2; }),
-                qPrintable(widget->objectName()));
-        }
+        QWidget* client = m_window->client();
         QStringList clipped;
         const auto check = [&](const QWidget* w, const QString& text, int extra) {
             const QFontMetrics metrics(w->font());
-            if (w->isVisibleTo(m_frm.get())
+            if (w->isVisibleTo(m_window.get())
                 && (metrics.horizontalAdvance(text) + extra > w->width()
                     || metrics.height() > w->height()))
                 clipped.append(text);
@@ -72,23 +53,23 @@ private slots:
         for (const QGroupBox* frame : client->findChildren<QGroupBox*>())
             check(frame, frame->title(), 0);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
-        QVERIFY(!m_frm->FraTmp()->isVisibleTo(m_frm.get()));
+        QVERIFY(!client->findChild<QWidget*>(ObjectName::HiddenFrame)->isVisibleTo(client));
     }
     void comPortMenu_opensOrClosesAndSetsButtons()
     {
         for (const bool cancel : { true, false }) {
             QStringList log;
             m_line.log = &log;
-            m_rc->setPortDialog([&] {
-                QVERIFY(!m_line.isOpen());
-                m_state.ComPortNo = 4;
-                m_state.PortCancelled = cancel;
+            m_context->setPortDialog([&] {
+                [&] { QVERIFY(!m_line.isOpen()); }();
+                m_state.portNumber = 4;
+                return cancel ? AppContext::DialogAnswer::Cancel : AppContext::DialogAnswer::Ok;
             });
-            m_frm->mnuCom()->trigger();
+            m_window->findChild<QAction*>(ObjectName::PortMenu)->trigger();
             m_line.log = nullptr;
             QCOMPARE(log.size(), cancel ? 0 : 1); // no attempt after Cancel
             QCOMPARE(m_line.isOpen(), !cancel);
-            QCOMPARE(m_frm->TxtMsg()->text(),
+            QCOMPARE(m_window->messageLine()->text(),
                 cancel ? u"ComPort cannot be opened."_qs : u"CommPort was initialized."_qs);
             const QList<bool> enabled { !cancel, false, !cancel, !cancel, !cancel };
             QCOMPARE(buttonStates(), enabled);
@@ -97,10 +78,10 @@ private slots:
 
     void lostLine_showsRedLineAndDisablesButtons()
     {
-        m_frm->CmdTzCom(1)->setEnabled(true);
+        m_window->commandButton(Command::Write)->setEnabled(true);
         m_line.pull();
-        QCOMPARE(m_frm->TxtMsg()->text(), u"ComPort cannot be opened."_qs);
-        QCOMPARE(m_frm->TxtMsg()->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(m_window->messageLine()->text(), u"ComPort cannot be opened."_qs);
+        QCOMPARE(m_window->messageLine()->palette().color(QPalette::Text), QColor(Qt::red));
         QCOMPARE(buttonStates(), QList<bool>(5, false));
     }
     void fittingFont_takesTheLargestHalfPointThatFits()
@@ -124,8 +105,8 @@ private:
     QList<bool> buttonStates() const
     {
         QList<bool> states;
-        for (int i = 0; i < FrmMain::CommandCount; ++i)
-            states.append(m_frm->CmdTzCom(i)->isEnabled());
+        for (int i = 0; i < CommandCount; ++i)
+            states.append(m_window->commandButton(static_cast<Command>(i))->isEnabled());
         return states;
     }
 
@@ -133,9 +114,10 @@ private:
     AppState m_state;
     FakeSerialLine m_line;
     FakePrompts m_prompts;
-    std::unique_ptr<TestRC> m_rc;
-    std::unique_ptr<FrmMain> m_frm;
+    SettingValues m_values;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<MainWindow> m_window;
 };
 
-QTEST_MAIN(TstFrmMain)
-#include "tst_frmmain.moc"
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

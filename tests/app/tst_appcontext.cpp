@@ -1,7 +1,5 @@
-#include "exchangehost.h"
+#include "appcontext.h"
 #include "fakeserialline.h"
-#include "porttable.h"
-#include "testrc.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,19 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// Records the message line and the port dialog in one list, in order.
-class EventHost : public ExchangeHost {
-public:
-    QStringList* log = nullptr;
-    void ShowMessage(const QString& text, uint32_t colour) override
-    {
-        log->append((colour == Red ? u"red:"_s : u"black:"_s) + text);
-    }
-    void showBox(const QString&, BoxIcon) override { }
-    void setLamp(uint32_t) override { }
-};
-
-class TstTestRC : public QObject {
+class TstAppContext : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
@@ -38,14 +24,8 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = AppState();
-        m_state.AppPath = m_dir->path();
+        m_state.appPath = m_dir->path();
         QDir(QFileInfo(configFile()).path()).removeRecursively();
-    }
-
-    void versionText_joinsMinorAndRevision()
-    {
-        QCOMPARE(TestRC::MakeVersionText(1, 0, 0), u"Version1.00"_s);
-        QCOMPARE(TestRC::MakeVersionText(1, 2, 15), u"Version1.215"_s);
     }
 
     void loadConfig_readsThePortOrAsksForOne_data()
@@ -76,11 +56,14 @@ private slots:
         file.write(content);
         file.close();
         FakeSerialLine line;
-        TestRC rc(m_state, line);
+        AppContext context(m_state, line);
         int dialogs = 0;
-        rc.setPortDialog([&] { ++dialogs; });
-        rc.LoadConfig();
-        QCOMPARE(m_state.ComPortNo, port);
+        context.setPortDialog([&] {
+            ++dialogs;
+            return AppContext::DialogAnswer::Closed;
+        });
+        context.loadConfig();
+        QCOMPARE(m_state.portNumber, port);
         QCOMPARE(dialogs, dialog ? 1 : 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
@@ -89,11 +72,11 @@ private slots:
     void openPort_keepsOrderOfMessagesDialogAndAttempts_data()
     {
         QTest::addColumn<QList<int>>("openable");
-        QTest::addColumn<QStringList>("answers"); // "ok", "ok:<port>" or "cancel" per showing
+        QTest::addColumn<QStringList>("answers"); // "ok", "ok:<port>", "cancel", "closed"
         QTest::addColumn<QStringList>("events");
         const QString red = u"red:ComPort cannot be opened."_s;
         const QString black = u"black:CommPort was initialized."_s;
-        const auto open = [](int port) { return u"open:"_s + PortDevice(port, nullptr); };
+        const auto open = [](int port) { return u"open:"_s + portDevice(port); };
         QTest::newRow("opens at once")
             << QList<int> { 5 } << QStringList() << QStringList { open(5), black };
         QTest::newRow("fail, pick another, OK")
@@ -102,6 +85,10 @@ private slots:
         QTest::newRow("fail, OK, fail, Cancel")
             << QList<int>() << QStringList { u"ok"_s, u"cancel"_s }
             << QStringList { open(5), red, u"dialog"_s, open(5), red, u"dialog"_s };
+        // The close box keeps the answer before it: here Cancel.
+        QTest::newRow("fail, Cancel, then closed")
+            << QList<int>() << QStringList { u"cancel"_s, u"closed"_s }
+            << QStringList { open(5), red, u"dialog"_s, u"reopen"_s, open(5), red, u"dialog"_s };
     }
 
     void openPort_keepsOrderOfMessagesDialogAndAttempts()
@@ -113,21 +100,26 @@ private slots:
         FakeSerialLine line;
         line.log = &log;
         for (int port : openable)
-            line.openable.insert(PortDevice(port, nullptr));
-        EventHost host;
-        host.log = &log;
-        TestRC rc(m_state, line);
-        rc.setHost(&host);
-        m_state.ComPortNo = 5;
-        rc.setPortDialog([&] {
-            log.append(u"dialog"_s);
-            QVERIFY(!answers.isEmpty());
-            const QString answer = answers.takeFirst();
-            m_state.PortCancelled = answer == u"cancel";
-            if (answer.startsWith(u"ok:"))
-                m_state.ComPortNo = int16_t(answer.mid(3).toInt());
+            line.openable.insert(portDevice(port));
+        AppContext context(m_state, line);
+        context.setMessageLine([&](const QString& text, MessageTone tone) {
+            log.append((tone == MessageTone::Failure ? u"red:"_s : u"black:"_s) + text);
         });
-        rc.OpenPort();
+        m_state.portNumber = 5;
+        context.setPortDialog([&] {
+            log.append(u"dialog"_s);
+            const QString answer = answers.isEmpty() ? u"cancel"_s : answers.takeFirst();
+            if (answer.startsWith(u"ok:"))
+                m_state.portNumber = int16_t(answer.mid(3).toInt());
+            return answer == u"cancel" ? AppContext::DialogAnswer::Cancel
+                : answer == u"closed"  ? AppContext::DialogAnswer::Closed
+                                       : AppContext::DialogAnswer::Ok;
+        });
+        context.openPort();
+        if (qstrcmp(QTest::currentDataTag(), "fail, Cancel, then closed") == 0) {
+            log.append(u"reopen"_s);
+            context.openPort();
+        }
         QCOMPARE(log, events);
         QCOMPARE(line.isOpen(), events.last().startsWith(u"black"));
         QVERIFY(answers.isEmpty());
@@ -136,13 +128,15 @@ private slots:
     void iniFile_goesToConfigFolderUnlessProgramFolderTakesWrites()
     {
         FakeSerialLine line;
-        QCOMPARE(TestRC(m_state, line).iniPath(), m_dir->filePath(u"TZ586KV Link.ini"_s));
+        QCOMPARE(AppContext(m_state, line).iniPath(), m_dir->filePath(u"TZ586KV Link.ini"_s));
         // /usr/bin takes root's writes, yet belongs to an installed program.
-        QCOMPARE(TestRC::chooseIniPath(u"/usr/bin"_s, u"TZ586KV Link.ini"_s), configFile());
+        QCOMPARE(AppContext::chooseIniPath(u"/usr/bin"_s, u"TZ586KV Link.ini"_s), configFile());
         QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
-        TestRC rc(m_state, line);
-        rc.WriteIniKey(u"RS232C"_s, u"CommPort"_s, u"3"_s);
+        AppContext context(m_state, line);
+        context.writeIniKey(u"Ports"_s, u"Com5"_s, u" /dev/serial/by-id/tz "_s);
+        context.writeIniKey(u"Ports"_s, u"Com6"_s, u" "_s);
         QVERIFY(QFile::exists(configFile()));
+        QCOMPARE(context.portOverrides(), PortOverrides({ { 5, u"/dev/serial/by-id/tz"_s } }));
     }
 
 private:
@@ -157,5 +151,5 @@ private:
     AppState m_state;
 };
 
-QTEST_GUILESS_MAIN(TstTestRC)
-#include "tst_testrc.moc"
+QTEST_GUILESS_MAIN(TstAppContext)
+#include "tst_appcontext.moc"

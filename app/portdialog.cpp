@@ -1,9 +1,9 @@
-#include "frmconfig.h"
+#include "portdialog.h"
 
 #include "fontfit.h"
 #include "numbertext.h"
+#include "objectnames.h"
 #include "serialline.h"
-#include "testrc.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-const QString frmConfig::NotFoundText = QStringLiteral("Not found");
+const QString PortDialog::NotFoundText = QStringLiteral("Not found");
 
 namespace {
 
@@ -27,43 +27,50 @@ int buttonMargin(const QWidget* widget)
 
 }
 
-frmConfig::frmConfig(TestRC& rc, QWidget* parent)
+PortDialog::PortDialog(AppContext& context, QWidget* parent)
     : QDialog(parent)
-    , m_rc(rc)
+    , m_context(context)
 {
     setWindowTitle(u"ComPort Setting"_qs);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     buildControls();
-    ListComPorts();
+    listPorts();
 }
 
-void frmConfig::buildControls()
+AppContext::DialogAnswer PortDialog::run()
+{
+    m_answer = AppContext::DialogAnswer::Closed;
+    exec();
+    return m_answer;
+}
+
+void PortDialog::buildControls()
 {
     setFixedSize(tw(3690), tw(DesignHeight));
 
     m_ok = new QPushButton(u"OK"_qs, this);
-    m_ok->setObjectName(u"cmdOk"_qs);
+    m_ok->setObjectName(ObjectName::PortOk);
     m_ok->setGeometry(tw(180), tw(900), tw(1575), tw(495));
     m_ok->setDefault(true);
 
     m_combo = new QComboBox(this);
-    m_combo->setObjectName(u"Combo"_qs);
+    m_combo->setObjectName(ObjectName::PortList);
     m_combo->setGeometry(tw(2100), tw(300), tw(1395), tw(345));
 
     m_label = new QLabel(u"ComPort is selected, and TZ is connected."_qs, this);
-    m_label->setObjectName(u"label"_qs);
+    m_label->setObjectName(ObjectName::PortPrompt);
     m_label->setGeometry(tw(180), tw(240), tw(1875), tw(495));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_cancel = new QPushButton(u"Cancel"_qs, this);
-    m_cancel->setObjectName(u"CmdCancel"_qs);
+    m_cancel->setObjectName(ObjectName::PortCancel);
     m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
 
     m_refused = new QLabel(this);
-    m_refused->setObjectName(u"LblRefused"_qs);
+    m_refused->setObjectName(ObjectName::PortRefused);
     m_refused->setWordWrap(true);
     m_refused->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_refused->hide();
@@ -78,20 +85,27 @@ void frmConfig::buildControls()
             && textFits(f, PortPrefix + u"16"_qs, m_combo->width(), m_combo->height(), tw(400));
     }));
 
-    connect(m_ok, &QPushButton::clicked, this, &frmConfig::cmdOk_Click);
-    connect(m_cancel, &QPushButton::clicked, this, &frmConfig::CmdCancel_Click);
-    connect(m_combo, &QComboBox::activated, this, &frmConfig::Combo_Click);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        m_answer = AppContext::DialogAnswer::Ok;
+        accept();
+    });
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_answer = AppContext::DialogAnswer::Cancel;
+        reject();
+    });
+    connect(m_combo, &QComboBox::activated, this, &PortDialog::pick);
 }
 
-void frmConfig::ListComPorts()
+void PortDialog::listPorts()
 {
-    SerialLine& line = m_rc.line();
-    const int16_t current = m_rc.state().ComPortNo;
+    SerialLine& line = m_context.line();
+    const int16_t current = m_context.state().portNumber;
+    const PortOverrides overrides = m_context.portOverrides();
     int selected = -1;
     QStringList denied;
     QStringList inUse;
     for (int p = FirstPort; p <= LastPort; ++p) {
-        const QString device = m_rc.portDevice(p);
+        const QString device = portDevice(p, overrides);
         const QString entry = PortPrefix + QString::number(p);
         if (!device.isEmpty() && line.open(device)) {
             m_combo->addItem(entry);
@@ -116,10 +130,10 @@ void frmConfig::ListComPorts()
     m_combo->setCurrentIndex(selected);
     // Selecting an entry counts as picking it, as a click would.
     if (selected >= 0)
-        Combo_Click(selected);
+        pick(selected);
 }
 
-void frmConfig::showRefused(const QStringList& denied, const QStringList& inUse)
+void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse)
 {
     QStringList lines;
     if (!denied.isEmpty())
@@ -141,26 +155,12 @@ void frmConfig::showRefused(const QStringList& denied, const QStringList& inUse)
     setFixedSize(tw(3690), top + height + tw(180));
 }
 
-void frmConfig::Combo_Click(int index)
+void PortDialog::pick(int index)
 {
     QString text = m_combo->itemText(index);
     if (!text.contains(PortPrefix))
         return;
     text.remove(PortPrefix);
     const auto number = NumberText::toInt16(NumberText::leadingNumber(text));
-    AppState& state = m_rc.state();
-    state.ComPortNo = number.value_or(0);
-    m_rc.WriteIniKey(u"RS232C"_qs, u"CommPort"_qs, QString::number(state.ComPortNo));
-}
-
-void frmConfig::cmdOk_Click()
-{
-    m_rc.state().PortCancelled = false;
-    accept();
-}
-
-void frmConfig::CmdCancel_Click()
-{
-    m_rc.state().PortCancelled = true;
-    reject();
+    m_context.setPortNumber(number.value_or(0));
 }

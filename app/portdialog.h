@@ -1,40 +1,41 @@
 #pragma once
 
+#include "appcontext.h"
+
 #include <QDialog>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class TestRC;
 
 // The modal port dialog: lists the ports that open right now; a pick takes
 // effect at once, OK or Cancel only tell the caller whether to go on.
-class frmConfig : public QDialog {
+class PortDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int FirstPort = 1;
     static constexpr int LastPort = 16;
     static const QString NotFoundText; // "Not found"
 
-    explicit frmConfig(TestRC& rc, QWidget* parent = nullptr);
+    explicit PortDialog(AppContext& context, QWidget* parent = nullptr);
 
-    QComboBox* Combo() const { return m_combo; }
-    QPushButton* cmdOk() const { return m_ok; }
-    QPushButton* CmdCancel() const { return m_cancel; }
-    QLabel* label() const { return m_label; }
+    // Shows the dialog modally and says how it was left.
+    AppContext::DialogAnswer run();
+
+    QComboBox* portList() const { return m_combo; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
     // Below the list: the devices that exist but refused to open, and why.
-    QLabel* LblRefused() const { return m_refused; }
-
-    void Combo_Click(int index);
-    void cmdOk_Click();
-    void CmdCancel_Click();
+    QLabel* refusedLabel() const { return m_refused; }
 
 private:
     void buildControls();
-    void ListComPorts();
+    void listPorts();
     void showRefused(const QStringList& denied, const QStringList& inUse);
+    void pick(int index);
 
-    TestRC& m_rc;
+    AppContext& m_context;
+    AppContext::DialogAnswer m_answer = AppContext::DialogAnswer::Closed;
     QPushButton* m_ok = nullptr;
     QComboBox* m_combo = nullptr;
     QLabel* m_label = nullptr;

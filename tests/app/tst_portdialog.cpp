@@ -1,8 +1,6 @@
 #include "fakeserialline.h"
-#include "frmconfig.h"
 #include "inifile.h"
-#include "porttable.h"
-#include "testrc.h"
+#include "portdialog.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,14 +8,14 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class TstFrmConfig : public QObject {
+class TstPortDialog : public QObject {
     Q_OBJECT
 private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = AppState();
-        m_state.AppPath = m_dir->path();
+        m_state.appPath = m_dir->path();
         m_line.openable.clear();
         m_line.refusals.clear();
     }
@@ -39,13 +37,13 @@ private slots:
         QFETCH(QStringList, list);
         QFETCH(QString, stored);
         for (int port : openable)
-            m_line.openable.insert(PortDevice(port, nullptr));
-        m_state.ComPortNo = 12;
-        TestRC rc(m_state, m_line);
-        frmConfig dialog(rc);
-        QStringList shown { dialog.Combo()->currentText() };
-        for (int i = 0; i < dialog.Combo()->count(); ++i)
-            shown.append(dialog.Combo()->itemText(i));
+            m_line.openable.insert(portDevice(port));
+        m_state.portNumber = 12;
+        AppContext context(m_state, m_line);
+        PortDialog dialog(context);
+        QStringList shown { dialog.portList()->currentText() };
+        for (int i = 0; i < dialog.portList()->count(); ++i)
+            shown.append(dialog.portList()->itemText(i));
         QCOMPARE(shown, list);
         QCOMPARE(storedPort(), stored);
         QVERIFY(!m_line.isOpen());
@@ -53,31 +51,34 @@ private slots:
 
     void pickThenCancel_keepsThePickInMemoryAndFile()
     {
-        m_line.openable = { PortDevice(3, nullptr), PortDevice(12, nullptr) };
-        m_state.ComPortNo = 12;
-        TestRC rc(m_state, m_line);
-        frmConfig dialog(rc);
-        dialog.Combo()->setCurrentIndex(0);
-        emit dialog.Combo()->activated(0);
-        QTest::mouseClick(dialog.CmdCancel(), Qt::LeftButton);
-        QVERIFY(m_state.PortCancelled);
-        QCOMPARE(m_state.ComPortNo, 3);
+        m_line.openable = { portDevice(3), portDevice(12) };
+        m_state.portNumber = 12;
+        AppContext context(m_state, m_line);
+        PortDialog dialog(context);
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            dialog.portList()->setCurrentIndex(0);
+            emit dialog.portList()->activated(0);
+            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        });
+        QCOMPARE(dialog.run(), AppContext::DialogAnswer::Cancel);
+        QCOMPARE(m_state.portNumber, 3);
         QCOMPARE(storedPort(), u"3"_s);
+        QTimer::singleShot(0, &dialog, &QDialog::reject); // as the close box does
+        QCOMPARE(dialog.run(), AppContext::DialogAnswer::Closed);
     }
 
     void refusedDevices_areNamedWithTheirReason()
     {
-        m_line.openable = { PortDevice(2, nullptr) };
-        m_line.refusals.insert(PortDevice(1, nullptr), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(PortDevice(16, nullptr), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(PortDevice(5, nullptr), SerialLine::OpenFailure::InUse);
-        m_line.refusals.insert(PortDevice(9, nullptr), SerialLine::OpenFailure::Other);
-        TestRC rc(m_state, m_line);
-        frmConfig dialog(rc);
-        const auto named
-            = [](int port) { return u"Com%1 (%2)"_s.arg(port).arg(PortDevice(port, nullptr)); };
-        QVERIFY(dialog.LblRefused()->isVisibleTo(&dialog));
-        QCOMPARE(dialog.LblRefused()->text(),
+        m_line.openable = { portDevice(2) };
+        m_line.refusals.insert(portDevice(1), SerialLine::OpenFailure::PermissionDenied);
+        m_line.refusals.insert(portDevice(16), SerialLine::OpenFailure::PermissionDenied);
+        m_line.refusals.insert(portDevice(5), SerialLine::OpenFailure::InUse);
+        m_line.refusals.insert(portDevice(9), SerialLine::OpenFailure::Other);
+        AppContext context(m_state, m_line);
+        PortDialog dialog(context);
+        const auto named = [](int port) { return u"Com%1 (%2)"_s.arg(port).arg(portDevice(port)); };
+        QVERIFY(dialog.refusedLabel()->isVisibleTo(&dialog));
+        QCOMPARE(dialog.refusedLabel()->text(),
             named(1) + u", "_s + named(16)
                 + u": permission denied. Add yourself to the dialout group (uucp on some systems) "
                   u"and log in again.\n"_s
@@ -96,5 +97,5 @@ private:
     FakeSerialLine m_line;
 };
 
-QTEST_MAIN(TstFrmConfig)
-#include "tst_frmconfig.moc"
+QTEST_MAIN(TstPortDialog)
+#include "tst_portdialog.moc"

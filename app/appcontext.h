@@ -1,0 +1,70 @@
+#pragma once
+
+#include "appstate.h"
+#include "porttable.h"
+
+#include <QString>
+#include <functional>
+
+class IniFile;
+class SerialLine;
+class QWidget;
+
+// What all windows share: the configuration file, the port and its opening,
+// and the message line.
+class AppContext {
+public:
+    static const QString Missing; // "Error": what a read yields for a missing key
+    static const QString PortClosedText; // "ComPort cannot be opened."
+    static const QString PortOpenedText; // "CommPort was initialized."
+
+    enum class DialogAnswer { Ok, Cancel, Closed };
+    using MessageLine = std::function<void(const QString& text, MessageTone tone)>;
+    using PortDialogRunner = std::function<DialogAnswer()>;
+
+    AppContext(AppState& state, SerialLine& line);
+
+    AppState& state() { return m_state; }
+    const AppState& state() const { return m_state; }
+    SerialLine& line() { return m_line; }
+
+    // "Version" + major + "." + minor + revision, e.g. Version1.00.
+    static QString makeVersionText(int major, int minor, int revision);
+
+    // The configuration file: beside the program while its folder takes
+    // writes (a portable copy), otherwise in the user's configuration folder.
+    QString iniPath() const;
+    static QString chooseIniPath(const QString& appPath, const QString& fileName);
+    QString readIniKey(const QString& section, const QString& key) const;
+    void writeIniKey(const QString& section, const QString& key, const QString& value);
+    void setPortNumber(int16_t number);
+
+    // The devices named in the configuration's "Ports" section.
+    PortOverrides portOverrides() const;
+    QString portDevice(int portNo) const;
+
+    void loadConfig();
+    void openPort();
+    // False when the user's last answer to the port dialog was Cancel.
+    bool portWanted() const { return !m_portCancelled; }
+
+    void showMessage(const QString& text, MessageTone tone) const;
+    void setMessageLine(MessageLine line) { m_messageLine = std::move(line); }
+
+    // Shows the port dialog modally; its close box keeps the earlier answer.
+    void showPortDialog();
+    void setPortDialog(PortDialogRunner dialog) { m_portDialog = std::move(dialog); }
+    void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+
+private:
+    IniFile ini() const;
+
+    AppState& m_state;
+    SerialLine& m_line;
+    MessageLine m_messageLine;
+    QWidget* m_dialogParent = nullptr;
+    PortDialogRunner m_portDialog;
+    bool m_portCancelled = false;
+    mutable QString m_iniPathFor; // the program folder m_iniPath was chosen for
+    mutable QString m_iniPath;
+};

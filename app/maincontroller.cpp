@@ -1,0 +1,176 @@
+#include "maincontroller.h"
+
+#include "appcontext.h"
+#include "mainwindow.h"
+#include "prompts.h"
+#include "settingvalues.h"
+
+#include <QPushButton>
+
+namespace {
+const QString CommFault = QStringLiteral("RS232 communication fault.");
+const QString CannotSet = QStringLiteral("TZ cannot be set.");
+const QString DataAbnormal = QStringLiteral("Data is abnormal!!");
+}
+
+MainController::MainController(AppContext& context, MainWindow& window, SettingValues& values)
+    : m_context(context)
+    , m_window(window)
+    , m_values(values)
+    , m_exchange(context.line())
+    , m_operations(m_exchange, values, m_store)
+    , m_files(window.prompts(), *this, m_store)
+{
+    connect(&m_window, &MainWindow::commandClicked, this, &MainController::run);
+    connect(&m_window, &MainWindow::closing, this, [this] { m_exchange.abort(); });
+    connect(&m_window, &MainWindow::openSettingFile, this,
+        [this] { m_files.openDataFile(DataFiles::SettingFilter); });
+    connect(&m_window, &MainWindow::saveSettingFile, this, &MainController::saveSettingFile);
+    connect(&m_window, &MainWindow::openLogFile, this,
+        [this] { m_files.openDataFile(DataFiles::LogFilter); });
+    connect(&m_window, &MainWindow::saveLogFile, this, [this] { m_files.saveLog(); });
+    connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
+    connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
+}
+
+void MainController::run(Command command)
+{
+    if (m_operations.isRunning())
+        return;
+    m_window.setOperationRunning(true);
+    m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
+    const Outcome outcome = m_operations.run(command);
+    // The program is ending: leave everything as it is.
+    if (outcome == Outcome::Aborted)
+        return;
+    report(outcome);
+    if (command == Command::Get && outcome == Outcome::Completed)
+        openLogWindow().SetGraphFile();
+    endOperation(command, outcome);
+}
+
+void MainController::onFault(ExchangeFault fault)
+{
+    if (fault == ExchangeFault::BrokenImage) {
+        m_window.showMessage(CannotSet, MessageTone::Failure);
+        return;
+    }
+    const bool noAnswer = fault == ExchangeFault::NoAnswer;
+    const QString& text = noAnswer ? CommFault : CannotSet;
+    m_window.prompts().message(
+        text, noAnswer ? Prompts::Icon::Warning : Prompts::Icon::Information);
+    if (!m_exchange.aborted())
+        m_window.showMessage(text, MessageTone::Failure);
+}
+
+void MainController::report(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Completed:
+    case Outcome::Aborted:
+        break;
+    case Outcome::Deleted:
+        reportDecode(SettingImage::DecodeStatus::Deleted);
+        break;
+    case Outcome::OtherModel:
+        reportDecode(SettingImage::DecodeStatus::OtherModel);
+        break;
+    case Outcome::CommunicationFault:
+        m_window.showMessage(CommFault, MessageTone::Failure);
+        break;
+    case Outcome::CannotSet:
+        m_window.showMessage(CannotSet, MessageTone::Failure);
+        break;
+    case Outcome::DataAbnormal:
+        refuseData();
+        m_window.showMessage(DataAbnormal, MessageTone::Failure);
+        break;
+    case Outcome::VerifyFailed:
+        m_window.showMessage(QStringLiteral("Verify was NG."), MessageTone::Failure);
+        break;
+    }
+}
+
+void MainController::endOperation(Command command, Outcome outcome)
+{
+    // A port lost during the operation stays lost: its buttons stay off.
+    const bool open = m_window.portOpen();
+    for (int i = 0; i < CommandCount; ++i)
+        m_window.commandButton(static_cast<Command>(i))->setEnabled(open);
+    if (m_values.isEmpty())
+        m_window.commandButton(Command::Write)->setEnabled(false);
+    const bool completed = outcome == Outcome::Completed || outcome == Outcome::Deleted
+        || outcome == Outcome::OtherModel;
+    if (completed)
+        m_window.showMessage(QStringLiteral("Completion"), MessageTone::Normal);
+    m_exchange.stopLamp();
+    m_window.setOperationRunning(false);
+    if (command == Command::Get)
+        return;
+    QPushButton* button = m_window.commandButton(command);
+    // A disabled "Write" cannot take the focus: "Read" takes it instead.
+    if (!button->isEnabled())
+        button = m_window.commandButton(Command::Read);
+    if (button->isEnabled())
+        button->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainController::reportDecode(SettingImage::DecodeStatus status)
+{
+    QPushButton* write = m_window.commandButton(Command::Write);
+    switch (status) {
+    case SettingImage::DecodeStatus::BadField:
+        return false;
+    case SettingImage::DecodeStatus::Deleted:
+        m_window.prompts().message(
+            QStringLiteral("Setting Data is deleted."), Prompts::Icon::Warning);
+        write->setEnabled(false);
+        break;
+    case SettingImage::DecodeStatus::OtherModel:
+        m_window.prompts().message(QStringLiteral("TZ type is different."), Prompts::Icon::Warning);
+        write->setEnabled(false);
+        break;
+    case SettingImage::DecodeStatus::Ok:
+        write->setEnabled(true);
+        break;
+    }
+    return true;
+}
+
+bool MainController::showSettingFile(const QString& image)
+{
+    if (image.size() != SettingImage::Length)
+        return true;
+    return reportDecode(m_values.show(image));
+}
+
+void MainController::refuseData()
+{
+    m_window.prompts().message(
+        DataAbnormal + QStringLiteral("\r\nPlease set it correctly."), Prompts::Icon::Information);
+}
+
+void MainController::saveSettingFile()
+{
+    const SettingImage::Encoded encoded = m_values.encode();
+    if (encoded.status != SettingImage::EncodeStatus::Ok) {
+        refuseData();
+        return;
+    }
+    m_files.saveDataFile(DataFiles::SettingFilter, encoded.image);
+}
+
+FrmLog& MainController::openLogWindow()
+{
+    if (!m_log) {
+        m_log = new FrmLog(
+            m_store, m_context.state().scaleLines,
+            [this](const QString& key, const QString& value) {
+                m_context.writeIniKey(QStringLiteral("Chart"), key, value);
+            },
+            &m_window);
+    }
+    return *m_log;
+}
+
+void MainController::showLog() { openLogWindow().SetGraphFile(); }

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "appstate.h"
+#include "operation.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class AppContext;
+class ParameterBoxes;
+class Prompts;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class SettingValues;
+
+// The program's one working window: the operation buttons, the parameter
+// boxes, the message line, the busy lamp and the menus.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(
+        AppContext& context, SettingValues& values, Prompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The tooltip of a command's button, which the message line shows while it runs.
+    static QString commandTooltip(Command command);
+
+    void showMessage(const QString& text, MessageTone tone);
+    void setLamp(Lamp lamp);
+
+    // Start-up: title and version captions, the hidden frame, the visible size.
+    void setCaptions(const QString& productName, const QString& versionText);
+    void hideHiddenFrame();
+    void centreOnScreen();
+
+    void closePort();
+    // All buttons follow the port; "Write" waits for setting data to write.
+    void updateCommandButtons();
+    bool portOpen() const;
+    void choosePort();
+    // While an operation runs, nothing else may start: buttons, File and
+    // ComPort are off; Exit and the close box still end the program.
+    void setOperationRunning(bool running);
+
+    // What ends the program; tests replace it to keep their event loop.
+    void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
+
+    Prompts& prompts() { return m_prompts; }
+    ParameterBoxes& boxes() { return *m_boxes; }
+    QWidget* client() const { return m_client; }
+    QPushButton* commandButton(Command c) const { return m_commandButtons[size_t(c)]; }
+    QLineEdit* messageLine() const { return m_messageLine; }
+    MessageTone messageTone() const { return m_messageTone; }
+    Lamp lamp() const { return m_lamp; }
+    QAction* fileAction(const QString& objectName) const;
+
+signals:
+    void commandClicked(Command command);
+    void openSettingFile();
+    void saveSettingFile();
+    void openLogFile();
+    void saveLogFile();
+    // The window is going away: an operation still waiting must give up.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFrames();
+    void buildIndicators();
+    void buildMenus();
+    bool captionsFit(const QFont& font) const;
+    void chooseFonts();
+    void fixLabelHeights();
+    void unload();
+    void onLineLost();
+
+    AppContext& m_context;
+    Prompts& m_prompts;
+    QWidget* m_client = nullptr;
+    std::array<QPushButton*, CommandCount> m_commandButtons {};
+    QGroupBox* m_settingFrame = nullptr;
+    QGroupBox* m_logFrame = nullptr;
+    QLabel* m_busyCaption = nullptr;
+    QFrame* m_lampShape = nullptr;
+    QLabel* m_messageCaption = nullptr;
+    QLineEdit* m_messageLine = nullptr;
+    QLabel* m_productName = nullptr;
+    QLabel* m_versionCaption = nullptr;
+    QGroupBox* m_hiddenFrame = nullptr;
+    std::unique_ptr<ParameterBoxes> m_boxes;
+    MessageTone m_messageTone = MessageTone::Normal;
+    Lamp m_lamp = Lamp::Idle;
+    bool m_unloaded = false;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_portAction = nullptr;
+    std::function<void()> m_quit;
+};

@@ -1,0 +1,260 @@
+#include "parameterboxes.h"
+
+#include "objectnames.h"
+#include "settingvalues.h"
+#include "twips.h"
+#include "updown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QStyle>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Columns of the shown rows and of the rows inside the hidden frame, in twips.
+constexpr int CaptionLeft = 2340;
+constexpr int BoxLeft = 4740;
+constexpr int OffLeft = 3960;
+constexpr int HiddenCaptionLeft = 120;
+constexpr int HiddenBoxLeft = 2520;
+constexpr int FirstTop = 120;
+constexpr int RowStep = 360;
+constexpr int HiddenFirstTop = 240;
+constexpr int SpinOffset = 900; // box left to spin left
+constexpr int UnitOffset = 1260; // box left to unit left
+constexpr int LabelHeight = 285;
+constexpr int CheckHeight = 255;
+constexpr int OffWidth = 675;
+// The shown mode boxes reach to the box column so that no font clips them.
+constexpr int ModeWidth = BoxLeft - CaptionLeft;
+constexpr int Limit = indexOf(Parameter::CurrentLimit);
+constexpr std::array<Parameter, 3> HiddenRows { Parameter::Neutral, Parameter::HighPointForward,
+    Parameter::HighPointBrake };
+
+bool isHidden(int i) { return i >= 2 && i <= 4; }
+
+int boxHeight(int i) { return (i >= 3 && i <= 5) || i == Limit ? 300 : 285; }
+
+QRect pixels(QRect twips)
+{
+    return { tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height()) };
+}
+
+template <typename Widget> Widget* make(QWidget* parent, const QString& name, QRect twips)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(pixels(twips));
+    return widget;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect twips)
+{
+    auto* label = make<QLabel>(parent, name, twips);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const QString& name, const QString& text, QRect twips)
+{
+    auto* box = make<QCheckBox>(parent, name, twips);
+    box->setText(text);
+    return box;
+}
+
+int captionRoom(int i)
+{
+    if (i == Limit)
+        return tw(OffLeft - CaptionLeft);
+    return isHidden(i) ? tw(HiddenBoxLeft - HiddenCaptionLeft) : tw(BoxLeft - CaptionLeft);
+}
+
+void setChecked(QCheckBox* box, bool checked)
+{
+    if (box->isChecked() != checked)
+        box->setChecked(checked);
+}
+
+}
+
+ParameterBoxes::ParameterBoxes(SettingValues& values, QWidget* visibleParent, QWidget* hiddenFrame)
+    : QObject(visibleParent)
+    , m_values(values)
+{
+    for (size_t row = 0; row < VisibleRows.size(); ++row) {
+        const int top = FirstTop + int(row) * RowStep;
+        buildRow(visibleParent, VisibleRows[row], { CaptionLeft, BoxLeft, top });
+    }
+    for (size_t row = 0; row < HiddenRows.size(); ++row) {
+        const int top = HiddenFirstTop + int(row) * RowStep;
+        buildRow(hiddenFrame, HiddenRows[row], { HiddenCaptionLeft, HiddenBoxLeft, top });
+    }
+    buildHiddenFields(hiddenFrame);
+
+    const int offTop = FirstTop + 4 * RowStep + 60;
+    m_limiterOff = makeCheck(visibleParent, ObjectName::LimiterOffBox, u"Off"_s,
+        { OffLeft, offTop, OffWidth, CheckHeight });
+    connect(m_limiterOff, &QCheckBox::toggled, this, [this](bool checked) {
+        if (!m_updating)
+            m_values.setLimiterOff(checked);
+    });
+    buildModeBoxes(visibleParent, hiddenFrame);
+    connect(&m_values, &SettingValues::changed, this, &ParameterBoxes::update);
+    update();
+}
+
+void ParameterBoxes::buildRow(QWidget* parent, Parameter p, const Place& place)
+{
+    const int i = indexOf(p);
+    const ParameterInfo& row = info(p);
+    const int captionRight = i == Limit ? OffLeft : place.boxLeft;
+    makeLabel(parent, ObjectName::indexed(ObjectName::ValueCaption, i),
+        QString::fromUtf16(row.caption),
+        { place.captionLeft, place.top + 60, captionRight - place.captionLeft, LabelHeight });
+
+    auto* box = make<QLineEdit>(parent, ObjectName::indexed(ObjectName::ValueBox, i),
+        { place.boxLeft, place.top, 915, boxHeight(i) });
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setToolTip(parameterTooltip(p));
+    // Only size and weight are fixed; the family follows the window.
+    QFont font;
+    font.setPointSize(12);
+    font.setBold(true);
+    box->setFont(font);
+    box->setTextMargins(0, 0, 0, 0);
+    m_valueBoxes[size_t(i)] = box;
+    connect(box, &QLineEdit::textChanged, this, [this, i] { onTextEdited(i); });
+
+    auto* spin = make<UpDown>(parent, ObjectName::indexed(ObjectName::SpinButton, i),
+        { place.boxLeft + SpinOffset, place.top, 255, 285 });
+    spin->setMinimum(row.spinMin);
+    spin->setMaximum(row.spinMax);
+    spin->setIncrement(row.increment);
+    m_spinButtons[size_t(i)] = spin;
+    connect(spin, &UpDown::changed, this, [this, p](int value) {
+        if (!m_updating)
+            m_values.setSpin(p, value);
+    });
+
+    const QString unit = QString::fromUtf16(row.unit);
+    if (unit.isEmpty())
+        return;
+    const QString unitName
+        = i == Limit ? ObjectName::LimiterUnit : ObjectName::indexed(ObjectName::ValueUnit, i);
+    QLabel* unitLabel = makeLabel(
+        parent, unitName, unit, { place.boxLeft + UnitOffset, place.top + 60, 495, LabelHeight });
+    if (i == Limit)
+        m_limiterUnit = unitLabel;
+}
+
+void ParameterBoxes::buildModeBoxes(QWidget* visibleParent, QWidget* hiddenFrame)
+{
+    // Only "Reverse Cancel" and "Robot Mode" are shown; the rest sit in the hidden frame.
+    const std::array<QPoint, ModeCount> place {
+        QPoint(4440, HiddenFirstTop),
+        QPoint(4440, HiddenFirstTop + 300),
+        QPoint(CaptionLeft, 4860),
+        QPoint(4440, HiddenFirstTop + 600),
+        QPoint(CaptionLeft, 4560),
+    };
+    for (int bit = 0; bit < ModeCount; ++bit) {
+        const bool shown = modeAt(bit) == Mode::ReverseCancel || modeAt(bit) == Mode::RobotMode;
+        const QPoint at = place[size_t(bit)];
+        QCheckBox* box = makeCheck(shown ? visibleParent : hiddenFrame,
+            ObjectName::indexed(ObjectName::ModeBox, bit),
+            QString::fromUtf16(modeCaptions()[size_t(bit)]),
+            { at.x(), at.y(), shown ? ModeWidth : 1575, CheckHeight });
+        m_modeBoxes[size_t(bit)] = box;
+        connect(box, &QCheckBox::toggled, this, [this, bit](bool checked) {
+            if (!m_updating)
+                m_values.setMode(modeAt(bit), checked);
+        });
+    }
+}
+
+void ParameterBoxes::buildHiddenFields(QWidget* hiddenFrame)
+{
+    const int modelTop = HiddenFirstTop + 3 * RowStep;
+    const int versionTop = modelTop + RowStep;
+    makeLabel(hiddenFrame, ObjectName::ModelCaption, u"TZ Type"_s,
+        { HiddenCaptionLeft, modelTop + 60, HiddenBoxLeft - HiddenCaptionLeft, LabelHeight });
+    m_modelBox = make<QLineEdit>(
+        hiddenFrame, ObjectName::ModelBox, { HiddenBoxLeft, modelTop, 1215, 285 });
+    m_modelBox->setReadOnly(true);
+    m_modelBox->setAlignment(Qt::AlignCenter);
+    makeLabel(hiddenFrame, ObjectName::RomVersionCaption, u"ROM Version"_s,
+        { HiddenCaptionLeft, versionTop + 60, HiddenBoxLeft - HiddenCaptionLeft, LabelHeight });
+    m_romVersionBox = make<QLineEdit>(
+        hiddenFrame, ObjectName::RomVersionBox, { HiddenBoxLeft, versionTop, 1215, 285 });
+    m_romVersionBox->setReadOnly(true);
+}
+
+bool ParameterBoxes::captionsFit(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    for (int i = 0; i < ParameterCount; ++i) {
+        const QString caption = QString::fromUtf16(parameterTable()[size_t(i)].caption);
+        if (metrics.horizontalAdvance(caption) > captionRoom(i))
+            return false;
+    }
+    const QStyle* style = QApplication::style();
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth)
+        + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 2;
+    if (indicator + metrics.horizontalAdvance(u"Off"_s) > tw(OffWidth))
+        return false;
+    for (Mode m : { Mode::ReverseCancel, Mode::RobotMode }) {
+        const QString caption = QString::fromUtf16(modeCaptions()[size_t(bitOf(m))]);
+        if (indicator + metrics.horizontalAdvance(caption) > tw(ModeWidth))
+            return false;
+    }
+    return true;
+}
+
+void ParameterBoxes::update()
+{
+    m_updating = true;
+    for (int i = 0; i < ParameterCount; ++i)
+        showEntry(i);
+    const bool off = m_values.limiterOff();
+    setChecked(m_limiterOff, off);
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             m_valueBoxes[Limit], m_spinButtons[Limit], m_limiterUnit })
+        w->setEnabled(!off);
+    for (int bit = 0; bit < ModeCount; ++bit)
+        setChecked(m_modeBoxes[size_t(bit)], m_values.mode(modeAt(bit)));
+    m_modelBox->setText(m_values.modelName());
+    m_romVersionBox->setText(m_values.romVersionText());
+    m_updating = false;
+}
+
+void ParameterBoxes::showEntry(int i)
+{
+    const SettingValues::Entry& entry = m_values.entry(parameterAt(i));
+    QLineEdit* box = m_valueBoxes[size_t(i)];
+    // The typing limit is for typing: a longer value from the controller shows whole.
+    box->setMaxLength(std::max(int(entry.text.size()), parameterTable()[size_t(i)].maxLength));
+    if (box->text() != entry.text)
+        box->setText(entry.text);
+    const QColor colour = entry.inRange ? QColor(Qt::black) : QColor(Qt::red);
+    if (box->palette().color(QPalette::Active, QPalette::Text) != colour) {
+        // A disabled box keeps the style's grey.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Active, QPalette::Text, colour);
+        palette.setColor(QPalette::Inactive, QPalette::Text, colour);
+        box->setPalette(palette);
+    }
+    m_spinButtons[size_t(i)]->setValue(entry.spin);
+}
+
+void ParameterBoxes::onTextEdited(int i)
+{
+    if (!m_updating)
+        m_values.setText(parameterAt(i), m_valueBoxes[size_t(i)]->text());
+}

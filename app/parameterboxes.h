@@ -1,0 +1,58 @@
+#pragma once
+
+#include "parametertable.h"
+
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QFont;
+class QLabel;
+class QLineEdit;
+class QWidget;
+class SettingValues;
+class UpDown;
+
+// The parameter rows of the main window: a view of the setting values. Input
+// goes to the values, whose rules decide; update() then shows what they hold.
+class ParameterBoxes : public QObject {
+    Q_OBJECT
+public:
+    // Shown rows go on visibleParent, the rest on the hidden frame.
+    ParameterBoxes(SettingValues& values, QWidget* visibleParent, QWidget* hiddenFrame);
+
+    QLineEdit* valueBox(Parameter p) const { return m_valueBoxes[size_t(indexOf(p))]; }
+    UpDown* spinButton(Parameter p) const { return m_spinButtons[size_t(indexOf(p))]; }
+    QCheckBox* modeBox(Mode m) const { return m_modeBoxes[size_t(bitOf(m))]; }
+    QCheckBox* limiterOffBox() const { return m_limiterOff; }
+    QLineEdit* modelBox() const { return m_modelBox; }
+    QLineEdit* romVersionBox() const { return m_romVersionBox; }
+
+    // True when every caption, "Off" and the shown mode captions fit their
+    // room in the given font; the window picks its font with this.
+    static bool captionsFit(const QFont& font);
+
+    void update();
+
+private:
+    struct Place {
+        int captionLeft;
+        int boxLeft;
+        int top;
+    };
+    void buildRow(QWidget* parent, Parameter p, const Place& place);
+    void buildModeBoxes(QWidget* visibleParent, QWidget* hiddenFrame);
+    void buildHiddenFields(QWidget* hiddenFrame);
+    void showEntry(int i);
+    void onTextEdited(int i);
+
+    SettingValues& m_values;
+    std::array<QLineEdit*, ParameterCount> m_valueBoxes {};
+    std::array<UpDown*, ParameterCount> m_spinButtons {};
+    std::array<QCheckBox*, ModeCount> m_modeBoxes {};
+    QCheckBox* m_limiterOff = nullptr;
+    QLabel* m_limiterUnit = nullptr;
+    QLineEdit* m_modelBox = nullptr;
+    QLineEdit* m_romVersionBox = nullptr;
+    bool m_updating = false;
+};

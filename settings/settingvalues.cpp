@@ -1,0 +1,250 @@
+#include "settingvalues.h"
+
+#include "numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int Limit = indexOf(Parameter::CurrentLimit);
+constexpr int TimedLimit = indexOf(Parameter::TimedCurrentLimit);
+constexpr int Volts = indexOf(Parameter::LowBatteryCutoff);
+constexpr int ReverseCancel = bitOf(Mode::ReverseCancel);
+constexpr int RobotMode = bitOf(Mode::RobotMode);
+// The limiter byte FF decodes to this current, which means "off".
+constexpr float LimiterOffAmps = 480;
+constexpr float LimiterOnAmps = 300;
+
+const ParameterInfo& infoAt(int i) { return parameterTable()[size_t(i)]; }
+
+float leading(const QString& text) { return float(NumberText::leadingNumber(text)); }
+
+// Two digits from 5 up or three from 3 down can only mean tens of amperes.
+bool snapsToTens(const QString& text)
+{
+    const double first = NumberText::leadingNumber(QStringView(text).left(1));
+    return (text.size() == 2 && first >= 5) || (text.size() == 3 && first <= 3);
+}
+
+}
+
+// Rules call each other; only the outermost call tells the views.
+class SettingValues::Batch {
+public:
+    explicit Batch(SettingValues& values)
+        : m_values(values)
+    {
+        ++m_values.m_batchDepth;
+    }
+    ~Batch()
+    {
+        if (--m_values.m_batchDepth == 0)
+            emit m_values.changed();
+    }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+private:
+    SettingValues& m_values;
+};
+
+SettingValues::SettingValues(QObject* parent)
+    : QObject(parent)
+{
+    for (int i = 0; i < ParameterCount; ++i)
+        at(i).spin = infoAt(i).spinMin;
+}
+
+std::optional<double> SettingValues::value(Parameter p) const
+{
+    const Entry& e = entry(p);
+    if (e.text.isEmpty() || !e.inRange)
+        return std::nullopt;
+    const std::optional<double> number = NumberText::wholeNumber(e.text);
+    if (!number)
+        return std::nullopt;
+    const float v = float(*number);
+    if (!(info(p).min <= v && v <= info(p).max))
+        return std::nullopt;
+    return v;
+}
+
+void SettingValues::setText(Parameter p, const QString& text)
+{
+    Batch batch(*this);
+    assignText(indexOf(p), text);
+}
+
+void SettingValues::setSpin(Parameter p, int spin)
+{
+    Batch batch(*this);
+    assignSpin(indexOf(p), spin);
+}
+
+void SettingValues::setMode(Mode m, bool on)
+{
+    Batch batch(*this);
+    assignMode(bitOf(m), on);
+}
+
+void SettingValues::setLimiterOff(bool off)
+{
+    Batch batch(*this);
+    assignLimiterOff(off);
+}
+
+void SettingValues::clear()
+{
+    Batch batch(*this);
+    // Unchecking refills the limit, which the loop empties again.
+    assignLimiterOff(false);
+    for (int i = 0; i < ParameterCount; ++i) {
+        assignText(i, QString());
+        if (i < ModeCount)
+            assignMode(i, false);
+    }
+    m_modelName.clear();
+    m_romVersionText.clear();
+}
+
+void SettingValues::assignText(int i, const QString& text)
+{
+    if (at(i).text == text)
+        return;
+    at(i).text = text;
+    textRule(i);
+}
+
+void SettingValues::assignSpin(int i, int spin)
+{
+    const int clamped = std::clamp(spin, infoAt(i).spinMin, infoAt(i).spinMax);
+    if (at(i).spin == clamped)
+        return;
+    at(i).spin = clamped;
+    spinRule(i);
+}
+
+void SettingValues::assignMode(int bit, bool on)
+{
+    if (m_modes[size_t(bit)] == on)
+        return;
+    m_modes[size_t(bit)] = on;
+    if (!on)
+        return;
+    if (bit == ReverseCancel)
+        assignMode(RobotMode, false);
+    else if (bit == RobotMode)
+        assignMode(ReverseCancel, false);
+}
+
+void SettingValues::assignLimiterOff(bool off)
+{
+    if (m_limiterOff == off)
+        return;
+    m_limiterOff = off;
+    limiterRule(off);
+}
+
+void SettingValues::textRule(int i)
+{
+    const QString text = at(i).text;
+    // Empty, or a decimal still being typed.
+    if (text.isEmpty() || text.endsWith(u'.'))
+        return;
+    float v = leading(text);
+    if ((i == Limit || i == TimedLimit) && snapsToTens(text)) {
+        v = float(std::floor(double(v) / 10 + 0.5) * 10);
+        const QString snapped = NumberText::shortest(v);
+        if (snapped != text) {
+            // The nested rule has coloured the value and moved the spin.
+            assignText(i, snapped);
+            return;
+        }
+    }
+    at(i).inRange = infoAt(i).min <= v && v <= infoAt(i).max;
+    if (!at(i).inRange)
+        return;
+    if (i == Limit)
+        m_savedLimit = v; // before the spin, whose echo may refine it
+    const double spin = i == Volts ? double(v) * 10 : double(v);
+    assignSpin(i, int(NumberText::roundEven(spin)));
+}
+
+void SettingValues::spinRule(int i)
+{
+    // Out of range (or empty): the first step only pulls the text to the bound.
+    const float v = leading(at(i).text);
+    const ParameterInfo& p = infoAt(i);
+    if (v < p.min)
+        assignText(i, NumberText::shortest(p.min));
+    else if (v > p.max)
+        assignText(i, NumberText::shortest(p.max));
+    else if (i == Volts)
+        assignText(i, NumberText::shortest(float(at(i).spin / 10.0)));
+    else
+        assignText(i, QString::number(at(i).spin));
+}
+
+void SettingValues::limiterRule(bool off)
+{
+    if (off) {
+        // An empty or non-numeric value says nothing about the last limit: keep it.
+        if (const auto number = NumberText::wholeNumber(at(Limit).text))
+            m_savedLimit = float(*number);
+        assignText(Limit, QString());
+        return;
+    }
+    if (m_savedLimit == LimiterOffAmps)
+        m_savedLimit = LimiterOnAmps;
+    assignText(Limit, NumberText::shortest(m_savedLimit));
+}
+
+SettingImage::DecodeStatus SettingValues::show(QStringView image)
+{
+    const SettingImage::Decoded decoded = SettingImage::decode(image);
+    Batch batch(*this);
+    if (decoded.status == SettingImage::DecodeStatus::OtherModel)
+        m_modelName.clear();
+    if (decoded.status != SettingImage::DecodeStatus::Ok)
+        return decoded.status;
+    applyDecoded(decoded);
+    m_lastShown = image.left(SettingImage::Length).toString();
+    return decoded.status;
+}
+
+void SettingValues::applyDecoded(const SettingImage::Decoded& decoded)
+{
+    m_modelName = QStringLiteral("TZ586KV");
+    for (int i : { 0, 1, 2, 3, 4, 14, 5, 6, 7 })
+        assignText(i, decoded.texts[size_t(i)]);
+
+    const bool off = leading(at(Limit).text) == LimiterOffAmps;
+    if (off && m_limiterOff) {
+        // Already off from an earlier load: the new 480 must not stay.
+        limiterRule(true);
+    } else {
+        const bool wasOff = m_limiterOff;
+        assignLimiterOff(off);
+        // Switching "Off" back refills the saved limit; show the decoded one.
+        if (wasOff && !off)
+            assignText(Limit, decoded.texts[Limit]);
+    }
+
+    for (int i : { 8, 9, 10, 11, 12, 13 })
+        assignText(i, decoded.texts[size_t(i)]);
+    m_romVersionText = decoded.version;
+    for (int bit = 0; bit < ModeCount; ++bit)
+        assignMode(bit, (decoded.modeByte >> bit) & 1);
+}
+
+SettingImage::Encoded SettingValues::encode() const
+{
+    SettingImage::WriteValues values;
+    for (int i = 0; i < ParameterCount; ++i)
+        values.values[size_t(i)] = value(parameterAt(i));
+    values.limiterOff = m_limiterOff;
+    values.modes = m_modes;
+    return SettingImage::encode(
+        values, m_controllerImage.isEmpty() ? QStringView(m_lastShown) : m_controllerImage);
+}

@@ -1,0 +1,160 @@
+#include "settingvalues.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Example = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_s;
+
+QString withByte(QString image, int k, const QString& hex) { return image.replace(2 * k, 2, hex); }
+
+// Types text one character at a time, as the keyboard does.
+void type(SettingValues& values, Parameter p, const QString& keys)
+{
+    values.setText(p, QString());
+    for (qsizetype n = 1; n <= keys.size(); ++n)
+        values.setText(p, values.text(p) + keys[n - 1]);
+}
+
+}
+
+class TstSettingValues : public QObject {
+    Q_OBJECT
+private slots:
+    void typingAndStepping_followSnappingColourAndSpinRules_data()
+    {
+        QTest::addColumn<int>("i");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("inRange");
+        QTest::addColumn<int>("spin");
+        QTest::addColumn<QString>("stepped"); // text after one step up; empty: no step
+        QTest::newRow("7, 5 snaps up") << 7 << u"75"_s << u"80"_s << true << 80 << QString();
+        QTest::newRow("1, 2, 5 snaps up") << 7 << u"125"_s << u"130"_s << true << 130 << QString();
+        QTest::newRow("4, 5 red") << 7 << u"45"_s << u"45"_s << false << 100 << QString();
+        QTest::newRow("4, 5, 0 red") << 12 << u"450"_s << u"450"_s << false << 100 << QString();
+        QTest::newRow("150.7") << 0 << u"150.7"_s << u"151"_s << true << 151 << QString();
+        QTest::newRow("150.2") << 0 << u"150.2"_s << u"150.2"_s << true << 150 << QString();
+        QTest::newRow("3.5 up") << 6 << u"3.5"_s << u"3.5"_s << true << 35 << u"3.6"_s;
+        QTest::newRow("3.") << 6 << u"3."_s << u"3."_s << true << 30 << QString();
+        QTest::newRow("empty up") << 0 << QString() << QString() << true << 150 << u"100"_s;
+        QTest::newRow("20000 up") << 0 << u"20000"_s << u"20000"_s << false << 2000 << u"10000"_s;
+    }
+    void typingAndStepping_followSnappingColourAndSpinRules()
+    {
+        QFETCH(int, i);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(bool, inRange);
+        QFETCH(int, spin);
+        QFETCH(QString, stepped);
+        SettingValues values;
+        const Parameter p = parameterAt(i);
+        type(values, p, i == 0 ? u"150"_s : i == 6 ? u"3"_s : u"100"_s); // a known spin first
+        type(values, p, keys);
+        QCOMPARE(values.text(p), text);
+        QCOMPARE(values.entry(p).inRange, inRange);
+        QCOMPARE(values.entry(p).spin, spin);
+        if (stepped.isEmpty())
+            return;
+        values.setSpin(p, values.entry(p).spin + info(p).increment);
+        QCOMPARE(values.text(p), stepped);
+        QVERIFY(values.entry(p).inRange);
+    }
+
+    void reverseCancelAndRobotMode_excludeEachOther()
+    {
+        SettingValues values;
+        values.setMode(Mode::RobotMode, true);
+        values.setMode(Mode::ReverseCancel, true);
+        QVERIFY(!values.mode(Mode::RobotMode));
+        values.setMode(Mode::RobotMode, true);
+        QVERIFY(!values.mode(Mode::ReverseCancel));
+        values.setMode(Mode::TLimitCut, true);
+        QVERIFY(values.mode(Mode::RobotMode));
+        // Bit 4 comes after bit 2: an image with both keeps only "Robot Mode".
+        values.show(withByte(Example, 31, u"14"_s));
+        QVERIFY(values.mode(Mode::RobotMode) && !values.mode(Mode::ReverseCancel));
+    }
+
+    void limiterOff_keepsTheLastLimitAndOffersThreeHundredForOff()
+    {
+        SettingValues values;
+        type(values, Parameter::CurrentLimit, u"120"_s);
+        values.setText(Parameter::CurrentLimit, QString());
+        values.setLimiterOff(true);
+        QCOMPARE(values.savedLimit(), 120.0f);
+        values.setLimiterOff(false);
+        QCOMPARE(values.text(Parameter::CurrentLimit), u"120"_s);
+
+        values.show(withByte(Example, 19, u"FF"_s));
+        QVERIFY(values.limiterOff());
+        QVERIFY(values.text(Parameter::CurrentLimit).isEmpty());
+        QCOMPARE(values.encode().image, withByte(Example, 19, u"FF"_s));
+        values.show(Example);
+        QVERIFY(!values.limiterOff());
+        QCOMPARE(values.text(Parameter::CurrentLimit), u"150"_s);
+        values.show(withByte(Example, 19, u"FF"_s));
+        values.setLimiterOff(false);
+        QCOMPARE(values.text(Parameter::CurrentLimit), u"300"_s);
+        QCOMPARE(values.entry(Parameter::CurrentLimit).spin, 300);
+    }
+
+    // A value the controller holds but the window may not write stays whole
+    // and red, and no write goes out until it is corrected.
+    void decodedValueOutOfRange_isKeptWholeAndBlocksTheWrite_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<int>("i");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fixed");
+        QTest::newRow("dead band 0x64") << 16 << u"64"_s << 5 << u"100"_s << u"10"_s;
+        QTest::newRow("neutral 20200") << 4 << u"E8"_s << 2 << u"20200"_s << u"1520"_s;
+        QTest::newRow("timer 255") << 23 << u"FF"_s << 11 << u"255"_s << u"60"_s;
+    }
+    void decodedValueOutOfRange_isKeptWholeAndBlocksTheWrite()
+    {
+        QFETCH(int, byte);
+        QFETCH(QString, hex);
+        QFETCH(int, i);
+        QFETCH(QString, text);
+        QFETCH(QString, fixed);
+        QString image = withByte(Example, byte, hex);
+        if (i == 2)
+            image = withByte(image, 5, u"4E"_s); // 0x4EE8 = 20200
+        SettingValues values;
+        values.setControllerImage(image);
+        QCOMPARE(values.show(image), SettingImage::DecodeStatus::Ok);
+        const Parameter p = parameterAt(i);
+        QCOMPARE(values.text(p), text);
+        QVERIFY(!values.entry(p).inRange);
+        const SettingImage::Encoded refused = values.encode();
+        QCOMPARE(refused.status, SettingImage::EncodeStatus::InvalidValue);
+        QCOMPARE(refused.invalid, i);
+        type(values, p, fixed);
+        const SettingImage::Encoded encoded = values.encode();
+        QCOMPARE(encoded.status, SettingImage::EncodeStatus::Ok);
+        // Hidden values go out as the controller last reported them.
+        QCOMPARE(encoded.image, i == 2 ? image : Example);
+    }
+
+    void clear_emptiesEverythingInOneChange()
+    {
+        SettingValues values;
+        values.show(withByte(Example, 19, u"FF"_s));
+        QSignalSpy changed(&values, &SettingValues::changed);
+        values.clear();
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!values.limiterOff() && values.isEmpty() && values.modelName().isEmpty());
+        for (int i = 0; i < ParameterCount; ++i)
+            QVERIFY(values.text(parameterAt(i)).isEmpty());
+        QVERIFY(!values.mode(Mode::ReverseCancel));
+    }
+};
+
+QTEST_APPLESS_MAIN(TstSettingValues)
+#include "tst_settingvalues.moc"
