@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 #include <utility>
@@ -230,11 +229,5 @@ bool IniFile::WriteIniKey(const QString& section, const QString& key, const QStr
             return false;
         text = std::move(*old);
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = withKey(std::move(text), section, key, value).toLatin1();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return saveAtomically(m_path, withKey(std::move(text), section, key, value).toLatin1());
 }

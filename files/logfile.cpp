@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 #include <optional>
@@ -122,15 +121,7 @@ LoadStatus load(const QString& path, SampleStore& store)
 
 bool save(const QString& path, const SampleStore& store)
 {
-    if (!mayReplace(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = MakeRunDat(store).toLatin1();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return saveAtomically(path, MakeRunDat(store).toLatin1());
 }
 
 } // namespace LogFile

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace SettingFile {
 
@@ -38,15 +37,7 @@ bool save(const QString& path, const QString& image)
 {
     if (image.size() != ImageLength)
         return false;
-    if (!mayReplace(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = image.toLatin1();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return saveAtomically(path, image.toLatin1());
 }
 
 } // namespace SettingFile

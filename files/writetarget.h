@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QString>
 
 // Whether a file may be replaced. A save file is renamed over the old one,
@@ -12,4 +14,18 @@ inline bool mayReplace(const QString& path)
     if (!info.exists())
         return !info.isSymLink();
     return info.isFile() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
+// Puts bytes in place of the file at path all at once; false, with any old
+// file left as it was, when that is not possible.
+inline bool saveAtomically(const QString& path, const QByteArray& bytes)
+{
+    if (!mayReplace(path))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
 }
