@@ -116,6 +116,7 @@ FrmLog& MainCommands::openLogWindow()
                 m_rc.WriteIniKey(QStringLiteral("Chart"), key, value);
             },
             &m_frm);
+        m_log->setPrompts(&m_frm.prompts());
     }
     return *m_log;
 }
