@@ -169,6 +169,7 @@ FrmLog& MainController::openLogWindow()
                 m_context.writeIniKey(QStringLiteral("Chart"), key, value);
             },
             &m_window);
+        m_log->setPrompts(&m_window.prompts());
     }
     return *m_log;
 }

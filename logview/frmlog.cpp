@@ -1,8 +1,10 @@
 #include "frmlog.h"
 
 #include "cursorreadout.h"
+#include "logactions.h"
 #include "loglayout.h"
 #include "logpicture.h"
+#include "logspan.h"
 #include "numbertext.h"
 
 #include <QCheckBox>
@@ -78,6 +80,8 @@ void FrmLog::createControls()
     m_picLog = new LogPicture(this);
     m_picLog->setObjectName(QStringLiteral("PicLog"));
     connect(m_picLog, &LogPicture::mouseMoved, this, &FrmLog::PicLog_MouseMove);
+    m_span = new LogSpan(m_picLog, m_store);
+    connect(m_span, &LogSpan::readoutWanted, this, &FrmLog::PicLog_MouseMove);
 
     m_frame1 = createLegendFrame(QStringLiteral("Current(A)"), 1, CurColour);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
@@ -108,6 +112,7 @@ void FrmLog::createControls()
     m_txtLog->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Nothing is under the pointer before it first moves over the graph.
     m_txtLog->hide();
+    m_actions = new LogActions(this, m_picLog, *m_span, m_store, { m_cmdClose, m_txtLog });
 }
 
 QGroupBox* FrmLog::createLegendFrame(const QString& caption, int index, const QColor& colour)
@@ -209,6 +214,8 @@ void FrmLog::Form_Resize()
 
 void FrmLog::CmdClose_Click() { close(); }
 
+void FrmLog::setPrompts(Prompts* prompts) { m_actions->setPrompts(prompts); }
+
 void FrmLog::ChkScaleLine_Click(int index)
 {
     const int16_t value = m_chkScaleLine[index]->isChecked() ? 1 : 0;
@@ -229,7 +236,8 @@ void FrmLog::PicLog_MouseMove(float x, float y)
         m_txtLog->hide();
         return;
     }
-    m_txtLog->setText(r.lines.join(u'\n'));
+    m_txtLog->setText((r.lines + m_span->readoutLines()).join(u'\n'));
+    m_span->fitReadout(m_txtLog);
     m_txtLog->show();
     m_txtLog->raise();
 }

@@ -12,7 +12,10 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class LogActions;
 class LogPicture;
+class LogSpan;
+class Prompts;
 
 // The "Log Data" window: the sample store as voltage and current curves over
 // 540 s, with a cursor readout. Tool window beside the main window, deleted on
@@ -35,6 +38,8 @@ public:
     // Lays the window out and redraws the whole graph.
     void Form_Resize();
     void CmdClose_Click();
+    // For the graph's context menu: the figures box and the picture's file.
+    void setPrompts(Prompts* prompts);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,4 +70,6 @@ private:
     std::array<QLabel*, 10> m_lblS {};
     QLabel* m_lblTime = nullptr;
     QLabel* m_txtLog = nullptr;
+    LogSpan* m_span = nullptr;
+    LogActions* m_actions = nullptr;
 };

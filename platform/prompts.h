@@ -17,4 +17,7 @@ public:
     // Filter in the "Desc|*.ext|Desc|*.*" form; empty result when cancelled.
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& filter) = 0;
+    // OK box without icon whose text the user may take away, by a "Copy"
+    // button where there is a clipboard.
+    virtual void copyableMessage(const QString& text) { message(text, Icon::None); }
 };

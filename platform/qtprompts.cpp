@@ -1,8 +1,11 @@
 #include "qtprompts.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -41,6 +44,16 @@ bool QtPrompts::ask(const QString& text)
         QMessageBox::NoIcon, m_title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+void QtPrompts::copyableMessage(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, m_parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QPushButton* copy = box.addButton(QStringLiteral("Copy"), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == copy)
+        QGuiApplication::clipboard()->setText(text);
 }
 
 QStringList QtPrompts::toQtFilters(const QString& filter)

@@ -19,6 +19,7 @@ public:
     bool ask(const QString& text) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
+    void copyableMessage(const QString& text) override;
 
     // "Desc|pattern|Desc|pattern" as Qt filter entries, e.g. "Logs (*.csv)".
     static QStringList toQtFilters(const QString& filter);

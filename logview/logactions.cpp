@@ -1,0 +1,90 @@
+#include "logactions.h"
+
+#include "logspan.h"
+#include "logstatistics.h"
+#include "prompts.h"
+#include "writetarget.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+const QString PictureFilter = QStringLiteral("PNG picture (*.png)|*.png|ALL files(*.*)|*.*");
+
+}
+
+LogActions::LogActions(QWidget* window, QWidget* graph, const LogSpan& span,
+    const SampleStore& store, QList<QWidget*> leftOut)
+    : QObject(window)
+    , m_window(window)
+    , m_span(span)
+    , m_store(store)
+    , m_leftOut(std::move(leftOut))
+{
+    auto add = [graph](const QString& text) {
+        auto* action = new QAction(text, graph);
+        graph->addAction(action);
+        return action;
+    };
+    connect(
+        add(QStringLiteral("Statistics")), &QAction::triggered, this, &LogActions::showStatistics);
+    add(QString())->setSeparator(true);
+    connect(add(QStringLiteral("Save Picture...")), &QAction::triggered, this,
+        &LogActions::savePicture);
+    connect(
+        add(QStringLiteral("Copy Picture")), &QAction::triggered, this, &LogActions::copyPicture);
+    m_twice = add(QStringLiteral("Picture at Twice the Size"));
+    m_twice->setCheckable(true);
+    graph->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QImage LogActions::picture() const
+{
+    const int scale = m_twice->isChecked() ? 2 : 1;
+    QImage image(m_window->size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(m_window->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    const auto children = m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (!child->isHidden() && !child->isWindow() && !m_leftOut.contains(child))
+            child->render(&painter, child->pos(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    return image;
+}
+
+void LogActions::showStatistics()
+{
+    if (!m_prompts)
+        return;
+    const LogStatistics figures = m_span.marked()
+        ? logStatistics(m_store, m_span.first(), m_span.last())
+        : logStatistics(m_store, 1, SampleStore::Count);
+    m_prompts->copyableMessage(logStatisticsLines(figures).join(u'\n'));
+}
+
+void LogActions::savePicture()
+{
+    if (!m_prompts)
+        return;
+    const QString path = m_prompts->saveFileName(PictureFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)
+        && !m_prompts->ask(QStringLiteral("The file already exists. \r\nDo you overwrite?")))
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture().save(&buffer, "PNG") || !saveAtomically(path, png))
+        m_prompts->message(QStringLiteral("The file cannot be saved."), Prompts::Icon::Warning);
+}
+
+void LogActions::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }

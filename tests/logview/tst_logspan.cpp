@@ -1,0 +1,98 @@
+#include "../app/fakeprompts.h"
+#include "frmlog.h"
+#include "logpicture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+bool holds(const QImage& image, QRgb colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestLogSpan : public QObject {
+    Q_OBJECT
+private slots:
+    void dragMarksASpanForTheReadoutAndThePicture();
+};
+
+void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
+{
+    SampleStore store;
+    store.held = true;
+    store.volt.fill(5);
+    store.cur.fill(100);
+    store.RunVolt(150) = SampleStore::Missing;
+    std::array<int16_t, 2> scaleLine { 0, 0 };
+    FrmLog log(store, scaleLine, {}, nullptr);
+    FakePrompts prompts;
+    log.setPrompts(&prompts);
+    log.SetGraphFile();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    auto* graph = log.findChild<LogPicture*>();
+    const QRect inner = graph->contentsRect();
+    auto at = [&inner](int n, double height = 0.5) {
+        return inner.topLeft()
+            + QPoint(qRound(n * inner.width() / 540.0), qRound(height * inner.height()));
+    };
+    auto readout
+        = [&log] { return log.findChild<QLabel*>(u"TxtLog"_qs)->text().split(u'\n').join(u'|'); };
+    auto trigger = [graph](const QString& text) {
+        for (QAction* action : graph->actions()) {
+            if (action->text() == text)
+                action->trigger();
+        }
+    };
+
+    QTest::mousePress(graph, Qt::LeftButton, {}, at(100));
+    QTest::mouseMove(graph, at(160));
+    QTest::mouseMove(graph, at(199));
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, at(199));
+    // 100 samples of 100 A: 2777.8 mAh; 99 of them with 5 V: 13.75 Wh.
+    QCOMPARE(readout(),
+        u"199s|5V|100A|100-199s 100s|min 5.0 mean 5.0 max 5.0V|mean 100 max 100A|2778mAh "
+        "13.75Wh|missing 1V 0A"_qs);
+
+    QTemporaryDir dir;
+    prompts.answer = true;
+    for (const int scale : { 1, 2 }) {
+        prompts.fileName = dir.filePath(u"graph.png"_qs);
+        if (scale == 2)
+            trigger(u"Picture at Twice the Size"_qs);
+        trigger(u"Save Picture..."_qs);
+        const QImage picture = QImage(prompts.fileName).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(picture.size(), log.size() * scale);
+        QVERIFY(holds(picture, qRgb(0, 0, 255)) && holds(picture, qRgb(192, 0, 192)));
+        const QPoint inSpan = graph->mapTo(&log, at(140, 0.25)) * scale;
+        QVERIFY(picture.pixel(inSpan) != picture.pixel(graph->mapTo(&log, at(320, 0.25)) * scale));
+    }
+    prompts.fileName = dir.filePath(u"none/graph.png"_qs);
+    trigger(u"Save Picture..."_qs);
+    QCOMPARE(prompts.messages.last(), u"The file cannot be saved."_qs);
+
+    QTest::mouseClick(graph, Qt::LeftButton, {}, at(300));
+    QCOMPARE(readout(), u"300s|5V|100A"_qs);
+    trigger(u"Statistics"_qs);
+    QVERIFY(prompts.messages.last().startsWith(u"1-512s 512s\n"_qs));
+    QTest::keyClick(graph, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(graph, Qt::Key_Right, Qt::ShiftModifier);
+    QVERIFY(readout().startsWith(u"302s|5V|100A|300-302s 3s|"_qs));
+    QTest::keyClick(graph, Qt::Key_Escape);
+    QTest::keyClick(graph, Qt::Key_Left);
+    QCOMPARE(readout(), u"301s|5V|100A"_qs);
+}
+
+QTEST_MAIN(TestLogSpan)
+#include "tst_logspan.moc"

@@ -1,0 +1,56 @@
+#include "logstatistics.h"
+
+#include <QTest>
+
+class TestLogStatistics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void figures_leaveOutMissingSamples_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("lines");
+        // Odd samples 12 V 100 A, even 11 V 200 A. Over 100..199 the voltage
+        // lacks 150, 160 (98 left, 1128 V), the current 151, 152, 160 (97 left,
+        // 14500 A s = 4027.8 mAh); 96 samples have both: 49 x 1200 + 47 x 2200 W s.
+        QTest::newRow("100-199 with gaps")
+            << true << 100 << 199
+            << u"100-199s 100s|min 11.0 mean 11.5 max 12.0V|mean 149 max 200A|4028mAh 45.06Wh|"
+               "missing 2V 3A"_qs;
+        // 76300 A s = 21194.4 mAh; 255 x 1200 + 253 x 2200 W s = 239.61 Wh.
+        QTest::newRow("whole log")
+            << true << 1 << 512
+            << u"1-512s 512s|min 11.0 mean 11.5 max 12.0V|mean 150 max 200A|21194mAh 239.61Wh|"
+               "missing 2V 3A"_qs;
+        QTest::newRow("one sample")
+            << true << 101 << 101
+            << u"101-101s 1s|min 12.0 mean 12.0 max 12.0V|mean 100 max 100A|28mAh 0.33Wh|"
+               "missing 0V 0A"_qs;
+        QTest::newRow("one sample, no current")
+            << true << 151 << 151
+            << u"151-151s 1s|min 12.0 mean 12.0 max 12.0V|mean - max -A|-mAh -Wh|missing 0V 1A"_qs;
+        QTest::newRow("no log held")
+            << false << 1 << 512
+            << u"1-512s 512s|min - mean - max -V|mean - max -A|-mAh -Wh|missing 512V 512A"_qs;
+    }
+    void figures_leaveOutMissingSamples()
+    {
+        QFETCH(bool, held);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        SampleStore store;
+        store.held = held;
+        for (int n = 1; n <= SampleStore::Count; ++n) {
+            store.RunVolt(n) = n % 2 ? 12.0f : 11.0f;
+            store.RunCur(n) = n % 2 ? 100.0f : 200.0f;
+        }
+        store.RunVolt(150) = store.RunVolt(160) = SampleStore::Missing;
+        store.RunCur(151) = store.RunCur(152) = store.RunCur(160) = SampleStore::Missing;
+        QTEST(logStatisticsLines(logStatistics(store, first, last)).join(u'|'), "lines");
+    }
+};
+
+QTEST_MAIN(TestLogStatistics)
+#include "tst_logstatistics.moc"
