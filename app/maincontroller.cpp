@@ -45,7 +45,7 @@ void MainController::run(Command command)
         return;
     report(outcome);
     if (command == Command::Get && outcome == Outcome::Completed)
-        openLogWindow().SetGraphFile();
+        openLogWindow().showStore();
     endOperation(command, outcome);
 }
 
@@ -160,10 +160,10 @@ void MainController::saveSettingFile()
     m_files.saveDataFile(DataFiles::SettingFilter, encoded.image);
 }
 
-FrmLog& MainController::openLogWindow()
+LogWindow& MainController::openLogWindow()
 {
     if (!m_log) {
-        m_log = new FrmLog(
+        m_log = new LogWindow(
             m_store, m_context.state().scaleLines,
             [this](const QString& key, const QString& value) {
                 m_context.writeIniKey(QStringLiteral("Chart"), key, value);
@@ -174,4 +174,4 @@ FrmLog& MainController::openLogWindow()
     return *m_log;
 }
 
-void MainController::showLog() { openLogWindow().SetGraphFile(); }
+void MainController::showLog() { openLogWindow().showStore(); }

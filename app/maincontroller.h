@@ -2,7 +2,7 @@
 
 #include "datafiles.h"
 #include "deviceoperations.h"
-#include "frmlog.h"
+#include "logwindow.h"
 #include "messageexchange.h"
 #include "samplestore.h"
 #include "settingimage.h"
@@ -26,7 +26,7 @@ public:
     DeviceOperations& operations() { return m_operations; }
     DataFiles& dataFiles() { return m_files; }
     SampleStore& store() { return m_store; }
-    FrmLog* logWindow() const { return m_log; }
+    LogWindow* logWindow() const { return m_log; }
 
     void run(Command command);
     void saveSettingFile();
@@ -42,7 +42,7 @@ private:
     // Says why an image was not shown; false for an image that cannot be read.
     bool reportDecode(SettingImage::DecodeStatus status);
     void refuseData();
-    FrmLog& openLogWindow();
+    LogWindow& openLogWindow();
 
     AppContext& m_context;
     MainWindow& m_window;
@@ -51,5 +51,5 @@ private:
     SampleStore m_store;
     DeviceOperations m_operations;
     DataFiles m_files;
-    QPointer<FrmLog> m_log;
+    QPointer<LogWindow> m_log;
 };

@@ -1,8 +1,8 @@
 #include "logviewbench.h"
 
-#include "frmlog.h"
 #include "logpicture.h"
 #include "logreply.h"
+#include "logwindow.h"
 #include "samplestore.h"
 
 #include <QElapsedTimer>
@@ -50,20 +50,20 @@ QList<BenchRow> logViewBench()
     SampleStore store;
     std::array<int16_t, 2> scaleLine { 1, 1 };
     const QString reply = sampleReply();
-    QPointer<FrmLog> log = new FrmLog(
+    QPointer<LogWindow> log = new LogWindow(
         store, scaleLine, [](const QString&, const QString&) {}, nullptr);
     decodeLogReply(reply, store);
-    log->SetGraphFile();
+    log->showStore();
     auto* picture = log->findChild<LogPicture*>(QStringLiteral("PicLog"));
 
     const double redraw = medianMs([&] {
         decodeLogReply(reply, store);
-        log->SetGraphFile();
+        log->showStore();
         picture->repaint();
     });
 
     log->resize(1920, 1080);
-    const double layout = medianMs([&] { log->Form_Resize(); });
+    const double layout = medianMs([&] { log->relayout(); });
 
     delete log;
     return {

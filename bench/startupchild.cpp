@@ -3,8 +3,8 @@
 #include "appcontext.h"
 #include "appstate.h"
 #include "controlleremulator.h"
-#include "frmlog.h"
 #include "inifile.h"
+#include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "qtprompts.h"
@@ -97,7 +97,7 @@ bool getWithLogWindow(MainWindow& window, MainController& controller)
 {
     // The click returns once the exchange is over: it waits in its own loop.
     window.commandButton(Command::Get)->click();
-    FrmLog* log = controller.logWindow();
+    LogWindow* log = controller.logWindow();
     if (!log || !log->isVisible() || window.messageTone() == MessageTone::Failure)
         return false;
     QEventLoop loop;

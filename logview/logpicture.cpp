@@ -1,6 +1,7 @@
 #include "logpicture.h"
 
 #include "numbertext.h"
+#include "twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -112,5 +113,5 @@ void LogPicture::paintEvent(QPaintEvent* event)
 void LogPicture::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF inner = event->position() - contentsRect().topLeft();
-    emit mouseMoved(static_cast<float>(inner.x() * 15), static_cast<float>(inner.y() * 15));
+    emit mouseMoved(pixelsToTwips(inner.x()), pixelsToTwips(inner.y()));
 }

@@ -4,6 +4,7 @@
 #include "logpicture.h"
 #include "logstatistics.h"
 #include "numbertext.h"
+#include "twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,7 +113,7 @@ bool LogSpan::eventFilter(QObject* watched, QEvent* event)
 
 void LogSpan::mouse(const QMouseEvent* event)
 {
-    const QPointF twips = (event->position() - m_picture->contentsRect().topLeft()) * 15;
+    const QPointF twips = (event->position() - m_picture->contentsRect().topLeft()) * TwipsPerPixel;
     if (event->type() == QEvent::MouseMove)
         drag(twips);
     else if (event->button() != Qt::LeftButton)
@@ -125,8 +126,8 @@ void LogSpan::mouse(const QMouseEvent* event)
 
 int LogSpan::sampleAt(QPointF twips) const
 {
-    const float w = static_cast<float>(m_picture->width() * 15);
-    const float h = static_cast<float>(m_picture->height() * 15);
+    const float w = pixelsToTwips(m_picture->width());
+    const float h = pixelsToTwips(m_picture->height());
     const int t = readCursor(float(twips.x()), float(twips.y()), 0, 0, w, h, m_store).t;
     return std::clamp(t, 1, SampleStore::Count);
 }
@@ -209,7 +210,7 @@ void LogSpan::refresh()
         return;
     }
     // The readout for a key cursor is the one for the pointer over its sample.
-    const float innerWidth = static_cast<float>(m_picture->width() * 15 - 60);
-    const float innerHeight = static_cast<float>(m_picture->height() * 15 - 60);
+    const float innerWidth = pixelsToTwips(m_picture->width()) - 60;
+    const float innerHeight = pixelsToTwips(m_picture->height()) - 60;
     emit readoutWanted(static_cast<float>(m_cursor) * innerWidth / 540, innerHeight / 2);
 }

@@ -50,8 +50,8 @@ inline const QString PortRefused = QStringLiteral("LblRefused");
 // Log window
 inline const QString LogClose = QStringLiteral("CmdClose");
 inline const QString LogGraph = QStringLiteral("PicLog");
-inline const QString VoltLegend = QStringLiteral("Frame1");
-inline const QString CurrentLegend = QStringLiteral("Frame2");
+inline const QString CurrentLegend = QStringLiteral("Frame1");
+inline const QString VoltLegend = QStringLiteral("Frame2");
 inline const QString Readout = QStringLiteral("TxtLog");
 inline const QString ScaleLineBox = QStringLiteral("ChkScaleLine");
 inline const QString VoltLegendLine = QStringLiteral("Line1");

@@ -1,7 +1,7 @@
 #include "appcontext.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
-#include "frmlog.h"
+#include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"

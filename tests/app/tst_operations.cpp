@@ -1,7 +1,7 @@
 #include "appcontext.h"
 #include "controlleremulator.h"
 #include "fakeprompts.h"
-#include "frmlog.h"
+#include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
@@ -115,7 +115,7 @@ void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
         m_controller->run(Read);
     });
     button(Get)->click();
-    FrmLog* log = m_controller->logWindow();
+    LogWindow* log = m_controller->logWindow();
     // Activation arrives through the event queue: let it come before looking.
     QVERIFY(log && QTest::qWaitForWindowExposed(log));
     QVERIFY(locked && file->isEnabled() && port->isEnabled());

@@ -1,6 +1,6 @@
 #include "../app/fakeprompts.h"
-#include "frmlog.h"
 #include "logpicture.h"
+#include "logwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -36,10 +36,10 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     store.cur.fill(100);
     store.RunVolt(150) = SampleStore::Missing;
     std::array<int16_t, 2> scaleLine { 0, 0 };
-    FrmLog log(store, scaleLine, {}, nullptr);
+    LogWindow log(store, scaleLine, {}, nullptr);
     FakePrompts prompts;
     log.setPrompts(&prompts);
-    log.SetGraphFile();
+    log.showStore();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     auto* graph = log.findChild<LogPicture*>();
     const QRect inner = graph->contentsRect();

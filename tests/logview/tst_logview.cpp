@@ -1,8 +1,8 @@
 #include "cursorreadout.h"
-#include "frmlog.h"
 #include "loglayout.h"
 #include "logpicture.h"
 #include "logreply.h"
+#include "logwindow.h"
 
 #include <QCheckBox>
 #include <QPointer>
@@ -37,12 +37,12 @@ struct Fixture {
     SampleStore store;
     std::array<int16_t, 2> scaleLine { 0, 0 };
     QStringList writes;
-    QPointer<FrmLog> log;
+    QPointer<LogWindow> log;
 
     ~Fixture() { delete log; }
-    FrmLog* open()
+    LogWindow* open()
     {
-        log = new FrmLog(
+        log = new LogWindow(
             store, scaleLine,
             [this](const QString& key, const QString& value) { writes << key + u'=' + value; },
             nullptr);
@@ -174,7 +174,7 @@ void TestLogView::emptyLog_drawsBackgroundGridAndTheScaleLinesTheBoxesAskFor()
     Fixture f;
     f.scaleLine = { int16_t(voltLines), int16_t(curLines) };
     decodeLogReply(reply(u"FFFF"_qs), f.store);
-    f.open()->SetGraphFile();
+    f.open()->showStore();
     const QImage image = f.graph();
     const int sw = image.width();
     const int sh = image.height();
@@ -215,7 +215,7 @@ void TestLogView::curves_runAtTheirLevelsUntilSample512WithGapsForMissingSamples
     f.store.cur.fill(cur);
     for (int n = 200; n < 240; ++n)
         f.store.RunVolt(n) = f.store.RunCur(n) = -1;
-    f.open()->SetGraphFile();
+    f.open()->showStore();
     const QImage image = f.graph();
     const int sw = image.width();
     const int sh = image.height();
@@ -246,7 +246,7 @@ void TestLogView::scaleLineClicks_storeTheStateAndRedraw()
     QFETCH(int, index);
     QFETCH(double, row);
     Fixture f;
-    f.open()->SetGraphFile();
+    f.open()->showStore();
     QVERIFY(QTest::qWaitForWindowExposed(f.log));
     auto box = [&f](int i) { return f.log->findChild<QCheckBox*>(u"ChkScaleLine%1"_qs.arg(i)); };
     auto lineDrawn = [&f, row] {
@@ -271,13 +271,13 @@ void TestLogView::scaleLineClicks_storeTheStateAndRedraw()
 void TestLogView::secondSetGraph_redrawsWithoutMovingTheWindow()
 {
     Fixture f;
-    FrmLog* log = f.open();
+    LogWindow* log = f.open();
     decodeLogReply(reply(u"60FF"_qs), f.store);
-    log->SetGraphFile();
+    log->showStore();
     log->setGeometry(QRect(QPoint(150, 120), QSize(600, 450)));
     const QRect placed = log->geometry();
     decodeLogReply(reply(u"FF64"_qs), f.store);
-    log->SetGraphFile();
+    log->showStore();
     QCOMPARE(log->geometry(), placed);
     const QImage image = f.graph();
     QCOMPARE(image.pixel(100, curY(190, image.height())), Cur);
@@ -286,12 +286,12 @@ void TestLogView::secondSetGraph_redrawsWithoutMovingTheWindow()
 void TestLogView::minimised_resizeRuleDoesNothing()
 {
     Fixture f;
-    FrmLog* log = f.open();
-    log->SetGraphFile();
+    LogWindow* log = f.open();
+    log->showStore();
     log->showMinimized();
     QVERIFY(log->isMinimized());
     const qint64 drawn = f.surface().cacheKey();
-    log->Form_Resize();
+    log->relayout();
     QCOMPARE(f.surface().cacheKey(), drawn);
 }
 

@@ -20,7 +20,7 @@ class Prompts;
 // The "Log Data" window: the sample store as voltage and current curves over
 // 540 s, with a cursor readout. Tool window beside the main window, deleted on
 // close; the store and the scale line flags live on without it.
-class FrmLog : public QWidget {
+class LogWindow : public QWidget {
     Q_OBJECT
 public:
     // The window's outer size exceeds the widget by the frame and title bar,
@@ -30,14 +30,13 @@ public:
 
     using ChartKeyWriter = std::function<void(const QString& key, const QString& value)>;
 
-    explicit FrmLog(SampleStore& store, std::array<int16_t, 2>& scaleLine,
+    explicit LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
         ChartKeyWriter writeChartKey, QWidget* mainWindow);
 
     // Shows and redraws what the store holds now.
-    void SetGraphFile();
+    void showStore();
     // Lays the window out and redraws the whole graph.
-    void Form_Resize();
-    void CmdClose_Click();
+    void relayout();
     // For the graph's context menu: the figures box and the picture's file.
     void setPrompts(Prompts* prompts);
 
@@ -46,30 +45,30 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Form_Load(QWidget* mainWindow);
+    void placeBeside(QWidget* mainWindow);
     void createControls();
     QGroupBox* createLegendFrame(const QString& caption, int index, const QColor& colour);
     void createAxisLabels();
     void showUp();
     void applyLayout(float w, float h);
-    void ChkScaleLine_Click(int index);
-    void PicLog_MouseMove(float x, float y);
+    void toggleScaleLine(int index);
+    void showReadout(float x, float y);
 
     SampleStore& m_store;
     std::array<int16_t, 2>& m_scaleLine;
     ChartKeyWriter m_writeChartKey;
 
-    QPushButton* m_cmdClose = nullptr;
-    LogPicture* m_picLog = nullptr;
-    QGroupBox* m_frame1 = nullptr;
-    QGroupBox* m_frame2 = nullptr;
-    std::array<QCheckBox*, 2> m_chkScaleLine {};
-    std::array<QWidget*, 2> m_legendLine {};
-    std::array<QLabel*, 11> m_lblVolt {};
-    std::array<QLabel*, 7> m_lblCur {};
-    std::array<QLabel*, 10> m_lblS {};
-    QLabel* m_lblTime = nullptr;
-    QLabel* m_txtLog = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    LogPicture* m_graph = nullptr;
+    QGroupBox* m_currentLegend = nullptr;
+    QGroupBox* m_voltLegend = nullptr;
+    std::array<QCheckBox*, 2> m_scaleLineBoxes {};
+    std::array<QWidget*, 2> m_legendLines {};
+    std::array<QLabel*, 11> m_voltScale {};
+    std::array<QLabel*, 7> m_currentScale {};
+    std::array<QLabel*, 10> m_timeScale {};
+    QLabel* m_timeCaption = nullptr;
+    QLabel* m_readout = nullptr;
     LogSpan* m_span = nullptr;
     LogActions* m_actions = nullptr;
 };

@@ -1,0 +1,260 @@
+#include "logwindow.h"
+
+#include "cursorreadout.h"
+#include "logactions.h"
+#include "loglayout.h"
+#include "logpicture.h"
+#include "logspan.h"
+#include "numbertext.h"
+#include "objectnames.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+
+const QColor VoltColour(0, 0, 255);
+const QColor CurColour(192, 0, 192);
+
+QRect pxRect(const LogLayout::Rect& r)
+{
+    return QRect(tw(r.left), tw(r.top), tw(r.width), tw(r.height));
+}
+
+// Smallest widget extent whose outer size, frame included, is at least twips.
+int pxAtLeast(float twips, int frame)
+{
+    return static_cast<int>(std::ceil(twips / float(TwipsPerPixel))) - frame;
+}
+
+QString nextCaption(const QLabel* previous, double step)
+{
+    return NumberText::shortest(
+        static_cast<float>(NumberText::leadingNumber(previous->text()) + step));
+}
+
+} // namespace
+
+LogWindow::LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
+    ChartKeyWriter writeChartKey, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool)
+    , m_store(store)
+    , m_scaleLine(scaleLine)
+    , m_writeChartKey(std::move(writeChartKey))
+{
+    placeBeside(mainWindow);
+}
+
+void LogWindow::placeBeside(QWidget* mainWindow)
+{
+    setWindowTitle(QStringLiteral("Log Data"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The log comes up beside the main window; the keyboard stays where it was.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
+    createControls();
+    createAxisLabels();
+    for (int i = 0; i < 2; ++i)
+        m_scaleLineBoxes[i]->setChecked(m_scaleLine[i] != 0);
+    setMinimumSize(
+        pxAtLeast(LogLayout::MinWidth, FrameWidth), pxAtLeast(LogLayout::MinHeight, FrameHeight));
+    resize(tw(LogLayout::InitialWidth) - FrameWidth, tw(LogLayout::InitialHeight) - FrameHeight);
+    if (mainWindow) {
+        const QRect main = mainWindow->frameGeometry();
+        move(main.left() + tw(2000), main.top());
+    }
+}
+
+void LogWindow::createControls()
+{
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setObjectName(ObjectName::LogClose);
+    m_closeButton->setGeometry(pxRect(LogLayout::CmdClose));
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_graph = new LogPicture(this);
+    m_graph->setObjectName(ObjectName::LogGraph);
+    connect(m_graph, &LogPicture::mouseMoved, this, &LogWindow::showReadout);
+    m_span = new LogSpan(m_graph, m_store);
+    connect(m_span, &LogSpan::readoutWanted, this, &LogWindow::showReadout);
+
+    m_currentLegend = createLegendFrame(QStringLiteral("Current(A)"), 1, CurColour);
+    m_currentLegend->setObjectName(ObjectName::CurrentLegend);
+    m_voltLegend = createLegendFrame(QStringLiteral("Voltage(V)"), 0, VoltColour);
+    m_voltLegend->setObjectName(ObjectName::VoltLegend);
+    m_voltLegend->setGeometry(pxRect(LogLayout::Frame2));
+    setTabOrder(m_closeButton, m_scaleLineBoxes[0]);
+    setTabOrder(m_scaleLineBoxes[0], m_scaleLineBoxes[1]);
+
+    m_readout = new QLabel(this);
+    m_readout->setObjectName(ObjectName::Readout);
+    m_readout->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_readout->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_readout->setAutoFillBackground(true);
+    QPalette white = m_readout->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    m_readout->setPalette(white);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(8.25);
+    m_readout->setFont(fixed);
+    // The design box is cut for the original 8.25-point font; grow it where
+    // this system's fixed-pitch font needs more room for the widest readout.
+    m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
+    m_readout->resize(pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint()));
+    m_readout->clear();
+    // The pointer never lands on the box itself, so the graph keeps its moves.
+    m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Nothing is under the pointer before it first moves over the graph.
+    m_readout->hide();
+    m_actions = new LogActions(this, m_graph, *m_span, m_store, { m_closeButton, m_readout });
+}
+
+QGroupBox* LogWindow::createLegendFrame(const QString& caption, int index, const QColor& colour)
+{
+    auto* frame = new QGroupBox(caption, this);
+    auto* check = new QCheckBox(QStringLiteral("Scale Line"), frame);
+    check->setObjectName(ObjectName::indexed(ObjectName::ScaleLineBox, index));
+    check->setGeometry(pxRect(LogLayout::ChkScaleLine));
+    connect(check, &QCheckBox::clicked, this, [this, index] { toggleScaleLine(index); });
+    m_scaleLineBoxes[index] = check;
+
+    // The legend is a 2-pixel line; the curve of its axis takes its colour.
+    auto* line = new QWidget(frame);
+    line->setObjectName(index == 0 ? ObjectName::VoltLegendLine : ObjectName::CurrentLegendLine);
+    line->setGeometry(tw(LogLayout::LegendLeft), tw(LogLayout::LegendY) - 1,
+        tw(LogLayout::LegendRight - LogLayout::LegendLeft), 2);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    m_legendLines[index] = line;
+    return frame;
+}
+
+void LogWindow::createAxisLabels()
+{
+    auto makeLabel = [this](const QString& name, Qt::Alignment alignment, const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setAlignment(alignment | Qt::AlignTop);
+        return label;
+    };
+    for (size_t i = 0; i < m_voltScale.size(); ++i) {
+        const QString text = i == 0
+            ? QStringLiteral("0")
+            : NumberText::fixed1(NumberText::leadingNumber(m_voltScale[i - 1]->text()) + 1);
+        m_voltScale[i]
+            = makeLabel(ObjectName::indexed(ObjectName::VoltScale, i), Qt::AlignRight, text);
+    }
+    for (size_t i = 0; i < m_currentScale.size(); ++i) {
+        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_currentScale[i - 1], 50);
+        m_currentScale[i]
+            = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i), Qt::AlignLeft, text);
+    }
+    for (size_t i = 0; i < m_timeScale.size(); ++i) {
+        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_timeScale[i - 1], 60);
+        m_timeScale[i]
+            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, text);
+    }
+    m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QStringLiteral("Time(s)"));
+}
+
+void LogWindow::showStore()
+{
+    showUp();
+    relayout();
+}
+
+void LogWindow::showUp()
+{
+    // A window already on screen keeps its place and size; it only comes up.
+    if (isMinimized())
+        showNormal();
+    else if (!isVisible())
+        show();
+    else
+        raise();
+}
+
+void LogWindow::relayout()
+{
+    // A minimised window cannot take the minimum size; it is laid out again
+    // when it comes back.
+    if (isMinimized())
+        return;
+    const float w = pixelsToTwips(width() + FrameWidth);
+    const float h = pixelsToTwips(height() + FrameHeight);
+    const LogLayout::Result result = LogLayout::layout(w, h);
+    if (result.snapTo) {
+        // The minimum size hint keeps Qt from going below this; the resize
+        // event that follows lays the window out.
+        resize(pxAtLeast(result.snapTo->width, FrameWidth),
+            pxAtLeast(result.snapTo->height, FrameHeight));
+        return;
+    }
+    const LogLayout::Placement& p = result.placement;
+    m_closeButton->setGeometry(pxRect(p.cmdClose));
+    m_currentLegend->setGeometry(pxRect(p.frame1));
+    m_voltLegend->setGeometry(pxRect(p.frame2));
+    m_graph->setGeometry(pxRect(p.picLog));
+    for (size_t i = 0; i < m_voltScale.size(); ++i)
+        m_voltScale[i]->setGeometry(pxRect(p.lblVolt[i]));
+    for (size_t i = 0; i < m_currentScale.size(); ++i)
+        m_currentScale[i]->setGeometry(pxRect(p.lblCur[i]));
+    for (size_t i = 0; i < m_timeScale.size(); ++i)
+        m_timeScale[i]->setGeometry(pxRect(p.lblS[i]));
+    m_timeCaption->setGeometry(pxRect(p.lblTime));
+    m_graph->drawBackgroundAndGrid(
+        m_scaleLineBoxes[0]->isChecked(), m_scaleLineBoxes[1]->isChecked());
+    m_graph->DrawGraph(m_store, m_legendLines[0]->palette().color(QPalette::Window),
+        m_legendLines[1]->palette().color(QPalette::Window));
+}
+
+void LogWindow::setPrompts(Prompts* prompts) { m_actions->setPrompts(prompts); }
+
+void LogWindow::toggleScaleLine(int index)
+{
+    const int16_t value = m_scaleLineBoxes[index]->isChecked() ? 1 : 0;
+    if (m_writeChartKey)
+        m_writeChartKey(QStringLiteral("ScaleLine%1").arg(index), QString::number(value));
+    m_scaleLine[index] = value;
+    relayout();
+}
+
+void LogWindow::showReadout(float x, float y)
+{
+    const QRect g = m_graph->geometry();
+    const CursorReadout r = readCursor(x, y, pixelsToTwips(g.x()), pixelsToTwips(g.y()),
+        pixelsToTwips(g.width()), pixelsToTwips(g.height()), m_store);
+    m_readout->move(tw(r.left), tw(r.top));
+    if (!r.visible) {
+        m_readout->hide();
+        return;
+    }
+    m_readout->setText((r.lines + m_span->readoutLines()).join(u'\n'));
+    m_span->fitReadout(m_readout);
+    m_readout->show();
+    m_readout->raise();
+}
+
+void LogWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void LogWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        relayout();
+}
