@@ -13,3 +13,10 @@ inline bool mayReplace(const QString& path)
         return !info.isSymLink();
     return info.isFile() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
+
+// Whether new files may be made in a folder, by the same owner-bit rule.
+inline bool mayWriteInto(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
