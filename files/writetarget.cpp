@@ -11,6 +11,12 @@ bool mayReplace(const QString& path)
     return info.isFile() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
 
+bool mayWriteInto(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
 bool saveAtomically(const QString& path, const QByteArray& bytes)
 {
     if (!mayReplace(path))

@@ -12,3 +12,6 @@ bool mayReplace(const QString& path);
 // never damages the old file; false when the file may not be replaced or any
 // step fails.
 bool saveAtomically(const QString& path, const QByteArray& bytes);
+
+// Whether new files may be made in a folder, by the same owner-bit rule.
+bool mayWriteInto(const QString& folder);

@@ -1,0 +1,242 @@
+#include "historywindow.h"
+
+#include "datafiles.h"
+#include "imagecomparison.h"
+#include "prompts.h"
+#include "settingfile.h"
+#include "settingimage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+const QString HistoryWindow::DiffersMark = QString(QChar(0x2260));
+
+namespace {
+
+const QString DateFormat = u"yyyy-MM-dd HH:mm:ss"_s;
+const QString NotComparable = QString(QChar(0x2014));
+
+QPushButton* button(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(
+    HistoryStore& store, Prompts& prompts, ImageSource imageSource, QWidget* parent)
+    : QDialog(parent)
+    , m_store(store)
+    , m_prompts(prompts)
+    , m_imageSource(std::move(imageSource))
+{
+    setWindowTitle(u"Setting Data History"_s);
+    buildControls();
+    refresh();
+}
+
+void HistoryWindow::buildControls()
+{
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(u"LblProblem"_s);
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+
+    m_list = new QTreeWidget;
+    m_list->setObjectName(u"LstHistory"_s);
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({ u"Date"_s, u"What happened"_s, u"Values that differ"_s });
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    m_table = new QTableWidget(0, DefaultColumn + 1);
+    m_table->setObjectName(u"TblEntry"_s);
+    m_table->setHorizontalHeaderLabels(
+        { QString(), u"Parameter"_s, u"Unit"_s, u"Entry"_s, u"Window"_s, u"Factory default"_s });
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    m_table->setColumnHidden(DefaultColumn, true);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(m_list);
+    splitter->addWidget(m_table);
+
+    m_load = button(u"Load"_s, u"CmdLoad"_s, this);
+    m_saveAs = button(u"Save as..."_s, u"CmdSaveAs"_s, this);
+    m_compareFile = button(u"Compare with file..."_s, u"CmdCompareFile"_s, this);
+    m_compareWindow = button(u"Compare with window"_s, u"CmdCompareWindow"_s, this);
+    QPushButton* close = button(u"Close"_s, u"CmdClose"_s, this);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : { m_load, m_saveAs, m_compareFile, m_compareWindow })
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_problem);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+    resize(640, 560);
+
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryWindow::showSelected);
+    connect(m_load, &QPushButton::clicked, this, &HistoryWindow::cmdLoad_Click);
+    connect(m_saveAs, &QPushButton::clicked, this, &HistoryWindow::cmdSaveAs_Click);
+    connect(m_compareFile, &QPushButton::clicked, this, &HistoryWindow::cmdCompareFile_Click);
+    connect(m_compareWindow, &QPushButton::clicked, this, &HistoryWindow::cmdCompareWindow_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void HistoryWindow::refresh()
+{
+    m_entries = m_store.entries();
+    m_store.takeFailureNotice();
+    m_problem->setText(m_store.failureText());
+    m_problem->setVisible(m_store.failed());
+    fillList();
+}
+
+void HistoryWindow::setDefaultImage(const QString& image)
+{
+    m_defaultImage = image;
+    m_table->setColumnHidden(DefaultColumn, image.isEmpty());
+    showSelected();
+}
+
+QString HistoryWindow::otherImage() const
+{
+    return m_file.isEmpty() ? m_imageSource() : m_fileImage;
+}
+
+const HistoryStore::Entry* HistoryWindow::selected() const
+{
+    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    return row < 0 || row >= m_entries.size() ? nullptr : &m_entries[row];
+}
+
+void HistoryWindow::fillList()
+{
+    const int row = std::max(0, m_list->indexOfTopLevelItem(m_list->currentItem()));
+    const ImageComparison::Texts other = ImageComparison::shownTexts(otherImage());
+    const QSignalBlocker quiet(m_list);
+    m_list->clear();
+    for (const HistoryStore::Entry& e : std::as_const(m_entries)) {
+        const int n = ImageComparison::differences(ImageComparison::shownTexts(e.image), other);
+        auto* item = new QTreeWidgetItem(m_list,
+            { e.time.toString(DateFormat), HistoryStore::kindText(e.kind),
+                n < 0 ? NotComparable : QString::number(n) });
+        item->setToolTip(DateColumn, QDir::toNativeSeparators(e.path));
+        if (e.lastSeen > e.time)
+            item->setToolTip(KindColumn, u"Seen again %1"_s.arg(e.lastSeen.toString(DateFormat)));
+    }
+    m_list->headerItem()->setText(DifferencesColumn,
+        m_file.isEmpty() ? u"Values that differ"_s
+                         : u"Values that differ from %1"_s.arg(QFileInfo(m_file).fileName()));
+    m_list->setCurrentItem(m_list->topLevelItem(std::min(row, m_list->topLevelItemCount() - 1)));
+    showSelected();
+}
+
+void HistoryWindow::showSelected()
+{
+    const HistoryStore::Entry* entry = selected();
+    for (QPushButton* b : { m_load, m_saveAs })
+        b->setEnabled(entry);
+    m_compareWindow->setEnabled(!m_file.isEmpty());
+    m_table->horizontalHeaderItem(OtherColumn)
+        ->setText(m_file.isEmpty() ? u"Window"_s : QFileInfo(m_file).fileName());
+    m_table->setRowCount(0);
+    if (!entry)
+        return;
+    const std::vector<ImageComparison::Row> rows
+        = ImageComparison::compare(entry->image, otherImage());
+    const auto defaults = ImageComparison::shownTexts(m_defaultImage);
+    m_table->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const ImageComparison::Row& row = rows[size_t(r)];
+        const QStringList texts { row.differs ? DiffersMark : QString(), row.caption, row.unit,
+            row.first, row.second, defaults[size_t(r)] };
+        for (int c = 0; c < texts.size(); ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            QFont font = item->font();
+            font.setBold(row.differs);
+            item->setFont(font);
+            if (row.differs)
+                item->setToolTip(u"Differs"_s);
+            m_table->setItem(r, c, item);
+        }
+    }
+}
+
+void HistoryWindow::cmdLoad_Click()
+{
+    if (const HistoryStore::Entry* entry = selected()) {
+        emit loadRequested(entry->image);
+        // The window now holds it: its counts change.
+        fillList();
+    }
+}
+
+void HistoryWindow::cmdSaveAs_Click()
+{
+    const HistoryStore::Entry* entry = selected();
+    if (!entry)
+        return;
+    const QString image = entry->image;
+    const QString path = m_prompts.saveFileName(DataFiles::SettingFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)
+        && !m_prompts.ask(u"The file already exists. \r\nDo you overwrite?"_s))
+        return;
+    if (!SettingFile::save(path, image))
+        m_prompts.message(u"The file cannot be saved."_s, Prompts::Icon::Warning);
+}
+
+void HistoryWindow::cmdCompareFile_Click()
+{
+    const QString path = m_prompts.openFileName(DataFiles::SettingFilter);
+    if (path.isEmpty())
+        return;
+    const SettingFile::Loaded loaded = SettingFile::load(path);
+    const SettingImage::DecodeStatus status = loaded.status == SettingFile::LoadStatus::Image
+        ? SettingImage::decode(loaded.text).status
+        : SettingImage::DecodeStatus::BadField;
+    switch (status) {
+    case SettingImage::DecodeStatus::Ok:
+        m_file = path;
+        m_fileImage = loaded.text;
+        fillList();
+        break;
+    case SettingImage::DecodeStatus::Deleted:
+        m_prompts.message(u"Setting Data is deleted."_s, Prompts::Icon::Warning);
+        break;
+    case SettingImage::DecodeStatus::OtherModel:
+        m_prompts.message(u"TZ type is different."_s, Prompts::Icon::Warning);
+        break;
+    case SettingImage::DecodeStatus::BadField:
+        m_prompts.message(u"Trouble is found in data."_s, Prompts::Icon::Error);
+        break;
+    }
+}
+
+void HistoryWindow::cmdCompareWindow_Click()
+{
+    m_file.clear();
+    m_fileImage.clear();
+    fillList();
+}

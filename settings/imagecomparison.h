@@ -1,0 +1,40 @@
+#pragma once
+
+#include "parametertable.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <vector>
+
+// Two setting images side by side, value by value, in the texts the main
+// window would show for each.
+namespace ImageComparison {
+
+inline constexpr int RowCount = ParameterCount + ModeCount;
+using Texts = std::array<QString, RowCount>;
+
+struct Row {
+    bool isMode = false;
+    int index = 0; // parameter index, or mode bit
+    QString caption;
+    QString unit;
+    QString first; // empty when that image does not decode
+    QString second;
+    bool differs = false; // only when both decode
+};
+
+// The rows of the main window from the top, then the hidden parameters, then
+// the mode switches ("Reverse Cancel" and "Robot Mode" first).
+std::vector<Row> compare(QStringView first, QStringView second);
+
+// One image's texts in the rows' order, all empty when it does not decode.
+// The current limiter reads "Off" when off; a mode switch "On" or "Off".
+Texts shownTexts(QStringView image);
+
+// How many rows differ; -1 when either image does not decode. The second
+// form spares decoding one side again when it is compared with many.
+int differences(QStringView first, QStringView second);
+int differences(const Texts& first, const Texts& second);
+
+} // namespace ImageComparison
