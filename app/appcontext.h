@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-class IniFile;
+class Configuration;
 class SerialLine;
 class QWidget;
 
@@ -14,7 +14,6 @@ class QWidget;
 // and the message line.
 class AppContext {
 public:
-    static const QString Missing; // "Error": what a read yields for a missing key
     static const QString PortClosedText; // "ComPort cannot be opened."
     static const QString PortOpenedText; // "CommPort was initialized."
 
@@ -34,7 +33,6 @@ public:
     // The configuration file: beside the program while its folder takes
     // writes (a portable copy), otherwise in the user's configuration folder.
     QString iniPath() const;
-    static QString chooseIniPath(const QString& appPath, const QString& fileName);
     QString readIniKey(const QString& section, const QString& key) const;
     void writeIniKey(const QString& section, const QString& key, const QString& value);
     void setPortNumber(int16_t number);
@@ -57,7 +55,7 @@ public:
     void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
 
 private:
-    IniFile ini() const;
+    Configuration configuration() const;
 
     AppState& m_state;
     SerialLine& m_line;

@@ -1,4 +1,5 @@
 #include "appcontext.h"
+#include "configuration.h"
 #include "fakeserialline.h"
 
 #include <QDir>
@@ -130,7 +131,7 @@ private slots:
         FakeSerialLine line;
         QCOMPARE(AppContext(m_state, line).iniPath(), m_dir->filePath(u"TZ586KV Link.ini"_s));
         // /usr/bin takes root's writes, yet belongs to an installed program.
-        QCOMPARE(AppContext::chooseIniPath(u"/usr/bin"_s, u"TZ586KV Link.ini"_s), configFile());
+        QCOMPARE(Configuration::choosePath(u"/usr/bin"_s, u"TZ586KV Link.ini"_s), configFile());
         QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
         AppContext context(m_state, line);
         context.writeIniKey(u"Ports"_s, u"Com5"_s, u" /dev/serial/by-id/tz "_s);

@@ -1,0 +1,99 @@
+#include "assignments.h"
+
+#include "numbertext.h"
+#include "parametertable.h"
+#include "settingsreport.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int LimiterIndex = 7;
+
+QString folded(QStringView name)
+{
+    QString out;
+    for (const QChar c : name) {
+        if (c.isLetterOrNumber())
+            out += c.toLower();
+    }
+    return out;
+}
+
+template <size_t N>
+int indexOf(const QString& name, const std::array<const char16_t*, N>& keys,
+    const std::array<const char16_t*, N>& captions)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (name == folded(keys[i]) || name == folded(captions[i]))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::optional<bool> switchValue(const QString& value)
+{
+    const QString v = value.toLower();
+    if (v == u"on"_qs || v == u"1"_qs || v == u"yes"_qs || v == u"true"_qs)
+        return true;
+    if (v == u"off"_qs || v == u"0"_qs || v == u"no"_qs || v == u"false"_qs)
+        return false;
+    return std::nullopt;
+}
+
+std::array<const char16_t*, ParameterCount> parameterCaptions()
+{
+    std::array<const char16_t*, ParameterCount> captions {};
+    for (int i = 0; i < ParameterCount; ++i)
+        captions[i] = parameterTable()[i].caption;
+    return captions;
+}
+
+// One NAME=VALUE; an error text when it does not hold.
+QString parseOne(const QString& arg, Assignment& out)
+{
+    const qsizetype equals = arg.indexOf(u'=');
+    if (equals <= 0)
+        return arg + u": give NAME=VALUE"_qs;
+    const QString name = folded(QStringView(arg).left(equals));
+    const QString value = arg.mid(equals + 1).trimmed();
+    const int mode = indexOf(name, modeKeys(), modeCaptions());
+    if (mode >= 0) {
+        const std::optional<bool> on = switchValue(value);
+        if (!on)
+            return arg + u": a mode is on or off"_qs;
+        out = { Assignment::Kind::Mode, mode, 0, *on };
+        return {};
+    }
+    const int index = indexOf(name, parameterKeys(), parameterCaptions());
+    if (index < 0)
+        return arg + u": no such setting ('tz586kv read' lists them)"_qs;
+    if (index == LimiterIndex && value.toLower() == u"off"_qs) {
+        out = { Assignment::Kind::LimiterOff, index, 0, false };
+        return {};
+    }
+    const std::optional<double> number = NumberText::wholeNumber(value);
+    const QString caption = QString::fromUtf16(parameterTable()[index].caption);
+    if (!number)
+        return arg + u": "_qs + caption + u" takes a number"_qs;
+    const float v = static_cast<float>(*number);
+    if (!(parameterTable()[index].min <= v && v <= parameterTable()[index].max))
+        return u"%1: %2 is outside %3"_qs.arg(caption, value, rangeText(index));
+    out = { Assignment::Kind::Parameter, index, *number, false };
+    return {};
+}
+
+} // namespace
+
+ParsedAssignments parseAssignments(const QStringList& args)
+{
+    ParsedAssignments parsed;
+    for (const QString& arg : args) {
+        Assignment assignment;
+        parsed.error = parseOne(arg, assignment);
+        if (!parsed.error.isEmpty())
+            return parsed;
+        parsed.assignments.append(assignment);
+    }
+    return parsed;
+}

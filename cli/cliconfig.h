@@ -1,0 +1,22 @@
+#pragma once
+
+#include "doctor.h"
+
+#include <QString>
+
+// The window's configuration file, read the window's way: the port of
+// [RS232C] CommPort and the [Ports] map. The command line never writes it.
+class CliConfig {
+public:
+    // programDir: the folder of the running program.
+    explicit CliConfig(const QString& programDir);
+
+    const QString& iniPath() const { return m_iniPath; }
+    QString deviceOf(int portNo) const;
+    // The port of --port (a number or a device path), or the configured one
+    // when option is null; device empty when there is none.
+    Doctor::Port port(const QString& option) const;
+
+private:
+    QString m_iniPath;
+};

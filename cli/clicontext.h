@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cliconfig.h"
+#include "commandline.h"
+#include "console.h"
+#include "doctor.h"
+
+class Interrupts;
+class SystemProbe;
+
+// What a command works with.
+struct CliContext {
+    const Invocation& invocation;
+    Console& console;
+    Interrupts& interrupts;
+    const CliConfig& config;
+    const SystemProbe& probe;
+
+    // --port, or else the configured port.
+    Doctor::Port port() const { return config.port(invocation.port); }
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "commandline.h"
+
+#include <QString>
+#include <QStringView>
+
+struct CommandSpec {
+    Command command;
+    const char16_t* name;
+    unsigned options; // CommandOption bits
+    int minArguments;
+    int maxArguments; // -1: any number
+    const char16_t* synopsis; // after "tz586kv "
+    const char16_t* summary;
+    const char16_t* description;
+    const char16_t* optionLines; // the command's own options, formatted
+    const char16_t* example;
+};
+
+const CommandSpec* findCommand(QStringView name);
+const CommandSpec& commandSpec(Command command);
+
+QString programHelp();
+QString commandHelp(Command command);
+// "Try 'tz586kv read --help'."
+QString helpHint(Command command);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+enum class Command { None, Ports, Read, Write, Set, Defaults, Log, ClearLog, Diff, Doctor };
+
+// Options beyond --port, --json and --help that a command takes.
+enum CommandOption : unsigned {
+    OptAll = 1, // --all
+    OptOutput = 2, // -o FILE
+    OptDryRun = 4, // --dry-run
+};
+
+// One command line, checked.
+struct Invocation {
+    Command command = Command::None;
+    bool help = false;
+    bool version = false;
+    bool json = false;
+    bool all = false;
+    bool dryRun = false;
+    QString port; // as given; empty for the configured port
+    QString output; // -o
+    QStringList arguments; // after the command's name
+};
+
+struct ParsedCommandLine {
+    Invocation invocation;
+    QString error; // a usage error when not empty
+};
+
+// args without the program's name.
+ParsedCommandLine parseCommandLine(const QStringList& args);

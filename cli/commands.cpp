@@ -1,0 +1,159 @@
+#include "commands.h"
+
+#include "clicontext.h"
+#include "devicecommands.h"
+#include "portreport.h"
+#include "settingchanges.h"
+#include "settinginput.h"
+
+#include <QJsonArray>
+#include <algorithm>
+
+namespace Commands {
+
+namespace {
+
+    const QString ControllerWord = QStringLiteral("controller");
+
+    QString statusText(const PortReport::Entry& e)
+    {
+        QString text = PortReport::stateName(e.state).replace(u'-', u' ');
+        if (e.state == PortReport::State::PermissionDenied && !e.group.isEmpty())
+            text += u": join group "_qs + e.group;
+        if (e.sameAs != 0)
+            text += u" (Com%1)"_qs.arg(e.sameAs);
+        return text;
+    }
+
+    QJsonObject portJson(const PortReport::Entry& e)
+    {
+        QJsonObject entry { { u"port"_qs, e.portNo ? QJsonValue(e.portNo) : QJsonValue() },
+            { u"device"_qs, e.device }, { u"status"_qs, PortReport::stateName(e.state) } };
+        if (e.state == PortReport::State::PermissionDenied)
+            entry.insert(u"group"_qs, e.group);
+        if (e.portNo == 0)
+            entry.insert(u"sameAs"_qs, e.sameAs ? QJsonValue(e.sameAs) : QJsonValue());
+        return entry;
+    }
+
+    QString severityName(Doctor::Severity s)
+    {
+        return s == Doctor::Severity::Problem ? u"problem"_qs : u"warning"_qs;
+    }
+
+    ExitCode doctorExit(const QList<Doctor::Finding>& findings)
+    {
+        if (findings.isEmpty())
+            return ExitCode::Done;
+        const bool onlySilent = std::all_of(findings.cbegin(), findings.cend(),
+            [](const Doctor::Finding& f) { return f.check == Doctor::Check::Silent; });
+        return onlySilent ? ExitCode::NoAnswer : ExitCode::PortUnavailable;
+    }
+
+} // namespace
+
+ExitCode ports(CliContext& context)
+{
+    const QList<PortReport::Entry> report = PortReport::build(
+        context.probe, [&](int p) { return context.config.deviceOf(p); }, context.invocation.all);
+    if (context.invocation.json) {
+        QJsonArray entries;
+        for (const PortReport::Entry& e : report)
+            entries.append(portJson(e));
+        context.console.json({ { u"ports"_qs, entries } });
+        return ExitCode::Done;
+    }
+    QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs } };
+    for (const PortReport::Entry& e : report)
+        rows.append({ e.portNo ? u"Com%1"_qs.arg(e.portNo) : u"-"_qs, e.device, statusText(e) });
+    context.console.out(columns(rows));
+    return ExitCode::Done;
+}
+
+ExitCode doctor(CliContext& context)
+{
+    const Doctor::Port port = context.port();
+    const QList<Doctor::Finding> findings
+        = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
+    if (context.invocation.json) {
+        QJsonArray list;
+        for (const Doctor::Finding& f : findings) {
+            list.append(QJsonObject { { u"check"_qs, Doctor::checkName(f.check) },
+                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line },
+                { u"fix"_qs, f.fix } });
+        }
+        context.console.json({ { u"port"_qs, port.portNo ? QJsonValue(port.portNo) : QJsonValue() },
+            { u"device"_qs, port.device }, { u"findings"_qs, list } });
+    } else if (findings.isEmpty()) {
+        context.console.out(u"No problems found.\n"_qs);
+    } else {
+        for (const Doctor::Finding& f : findings)
+            context.console.out(
+                severityName(f.severity) + u": "_qs + f.line + u" Fix: "_qs + f.fix + u'\n');
+    }
+    return doctorExit(findings);
+}
+
+ExitCode diff(CliContext& context)
+{
+    const QStringList& args = context.invocation.arguments;
+    SettingsReport reports[2];
+    // Files first: a bad one is refused before the port is touched.
+    for (int i = 0; i < 2; ++i) {
+        if (args[i] == ControllerWord)
+            continue;
+        const SettingInput input = readSettingFile(args[i]);
+        if (input.code != ExitCode::Done) {
+            context.console.error(input.message);
+            return input.code;
+        }
+        reports[i] = input.report;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (args[i] != ControllerWord)
+            continue;
+        if (i == 1 && args[0] == ControllerWord) {
+            reports[1] = reports[0];
+            continue;
+        }
+        const ExitCode code = DeviceCommands::readController(context, reports[i]);
+        if (code != ExitCode::Done)
+            return code;
+    }
+    const QList<SettingChange> changes = settingChanges(reports[0], reports[1]);
+    if (context.invocation.json)
+        context.console.json({ { u"a"_qs, args[0] }, { u"b"_qs, args[1] },
+            { u"changes"_qs, changesJson(changes) } });
+    else
+        context.console.out(
+            changes.isEmpty() ? u"The settings are the same.\n"_qs : changesText(changes));
+    return ExitCode::Done;
+}
+
+ExitCode write(CliContext& context)
+{
+    const SettingInput input = readSettingFile(context.invocation.arguments.front());
+    if (input.code != ExitCode::Done) {
+        context.console.error(input.message);
+        return input.code;
+    }
+    const QStringList problems = rangeProblems(input.report);
+    if (!problems.isEmpty()) {
+        for (const QString& problem : problems)
+            context.console.error(problem);
+        return ExitCode::FileTrouble;
+    }
+    return DeviceCommands::write(context, input.report);
+}
+
+ExitCode set(CliContext& context)
+{
+    const ParsedAssignments parsed = parseAssignments(context.invocation.arguments);
+    if (!parsed.error.isEmpty()) {
+        context.console.error(parsed.error);
+        return ExitCode::Usage;
+    }
+    return DeviceCommands::set(context, parsed.assignments);
+}
+
+} // namespace Commands

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "exitcode.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+class Console;
+struct SampleStore;
+
+// What the log command prints after a fetch. Sample n was taken at n - 1
+// seconds, as the CSV file's time column says.
+struct LogSummary {
+    struct Extreme {
+        float value = 0;
+        int time = 0; // seconds
+    };
+    int present = 0; // samples with a voltage or a current
+    std::optional<Extreme> voltMin;
+    std::optional<Extreme> voltMax;
+    std::optional<Extreme> curMax;
+};
+
+LogSummary summarize(const SampleStore& store);
+QString summaryText(const LogSummary& summary);
+QJsonObject summaryJson(const LogSummary& summary);
+
+// The window's CSV format and atomic save; Done, or FileTrouble with a message.
+ExitCode saveLogFile(Console& console, const QString& path, const SampleStore& store);

@@ -1,0 +1,59 @@
+#include "settinginput.h"
+
+#include "console.h"
+#include "settingfile.h"
+
+#include <QFileInfo>
+
+SettingInput readSettingFile(const QString& path)
+{
+    SettingInput input;
+    const SettingFile::Loaded loaded = SettingFile::load(path);
+    auto refuse = [&](const QString& why) {
+        input.code = ExitCode::FileTrouble;
+        input.message = path + u": "_qs + why;
+        return input;
+    };
+    switch (loaded.status) {
+    case SettingFile::LoadStatus::Unreadable:
+        return refuse(QFileInfo::exists(path) ? u"cannot be read"_qs : u"no such file"_qs);
+    case SettingFile::LoadStatus::Empty:
+    case SettingFile::LoadStatus::WrongLength:
+        return refuse(u"not a setting file (it must hold exactly 64 hex characters)"_qs);
+    case SettingFile::LoadStatus::Image:
+        break;
+    }
+    const ReportedImage decoded = reportImage(loaded.text);
+    switch (decoded.status) {
+    case SettingImage::DecodeStatus::Ok:
+        input.report = decoded.report;
+        return input;
+    case SettingImage::DecodeStatus::Deleted:
+        return refuse(u"holds deleted setting data (model code FF)"_qs);
+    case SettingImage::DecodeStatus::OtherModel:
+        return refuse(u"is for another controller type (model code %1)"_qs.arg(
+            QString::number(decoded.modelCode, 16).rightJustified(2, u'0').toUpper()));
+    case SettingImage::DecodeStatus::BadField:
+        break;
+    }
+    return refuse(u"holds characters that are not hexadecimal"_qs);
+}
+
+QStringList rangeProblems(const SettingsReport& report)
+{
+    QStringList problems;
+    for (const ParameterReport& p : report.parameters) {
+        if (!p.inRange)
+            problems.append(u"%1: %2 is outside %3"_qs.arg(
+                QString::fromUtf16(parameterTable()[p.index].caption), p.text, rangeText(p.index)));
+    }
+    return problems;
+}
+
+ExitCode saveSettingFile(Console& console, const QString& path, const QString& image)
+{
+    if (SettingFile::save(path, image))
+        return ExitCode::Done;
+    console.error(path + u": cannot be written"_qs);
+    return ExitCode::FileTrouble;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "exitcode.h"
+#include "settingsreport.h"
+
+#include <QString>
+#include <QStringList>
+
+class Console;
+
+// A setting file read and checked before any port is touched.
+struct SettingInput {
+    ExitCode code = ExitCode::Done; // FileTrouble with message when it is no setting file
+    QString message;
+    SettingsReport report;
+};
+
+SettingInput readSettingFile(const QString& path);
+
+// "Dead Band: 60 is outside 2..50" for every value the window would refuse
+// to write; empty when all may be written.
+QStringList rangeProblems(const SettingsReport& report);
+
+// The window's atomic save; Done, or FileTrouble with a message.
+ExitCode saveSettingFile(Console& console, const QString& path, const QString& image);

@@ -1,0 +1,205 @@
+#include "doctor.h"
+
+#include "serialline.h"
+#include "systemprobe.h"
+
+#include <array>
+
+namespace Doctor {
+
+namespace {
+
+    using Failure = SerialLine::OpenFailure;
+
+    struct Context {
+        const SystemProbe& probe;
+        const Port& port;
+        const ControllerCheck& answers;
+        Failure portFailure;
+        QStringList adapters;
+    };
+
+    using CheckFn = void (*)(const Context&, QList<Finding>&);
+
+    void checkPort(const Context& c, QList<Finding>& out)
+    {
+        const QString name = c.port.label();
+        if (c.port.device.isEmpty()) {
+            out.append({ Check::NoPort, Severity::Problem, u"No port is chosen."_qs,
+                u"Choose the controller's port: ComPort in the window, or --port on the "
+                u"command line."_qs });
+            return;
+        }
+        switch (c.portFailure) {
+        case Failure::NoDevice:
+            out.append({ Check::PortAbsent, Severity::Problem, name + u" does not exist."_qs,
+                u"Plug in the adapter, or choose the port it appears as (tz586kv ports "
+                u"lists them)."_qs });
+            break;
+        case Failure::InUse:
+            out.append(
+                { Check::PortInUse, Severity::Problem, name + u" is in use by another program."_qs,
+                    u"Close the program that holds it (fuser -v %1 names it); TZ586KV Link and "
+                    u"tz586kv cannot use one port at once."_qs.arg(c.port.device) });
+            break;
+        case Failure::Other:
+            out.append({ Check::PortFails, Severity::Problem,
+                name + u" exists but does not open as a serial port."_qs,
+                u"Check that it is the adapter's device; dmesg tells what the kernel made "
+                u"of it."_qs });
+            break;
+        case Failure::None:
+        case Failure::PermissionDenied:
+            break;
+        }
+    }
+
+    void checkAdapter(const Context& c, QList<Finding>& out)
+    {
+        const bool portMissing = c.port.device.isEmpty() || c.portFailure == Failure::NoDevice;
+        if (c.adapters.isEmpty() && portMissing)
+            out.append({ Check::NoAdapter, Severity::Problem,
+                u"No USB-serial adapter is plugged in (no /dev/ttyUSB* or /dev/ttyACM*)."_qs,
+                u"Plug it in; if it still does not appear, dmesg tells whether the kernel "
+                u"saw it."_qs });
+    }
+
+    Finding groupFinding(const SystemProbe& probe, const QString& group, const QString& device)
+    {
+        const QString user = probe.userName();
+        if (group.isEmpty())
+            return { Check::Group, Severity::Problem, device + u" is open to root only."_qs,
+                u"A udev rule must give it to a group you are in; the package's "
+                u"60-tz586kv-link.rules does so for the common USB-serial adapters."_qs };
+        if (probe.sessionGroups().contains(group))
+            return { Check::Group, Severity::Problem,
+                u"%1 refuses you although you are in its group %2."_qs.arg(device, group),
+                u"Its mode keeps the group out (ls -l %1); plug the adapter in again so that "
+                u"udev sets it anew."_qs.arg(device) };
+        if (probe.accountGroups().contains(group))
+            return { Check::Relogin, Severity::Problem,
+                u"You were added to group %1, but this login is older than that."_qs.arg(group),
+                u"Log out and in again (or run newgrp %1 in this shell)."_qs.arg(group) };
+        return { Check::Group, Severity::Problem,
+            u"You (%1) are not in group %2, which owns %3."_qs.arg(user, group, device),
+            u"Run sudo usermod -aG %1 %2, then log out and in again."_qs.arg(group, user) };
+    }
+
+    void checkGroups(const Context& c, QList<Finding>& out)
+    {
+        QStringList devices = c.adapters;
+        if (c.portFailure != Failure::NoDevice && !c.port.device.isEmpty())
+            devices.prepend(c.port.device);
+        QStringList seenNodes;
+        QStringList seenGroups;
+        for (const QString& device : devices) {
+            const QString node = c.probe.resolved(device);
+            if (seenNodes.contains(node))
+                continue;
+            seenNodes.append(node);
+            const Failure failure
+                = device == c.port.device ? c.portFailure : c.probe.openFailure(device);
+            if (failure != Failure::PermissionDenied)
+                continue;
+            const QString group = groupToJoin(c.probe, device);
+            if (seenGroups.contains(group))
+                continue;
+            seenGroups.append(group);
+            out.append(groupFinding(c.probe, group, device));
+        }
+    }
+
+    void checkBrltty(const Context& c, QList<Finding>& out)
+    {
+        const QString fix = u"Without a braille display: sudo apt-get remove brltty."_qs;
+        if (c.probe.processRunning(u"brltty"_qs))
+            out.append({ Check::Brltty, Severity::Problem,
+                u"brltty is running; it seizes CH340 and CP210x adapters."_qs, fix });
+        else if (c.probe.packageInstalled(u"brltty"_qs))
+            out.append({ Check::Brltty, Severity::Warning,
+                u"brltty is installed; it seizes CH340 and CP210x adapters when they are "
+                u"plugged in."_qs,
+                fix });
+    }
+
+    void checkModemManager(const Context& c, QList<Finding>& out)
+    {
+        if (c.probe.processRunning(u"ModemManager"_qs))
+            out.append({ Check::ModemManager, Severity::Warning,
+                u"ModemManager is running; it probes new USB-serial adapters and may hold "
+                u"them for a while."_qs,
+                u"Without a modem: sudo systemctl disable --now ModemManager."_qs });
+    }
+
+    void checkController(const Context& c, QList<Finding>& out)
+    {
+        if (c.portFailure != Failure::None || !c.answers || c.answers(c.port.device))
+            return;
+        out.append({ Check::Silent, Severity::Problem,
+            c.port.label() + u" opens but the controller does not answer \"sr\"."_qs,
+            u"Check the cable, that the controller is powered, and that this is its port."_qs });
+    }
+
+    constexpr std::array<CheckFn, 6> Checks {
+        checkPort,
+        checkAdapter,
+        checkGroups,
+        checkBrltty,
+        checkModemManager,
+        checkController,
+    };
+
+} // namespace
+
+QString Port::label() const
+{
+    if (portNo == 0)
+        return device;
+    return u"Com%1 (%2)"_qs.arg(portNo).arg(device);
+}
+
+QList<Finding> diagnose(const SystemProbe& probe, const Port& port, const ControllerCheck& answers)
+{
+    const Failure portFailure
+        = port.device.isEmpty() ? Failure::NoDevice : probe.openFailure(port.device);
+    const Context context { probe, port, answers, portFailure, probe.serialDevices() };
+    QList<Finding> findings;
+    for (const CheckFn check : Checks)
+        check(context, findings);
+    return findings;
+}
+
+QString groupToJoin(const SystemProbe& probe, const QString& device)
+{
+    const QString group = probe.ownerGroup(device);
+    return group == u"root"_qs ? QString() : group;
+}
+
+QString checkName(Check check)
+{
+    switch (check) {
+    case Check::NoPort:
+        return u"no-port"_qs;
+    case Check::PortAbsent:
+        return u"port-absent"_qs;
+    case Check::PortInUse:
+        return u"port-in-use"_qs;
+    case Check::PortFails:
+        return u"port-fails"_qs;
+    case Check::NoAdapter:
+        return u"no-adapter"_qs;
+    case Check::Group:
+        return u"group"_qs;
+    case Check::Relogin:
+        return u"relogin"_qs;
+    case Check::Brltty:
+        return u"brltty"_qs;
+    case Check::ModemManager:
+        return u"modemmanager"_qs;
+    case Check::Silent:
+        return u"silent"_qs;
+    }
+    return {};
+}
+
+} // namespace Doctor

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class SystemProbe;
+
+// The connection doctor: what stops a serial port from working on this
+// machine, each finding with its fix.
+namespace Doctor {
+
+enum class Check {
+    NoPort, // no port is chosen
+    PortAbsent,
+    PortInUse,
+    PortFails, // exists, may be used, yet does not open
+    NoAdapter,
+    Group, // the user may not open a device for want of its group
+    Relogin, // added to the group, but this login predates it
+    Brltty,
+    ModemManager,
+    Silent, // the port opens but the controller does not answer "sr"
+};
+
+enum class Severity {
+    Problem, // stops the port from working
+    Warning, // may stop it, now or when an adapter is plugged in
+};
+
+struct Finding {
+    Check check;
+    Severity severity;
+    QString line;
+    QString fix;
+};
+
+// The port the user chose. portNo 0 when it was given as a device path;
+// device empty when none is chosen.
+struct Port {
+    int portNo = 0;
+    QString device;
+    QString label() const; // "Com3 (/dev/ttyUSB2)", or the device
+};
+
+// Asks the controller behind device for its settings ("sr"); true when it
+// gave a proper answer. The device is closed when it is called.
+using ControllerCheck = std::function<bool(const QString& device)>;
+
+// Runs every check in turn; the controller is asked only when the port opens
+// and answers is set.
+QList<Finding> diagnose(
+    const SystemProbe& probe, const Port& port, const ControllerCheck& answers = {});
+
+// The group that owns device, when joining it would let the user open it;
+// empty for a device of root's.
+QString groupToJoin(const SystemProbe& probe, const QString& device);
+
+// Lower-case name of a check, as the JSON output gives it.
+QString checkName(Check check);
+
+} // namespace Doctor

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "systemprobe.h"
+
+// The probe of the machine the program runs on.
+class HostProbe : public SystemProbe {
+public:
+    QString userName() const override;
+    QStringList sessionGroups() const override;
+    QStringList accountGroups() const override;
+    QString ownerGroup(const QString& device) const override;
+    bool packageInstalled(const QString& name) const override;
+    bool processRunning(const QString& name) const override;
+    QStringList serialDevices() const override;
+    QString resolved(const QString& device) const override;
+    SerialLine::OpenFailure openFailure(const QString& device) const override;
+};

@@ -1,0 +1,82 @@
+#include "portreport.h"
+
+#include "doctor.h"
+#include "serialline.h"
+#include "systemprobe.h"
+
+#include <algorithm>
+
+namespace PortReport {
+
+namespace {
+
+    Entry probed(const SystemProbe& probe, int portNo, const QString& device)
+    {
+        Entry entry;
+        entry.portNo = portNo;
+        entry.device = device;
+        switch (probe.openFailure(device)) {
+        case SerialLine::OpenFailure::None:
+            entry.state = State::Opens;
+            break;
+        case SerialLine::OpenFailure::NoDevice:
+            entry.state = State::Absent;
+            break;
+        case SerialLine::OpenFailure::PermissionDenied:
+            entry.state = State::PermissionDenied;
+            entry.group = Doctor::groupToJoin(probe, device);
+            break;
+        case SerialLine::OpenFailure::InUse:
+            entry.state = State::InUse;
+            break;
+        case SerialLine::OpenFailure::Other:
+            entry.state = State::Fails;
+            break;
+        }
+        return entry;
+    }
+
+} // namespace
+
+QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& deviceOf, bool all)
+{
+    QList<Entry> report;
+    QList<QString> tableNodes; // resolved device of each port, by index
+    for (int p = FirstPort; p <= LastPort; ++p) {
+        const QString device = deviceOf(p);
+        tableNodes.append(device.isEmpty() ? QString() : probe.resolved(device));
+        if (!device.isEmpty())
+            report.append(probed(probe, p, device));
+    }
+    if (!all)
+        return report;
+    for (const QString& device : probe.serialDevices()) {
+        const bool named = std::any_of(report.cbegin(), report.cend(),
+            [&](const Entry& e) { return e.portNo != 0 && e.device == device; });
+        if (named)
+            continue;
+        Entry entry = probed(probe, 0, device);
+        entry.sameAs = static_cast<int>(tableNodes.indexOf(probe.resolved(device))) + 1;
+        report.append(entry);
+    }
+    return report;
+}
+
+QString stateName(State state)
+{
+    switch (state) {
+    case State::Opens:
+        return u"opens"_qs;
+    case State::Absent:
+        return u"absent"_qs;
+    case State::PermissionDenied:
+        return u"permission-denied"_qs;
+    case State::InUse:
+        return u"in-use"_qs;
+    case State::Fails:
+        return u"fails"_qs;
+    }
+    return {};
+}
+
+} // namespace PortReport

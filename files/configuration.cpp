@@ -1,0 +1,70 @@
+#include "configuration.h"
+
+#include "inifile.h"
+#include "numbertext.h"
+#include "writetarget.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+const QString Configuration::FileName = QStringLiteral("TZ586KV Link.ini");
+const QString Configuration::Missing = QStringLiteral("Error");
+
+namespace {
+constexpr int LastPort = 16;
+}
+
+QString Configuration::choosePath(const QString& appPath, const QString& fileName)
+{
+    // The owner's write bit decides, not access(): a superuser may write into
+    // a read-only folder, yet a read-only folder marks an installed copy.
+    const QString besideProgram = appPath + u'/' + fileName;
+    // A program under /usr is an installed one even when a superuser runs it.
+    const bool installed = appPath.startsWith(u"/usr/"_qs);
+    if (!installed && mayWriteInto(appPath) && mayReplace(besideProgram))
+        return besideProgram;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + fileName;
+}
+
+Configuration::Configuration(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString Configuration::read(const QString& section, const QString& key) const
+{
+    return IniFile(m_path).ReadIniKey(section, key);
+}
+
+bool Configuration::write(const QString& section, const QString& key, const QString& value) const
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    return IniFile(m_path).WriteIniKey(section, key, value);
+}
+
+std::optional<int16_t> Configuration::number(const QString& section, const QString& key) const
+{
+    const QString text = read(section, key);
+    if (text == Missing)
+        return std::nullopt;
+    return NumberText::toInt16(NumberText::leadingNumber(text));
+}
+
+std::optional<int16_t> Configuration::portNumber() const
+{
+    return number(QStringLiteral("RS232C"), QStringLiteral("CommPort"));
+}
+
+QMap<int, QString> Configuration::portOverrides() const
+{
+    const IniFile file(m_path);
+    QMap<int, QString> overrides;
+    for (int n = 1; n <= LastPort; ++n) {
+        const QString named = file.ReadIniKey(u"Ports"_qs, u"Com"_qs + QString::number(n));
+        if (named != Missing && !named.trimmed().isEmpty())
+            overrides.insert(n, named.trimmed());
+    }
+    return overrides;
+}

@@ -1,0 +1,111 @@
+#include "doctor.h"
+#include "portreport.h"
+#include "systemprobe.h"
+
+#include <QTest>
+
+using Failure = SerialLine::OpenFailure;
+
+// alice, in no group but her own, with one adapter plugged in (also by id).
+struct FakeProbe : SystemProbe {
+    QStringList account { u"alice"_qs };
+    QStringList running;
+    QStringList devices { u"/dev/ttyUSB0"_qs, u"/dev/serial/by-id/usb-FTDI-if00"_qs };
+    Failure usbFailure = Failure::None;
+
+    QString userName() const override { return u"alice"_qs; }
+    QStringList sessionGroups() const override { return { u"alice"_qs }; }
+    QStringList accountGroups() const override { return account; }
+    QString ownerGroup(const QString&) const override { return u"dialout"_qs; }
+    bool packageInstalled(const QString&) const override { return false; }
+    bool processRunning(const QString& name) const override { return running.contains(name); }
+    QStringList serialDevices() const override { return devices; }
+    QString resolved(const QString& d) const override
+    {
+        return d.contains(u"by-id"_qs) ? u"/dev/ttyUSB0"_qs : d;
+    }
+    Failure openFailure(const QString& d) const override
+    {
+        return !devices.contains(d)   ? Failure::NoDevice
+            : d == u"/dev/ttyUSB0"_qs ? usbFailure
+                                      : Failure::None;
+    }
+};
+
+class TestDoctor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findings_data()
+    {
+        QTest::addColumn<int>("failure"); // of the chosen port, Com1 on /dev/ttyUSB0
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("checks");
+        QTest::addColumn<QString>("fix"); // part of the first finding's fix
+        const int denied = int(Failure::PermissionDenied);
+        QTest::newRow("clean") << 0 << QString() << QStringList() << QString();
+        QTest::newRow("group") << denied << QString() << QStringList { u"group"_qs }
+                               << u"Run sudo usermod -aG dialout alice, then log out"_qs;
+        QTest::newRow("relogin") << denied << u"account"_qs << QStringList { u"relogin"_qs }
+                                 << u"newgrp dialout"_qs;
+        QTest::newRow("brltty") << 0 << u"brltty"_qs << QStringList { u"brltty"_qs }
+                                << u"apt-get remove brltty"_qs;
+        QTest::newRow("ModemManager")
+            << 0 << u"ModemManager"_qs << QStringList { u"modemmanager"_qs }
+            << u"systemctl disable --now ModemManager"_qs;
+        QTest::newRow("unplugged")
+            << 0 << u"unplugged"_qs << QStringList { u"port-absent"_qs, u"no-adapter"_qs }
+            << u"tz586kv ports"_qs;
+        QTest::newRow("in use") << int(Failure::InUse) << QString()
+                                << QStringList { u"port-in-use"_qs } << u"fuser -v /dev/ttyUSB0"_qs;
+        QTest::newRow("silent") << 0 << u"silent"_qs << QStringList { u"silent"_qs }
+                                << u"controller is powered"_qs;
+    }
+    void findings()
+    {
+        QFETCH(int, failure);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, checks);
+        QFETCH(QString, fix);
+        FakeProbe probe;
+        probe.usbFailure = Failure(failure);
+        if (setup == u"unplugged"_qs)
+            probe.devices.clear();
+        if (setup == u"account"_qs)
+            probe.account.append(u"dialout"_qs);
+        probe.running.append(setup);
+        QString asked;
+        const auto answers = [&](const QString& device) {
+            asked = device;
+            return setup != u"silent"_qs;
+        };
+        const QString usb = u"/dev/ttyUSB0"_qs;
+        const QList<Doctor::Finding> found = Doctor::diagnose(probe, { 1, usb }, answers);
+        QStringList names;
+        for (const Doctor::Finding& f : found)
+            names.append(Doctor::checkName(f.check));
+        QCOMPARE(names, checks);
+        // The controller is asked only on a port that opens.
+        QCOMPARE(asked, probe.openFailure(usb) == Failure::None ? usb : QString());
+        if (!found.isEmpty())
+            QVERIFY2(found.front().fix.contains(fix), qPrintable(found.front().fix));
+    }
+
+    void ports_allAddsDevicesOutsideTheTable()
+    {
+        FakeProbe probe;
+        probe.usbFailure = Failure::PermissionDenied;
+        auto deviceOf
+            = [](int p) { return p == 1 ? u"/dev/ttyUSB0"_qs : u"/dev/ttyS%1"_qs.arg(p); };
+        const QList<PortReport::Entry> all = PortReport::build(probe, deviceOf, true);
+        QCOMPARE(PortReport::build(probe, deviceOf, false).size(), 16);
+        QCOMPARE(all.size(), 17);
+        QCOMPARE(all[0].group, u"dialout"_qs);
+        QCOMPARE(all[1].state, PortReport::State::Absent);
+        QCOMPARE(all[16].device, probe.devices[1]);
+        QCOMPARE(all[16].sameAs, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDoctor)
+#include "tst_doctor.moc"
