@@ -1,6 +1,6 @@
 #include "imagecomparison.h"
 
-#include "settingimage.h"
+#include "settingvalues.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,35 +29,23 @@ namespace {
         return places;
     }
 
-    constexpr int CurLimRow = 7;
-    constexpr int ReverseCancelBit = 2;
-    constexpr int RobotModeBit = 4;
-    const QString LimiterOff = u"480"_s;
-
-    // The window unchecks "Reverse Cancel" when "Robot Mode" is checked.
-    bool modeShown(uint8_t modeByte, int bit)
-    {
-        if (bit == ReverseCancelBit && (modeByte & (1 << RobotModeBit)))
-            return false;
-        return modeByte & (1 << bit);
-    }
-
 } // namespace
 
 Texts shownTexts(QStringView image)
 {
     Texts texts;
-    const SettingImage::Decoded d = SettingImage::decode(image);
-    if (d.status != SettingImage::DecodeStatus::Ok)
+    // The window's own rules decide what it shows, "Off" and modes included.
+    SettingValues values;
+    if (values.show(image) != SettingImage::DecodeStatus::Ok)
         return texts;
     for (size_t r = 0; r < texts.size(); ++r) {
         const auto [isMode, i] = order()[r];
         if (isMode)
-            texts[r] = modeShown(d.modeByte, i) ? u"On"_s : u"Off"_s;
-        else if (i == CurLimRow && d.texts[i] == LimiterOff)
+            texts[r] = values.mode(modeAt(i)) ? u"On"_s : u"Off"_s;
+        else if (parameterAt(i) == Parameter::CurrentLimit && values.limiterOff())
             texts[r] = u"Off"_s;
         else
-            texts[r] = d.texts[i];
+            texts[r] = values.text(parameterAt(i));
     }
     return texts;
 }
