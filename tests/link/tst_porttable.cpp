@@ -22,7 +22,6 @@ private slots:
     void portNumber_mapsToDeviceUnlessPortsNamesOne()
     {
         QFETCH(int, portNo);
-        QFETCH(QString, device);
         QTemporaryDir dir;
         QFile file(dir.filePath(u"TZ586KV Link.ini"_qs));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -30,7 +29,7 @@ private slots:
             "[Ports]\r\nCom5=/dev/serial/by-id/usb-tz-if00\r\nCom9=\r\nCom17=/dev/ttyS9\r\n");
         file.close();
         const IniFile ini(file.fileName());
-        QCOMPARE(PortDevice(portNo, &ini), device);
+        QTEST(PortDevice(portNo, &ini), "device");
     }
 };
 
