@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 const QRgb Background = qRgb(224, 224, 224);
@@ -17,15 +19,12 @@ const QRgb Cur = qRgb(192, 0, 192);
 
 QString reply(const QString& group) { return u"br"_qs + group.repeated(SampleStore::Count); }
 
-int countIn(const QImage& image, QRgb colour, QRect area)
+// Pixels of that colour in area (the whole image when none is given).
+int countIn(const QImage& image, QRgb colour, QRect area = {})
 {
-    int count = 0;
-    area &= image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixel(x, y) == colour;
-    }
-    return count;
+    const QImage part = area.isNull() ? image : image.copy(area);
+    const auto* pixels = reinterpret_cast<const QRgb*>(part.constBits());
+    return int(std::count(pixels, pixels + part.width() * part.height(), colour));
 }
 
 // Grid lines from edge to edge: rows when horizontal, columns when vertical.
@@ -102,16 +101,12 @@ private slots:
         }
     }
 
-    void layout_matchesTheDesignFiguresAndSnapsToTheMinimum()
+    void layout_fitsTheGraphToTheWindowAndSnapsToTheMinimum()
     {
         const LogLayout::Result r = LogLayout::layout(7000, 5200);
         QVERIFY(!r.snapTo && !LogLayout::layout(5070, 4600).snapTo);
-        const LogLayout::Placement& p = r.placement;
-        const LogLayout::Rect& pic = p.picLog;
+        const LogLayout::Rect& pic = r.placement.picLog;
         QCOMPARE(QRectF(pic.left, pic.top, pic.width, pic.height), QRectF(540, 1020, 5800, 3100));
-        QCOMPARE(p.lblCur[0].left, 6460.0f);
-        QCOMPARE(p.lblVolt[0].top, 4005.0f);
-        QCOMPARE(p.lblVolt[10].top, 955.0f);
         QCOMPARE(LogLayout::layout(5069, 5200).snapTo->width, 5070.0f);
         QCOMPARE(LogLayout::layout(7000, 4000).snapTo->height, 4600.0f);
     }
@@ -163,8 +158,7 @@ private slots:
         const QImage image = f.graph();
         const int sw = image.width();
         const int sh = image.height();
-        QCOMPARE(
-            countIn(image, Background, image.rect()) + countIn(image, Grid, image.rect()), sw * sh);
+        QCOMPARE(countIn(image, Background) + countIn(image, Grid), sw * sh);
         QCOMPARE(fullGridLines(image, Qt::Vertical), 18);
         QCOMPARE(fullGridLines(image, Qt::Horizontal), 0);
         QCOMPARE(countIn(image, Grid, QRect(2, 0, 1, sh)), 9);
@@ -202,7 +196,7 @@ private slots:
         // 2.5 V lies three quarters down, 150 A half way: each curve a level line
         // from x = 0 to sample 512, with no stroke up from the bottom after the gap.
         for (const auto& [colour, level] : { std::pair { Volt, 0.75 }, std::pair { Cur, 0.5 } }) {
-            const int drawn = countIn(image, colour, image.rect());
+            const int drawn = countIn(image, colour);
             QVERIFY(drawn > 0);
             QCOMPARE(countIn(image, colour, QRect(0, int(level * sh) - 3, sw, 7)), drawn);
             QVERIFY(countIn(image, colour, QRect(0, 0, 1, sh)) > 0);
@@ -216,7 +210,7 @@ private slots:
         log->SetGraph(reply(u"A0C8"_qs)); // 12.4 V and 380 A: above the top edge
         QCOMPARE(log->geometry(), placed);
         image = f.graph();
-        QCOMPARE(countIn(image, Volt, image.rect()) + countIn(image, Cur, image.rect()), 0);
+        QCOMPARE(countIn(image, Volt) + countIn(image, Cur), 0);
     }
 };
 
