@@ -1,8 +1,10 @@
+#include "inifile.h"
 #include "logfile.h"
 #include "settingfile.h"
 
 #include "fileio.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +13,10 @@
 using LogFile::LoadStatus;
 
 namespace {
+
+// A file as another tool leaves it: comments, foreign sections, CRLF, other case.
+const QByteArray ForeignFile = "; written by hand\r\n[Other]\r\nCommPort=9\r\n\r\n[rs232c]\r\n"
+                               "# old port: 2\r\nCOMMPORT = 3 \r\nExtra=x\r\n\r\n[Chart]\r\n";
 
 const QString Image = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_qs;
 const QByteArray Header = "Time(s),Voltage(V),Current(A)\r\n";
@@ -36,25 +42,86 @@ QByteArray dataLines(int count, const QByteArray& values = ",1.5,70")
 
 } // namespace
 
-class TestSavedFiles : public QObject {
+class TestFiles : public QObject {
     Q_OBJECT
 
 private slots:
     // A fresh folder for every row.
     void init() { m_dir.emplace(); }
 
+    void ini_read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("missing key") << ForeignFile << u"Baud"_qs << u"Error"_qs;
+        QTest::newRow("binary junk")
+            << QByteArrayLiteral("\0\xff[a\0]\n\x01k=\0z\n[RS232C]\nk=5") << u"k"_qs << u"5"_qs;
+    }
+    void ini_read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QVERIFY(writeAll(path(), content));
+        QTEST(IniFile(path()).ReadIniKey(u"RS232C"_qs, key), "value");
+    }
+
+    void ini_writeChangesOnlyWhatItMust_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("replace keeps every other byte")
+            << ForeignFile << u"RS232C"_qs
+            << QByteArray(ForeignFile).replace("COMMPORT = 3 \r\n", "COMMPORT =5\r\n");
+        QTest::newRow("new key after a byte order mark")
+            << QByteArray("\xEF\xBB\xBF[a]\nk=1\n[b]\n") << u"A"_qs
+            << QByteArray("\xEF\xBB\xBF[a]\nk=1\nCommPort=5\n[b]\n");
+        QTest::newRow("new section") << QByteArray("[a]\r\nk=1") << u"Chart"_qs
+                                     << QByteArray("[a]\r\nk=1\r\n[Chart]\r\nCommPort=5\r\n");
+        QTest::newRow("new file") << QByteArray("<missing>") << u"a"_qs
+                                  << QByteArray("[a]\nCommPort=5\n");
+    }
+    void ini_writeChangesOnlyWhatItMust()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        IniFile ini(path());
+        if (before != "<missing>")
+            QVERIFY(writeAll(path(), before));
+        else
+            QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"Error"_qs);
+        QVERIFY(ini.WriteIniKey(section, u"CommPort"_qs, u"5"_qs));
+        QTEST(readAll(path()), "after");
+        QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"5"_qs);
+    }
+
+    void ini_writeToReadOnlyFile_failsAndKeepsIt()
+    {
+        QVERIFY(writeAll(path(), ForeignFile));
+        QFile::setPermissions(path(), QFileDevice::ReadOwner);
+        QVERIFY(!IniFile(path()).WriteIniKey(u"RS232C"_qs, u"CommPort"_qs, u"4"_qs));
+        QCOMPARE(readAll(path()), ForeignFile);
+    }
+
+    void ini_hugeFile_isNeitherReadNorRewritten()
+    {
+        QVERIFY(writeAll(path(), "[a]\nk=1\n" + QByteArray(5 * 1024 * 1024, ' ')));
+        IniFile ini(path());
+        QCOMPARE(ini.ReadIniKey(u"a"_qs, u"k"_qs), u"Error"_qs);
+        QVERIFY(!ini.WriteIniKey(u"a"_qs, u"k"_qs, u"2"_qs));
+        QCOMPARE(QFileInfo(path()).size(), 8 + 5 * 1024 * 1024);
+    }
+
     void settingFile_holdsExactlyTheImage()
     {
         QVERIFY(SettingFile::save(path(), Image));
         QCOMPARE(readAll(path()), Image.toLatin1());
         QCOMPARE(SettingFile::load(path()).text, Image);
-        QVERIFY(writeAll(path(), Image.toLatin1() + "\n"));
-        QCOMPARE(SettingFile::load(path()).status, SettingFile::LoadStatus::WrongLength);
-        QVERIFY(writeAll(path(), QByteArray()));
-        QCOMPARE(SettingFile::load(path()).status, SettingFile::LoadStatus::Empty);
+        QVERIFY(writeAll(path(), "old"));
         QFile::setPermissions(path(), QFileDevice::ReadOwner);
         QVERIFY(!SettingFile::save(path(), Image));
-        QCOMPARE(readAll(path()), QByteArray());
+        QCOMPARE(readAll(path()), "old");
     }
 
     // Protects what a user saved: 513 CR LF lines, a missing sample as an empty
@@ -90,7 +157,6 @@ private slots:
         QTest::newRow("over 1 MB")
             << Header + "0,1.5,70," + QByteArray(LogFile::MaxFileSize, 'x') + "\r\n"
             << LoadStatus::Trouble << 0;
-        QTest::newRow("empty") << QByteArray() << LoadStatus::Empty << 0;
     }
     void logFile_loadReplacesOnlyTheSamplesOfItsLines()
     {
@@ -114,5 +180,5 @@ private:
     std::optional<QTemporaryDir> m_dir;
 };
 
-QTEST_APPLESS_MAIN(TestSavedFiles)
-#include "tst_savedfiles.moc"
+QTEST_APPLESS_MAIN(TestFiles)
+#include "tst_files.moc"
