@@ -15,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(isHexImage(text) && d.modelCode == ThisModel);
         for (const QString& t : d.texts)
             FUZZ_CHECK(!t.isEmpty());
-        FUZZ_CHECK(d.version.toInt() >= 0 && d.version.toInt() <= 255);
         // What the window would hold goes back through the encoder.
         WindowValues w;
         w.texts = d.texts;
