@@ -59,6 +59,7 @@ private slots:
         }
         QCOMPARE(m_boxes->valueBox(Parameter::Neutral)->text(), u"65535"_s);
         QCOMPARE(m_boxes->valueBox(Parameter::DeadBand)->text(), u"255"_s);
+        QCOMPARE(m_boxes->valueBox(Parameter::LowBatteryCutoff)->toolTip(), u"2.5\uFF5E6"_s);
 
         QLineEdit* deadBand = m_boxes->valueBox(Parameter::DeadBand);
         deadBand->clear();

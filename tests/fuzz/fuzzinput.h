@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArray>
+#include "../files/fileio.h"
+
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,21 +22,15 @@
 
 namespace FuzzInput {
 
-// Serial replies and files arrive as bytes; the program reads them as Latin-1.
-inline QString latin1(const uint8_t* data, size_t size)
-{
-    return QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));
-}
-
-// The same bytes as UTF-16, to reach characters beyond Latin-1 as well.
-inline QString utf16(const uint8_t* data, size_t size)
-{
-    return QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2));
-}
-
 inline QByteArray bytes(const uint8_t* data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// Serial replies and files arrive as bytes; the program reads them as Latin-1.
+inline QString latin1(const uint8_t* data, size_t size)
+{
+    return QString::fromLatin1(bytes(data, size));
 }
 
 // One scratch folder per process, removed at exit. A saved file is synced to
@@ -49,21 +43,6 @@ inline QString scratchPath(const QString& name)
     if (!dir.isValid())
         std::abort();
     return dir.filePath(name);
-}
-
-inline QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
-inline void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        std::abort();
 }
 
 } // namespace FuzzInput

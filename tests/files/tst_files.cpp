@@ -1,0 +1,184 @@
+#include "inifile.h"
+#include "logfile.h"
+#include "settingfile.h"
+
+#include "fileio.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using LogFile::LoadStatus;
+
+namespace {
+
+// A file as another tool leaves it: comments, foreign sections, CRLF, other case.
+const QByteArray ForeignFile = "; written by hand\r\n[Other]\r\nCommPort=9\r\n\r\n[rs232c]\r\n"
+                               "# old port: 2\r\nCOMMPORT = 3 \r\nExtra=x\r\n\r\n[Chart]\r\n";
+
+const QString Image = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_qs;
+const QByteArray Header = "Time(s),Voltage(V),Current(A)\r\n";
+
+// Every sample distinct, so that a sample landing in the wrong place shows.
+SampleStore filledStore()
+{
+    SampleStore store;
+    for (int n = 1; n <= SampleStore::Count; ++n) {
+        store.RunVolt(n) = float(n % 200) / 10.0f;
+        store.RunCur(n) = float(n % 49) * 10.0f;
+    }
+    return store;
+}
+
+QByteArray dataLines(int count, const QByteArray& values = ",1.5,70")
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += QByteArray::number(i) + values + "\r\n";
+    return text;
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A fresh folder for every row.
+    void init() { m_dir.emplace(); }
+
+    void ini_read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("missing key") << ForeignFile << u"Baud"_qs << u"Error"_qs;
+        QTest::newRow("binary junk")
+            << QByteArrayLiteral("\0\xff[a\0]\n\x01k=\0z\n[RS232C]\nk=5") << u"k"_qs << u"5"_qs;
+    }
+    void ini_read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QVERIFY(writeAll(path(), content));
+        QTEST(IniFile(path()).ReadIniKey(u"RS232C"_qs, key), "value");
+    }
+
+    void ini_writeChangesOnlyWhatItMust_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("replace keeps every other byte")
+            << ForeignFile << u"RS232C"_qs
+            << QByteArray(ForeignFile).replace("COMMPORT = 3 \r\n", "COMMPORT =5\r\n");
+        QTest::newRow("new key after a byte order mark")
+            << QByteArray("\xEF\xBB\xBF[a]\nk=1\n[b]\n") << u"A"_qs
+            << QByteArray("\xEF\xBB\xBF[a]\nk=1\nCommPort=5\n[b]\n");
+        QTest::newRow("new section") << QByteArray("[a]\r\nk=1") << u"Chart"_qs
+                                     << QByteArray("[a]\r\nk=1\r\n[Chart]\r\nCommPort=5\r\n");
+        QTest::newRow("new file") << QByteArray("<missing>") << u"a"_qs
+                                  << QByteArray("[a]\nCommPort=5\n");
+    }
+    void ini_writeChangesOnlyWhatItMust()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        IniFile ini(path());
+        if (before != "<missing>")
+            QVERIFY(writeAll(path(), before));
+        else
+            QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"Error"_qs);
+        QVERIFY(ini.WriteIniKey(section, u"CommPort"_qs, u"5"_qs));
+        QTEST(readAll(path()), "after");
+        QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"5"_qs);
+    }
+
+    void ini_writeToReadOnlyFile_failsAndKeepsIt()
+    {
+        QVERIFY(writeAll(path(), ForeignFile));
+        QFile::setPermissions(path(), QFileDevice::ReadOwner);
+        QVERIFY(!IniFile(path()).WriteIniKey(u"RS232C"_qs, u"CommPort"_qs, u"4"_qs));
+        QCOMPARE(readAll(path()), ForeignFile);
+    }
+
+    void ini_hugeFile_isNeitherReadNorRewritten()
+    {
+        QVERIFY(writeAll(path(), "[a]\nk=1\n" + QByteArray(5 * 1024 * 1024, ' ')));
+        IniFile ini(path());
+        QCOMPARE(ini.ReadIniKey(u"a"_qs, u"k"_qs), u"Error"_qs);
+        QVERIFY(!ini.WriteIniKey(u"a"_qs, u"k"_qs, u"2"_qs));
+        QCOMPARE(QFileInfo(path()).size(), 8 + 5 * 1024 * 1024);
+    }
+
+    void settingFile_holdsExactlyTheImage()
+    {
+        QVERIFY(SettingFile::save(path(), Image));
+        QCOMPARE(readAll(path()), Image.toLatin1());
+        QCOMPARE(SettingFile::load(path()).text, Image);
+        QVERIFY(writeAll(path(), "old"));
+        QFile::setPermissions(path(), QFileDevice::ReadOwner);
+        QVERIFY(!SettingFile::save(path(), Image));
+        QCOMPARE(readAll(path()), "old");
+    }
+
+    // Protects what a user saved: 513 CR LF lines, a missing sample as an empty
+    // field, and every sample back in its place.
+    void logFile_saveThenLoad_givesTheSameSamples()
+    {
+        SampleStore saved = filledStore();
+        saved.RunVolt(3) = saved.RunCur(3) = saved.RunCur(4) = SampleStore::Missing;
+        const QStringList lines = LogFile::MakeRunDat(saved).split(u"\r\n"_qs);
+        QCOMPARE(lines.size(), 514); // the last line end leaves an empty tail
+        QCOMPARE(lines.mid(1, 4),
+            QStringList({ u"0,0.1,10"_qs, u"1,0.2,20"_qs, u"2,,"_qs, u"3,0.4,"_qs }));
+        QVERIFY(lines.last().isEmpty() && !lines.join(QString()).contains(u'\n'));
+        QVERIFY(LogFile::save(path(), saved));
+        SampleStore loaded;
+        QCOMPARE(LogFile::load(path(), loaded), LoadStatus::Loaded);
+        QCOMPARE(loaded.volt, saved.volt);
+        QCOMPARE(loaded.cur, saved.cur);
+    }
+
+    void logFile_loadReplacesOnlyTheSamplesOfItsLines_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<LoadStatus>("status");
+        QTest::addColumn<int>("lines"); // replaced from the top; negative: voltages only
+        QTest::newRow("100 lines") << Header + dataLines(100) << LoadStatus::Loaded << 100;
+        QTest::newRow("voltage only") << Header + dataLines(4, ",1.5") << LoadStatus::Loaded << -4;
+        QTest::newRow("header time(s)")
+            << "time(s),Voltage(V),Current(A)\r\n" + dataLines(3) << LoadStatus::Trouble << 0;
+        QTest::newRow("lines 0,1,3") << Header + "0,1,10\r\n1,2,20\r\n3,3,30\r\n"
+                                     << LoadStatus::Trouble << 0;
+        QTest::newRow("513th line") << Header + dataLines(513) << LoadStatus::Trouble << 0;
+        QTest::newRow("over 1 MB")
+            << Header + "0,1.5,70," + QByteArray(LogFile::MaxFileSize, 'x') + "\r\n"
+            << LoadStatus::Trouble << 0;
+    }
+    void logFile_loadReplacesOnlyTheSamplesOfItsLines()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(LoadStatus, status);
+        QFETCH(int, lines);
+        QVERIFY(writeAll(path(), content));
+        const SampleStore before = filledStore();
+        SampleStore store = before;
+        QCOMPARE(LogFile::load(path(), store), status);
+        QCOMPARE(store.held, status == LoadStatus::Loaded);
+        for (int n = 1; n <= SampleStore::Count; ++n) {
+            QCOMPARE(store.RunVolt(n), n <= std::abs(lines) ? 1.5f : before.RunVolt(n));
+            QCOMPARE(store.RunCur(n), n <= lines ? 70.0f : before.RunCur(n));
+        }
+    }
+
+private:
+    QString path() const { return m_dir->filePath(u"f"_qs); }
+
+    std::optional<QTemporaryDir> m_dir;
+};
+
+QTEST_APPLESS_MAIN(TestFiles)
+#include "tst_files.moc"
