@@ -38,8 +38,6 @@ private slots:
         for (int i = 0; i < 4096; ++i)
             junk.append(char((i * 37) & 0xFF));
         QTest::newRow("empty port") << "[RS232C]\nCommPort=\n"_ba << 0 << false;
-        QTest::newRow("3.5 to even") << "[RS232C]\nCommPort=3.5\n"_ba << 4 << false;
-        QTest::newRow("2.5 to even") << "[RS232C]\nCommPort=2.5\n"_ba << 2 << false;
         QTest::newRow("hex") << "[rs232c]\ncommport=&H0A\n"_ba << 10 << false;
         QTest::newRow("literal Error") << "[RS232C]\nCommPort=Error\n"_ba << 0 << true;
         QTest::newRow("lower-case error") << "[RS232C]\nCommPort=error\n"_ba << 0 << false;
