@@ -1,5 +1,6 @@
 #include "appcontext.h"
 #include "appstate.h"
+#include "historystore.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "qtprompts.h"
@@ -29,8 +30,10 @@ int main(int argc, char* argv[])
     QtSerialLine line;
     AppContext context(state, line);
     SettingValues values;
+    HistoryStore history(HistoryStore::defaultRoot());
     MainWindow window(context, values, prompts);
     MainController controller(context, window, values);
+    controller.setHistory(&history);
     startUp(context, window);
     prompts.setParent(&window);
     return app.exec();

@@ -5,9 +5,12 @@
 #include "prompts.h"
 #include "settingvalues.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
+// Long enough to read an operation's last message first.
+constexpr int NoticeDelayMs = 3000;
 const QString CommFault = QStringLiteral("RS232 communication fault.");
 const QString CannotSet = QStringLiteral("TZ cannot be set.");
 const QString DataAbnormal = QStringLiteral("Data is abnormal!!");
@@ -31,6 +34,16 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_window, &MainWindow::saveLogFile, this, [this] { m_files.saveLog(); });
     connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
     connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
+    connect(&m_window, &MainWindow::showHistory, this, &MainController::showHistory);
+    m_notice.setSingleShot(true);
+    m_notice.setInterval(NoticeDelayMs);
+    connect(&m_notice, &QTimer::timeout, this, &MainController::showNotice);
+}
+
+void MainController::setHistory(HistoryStore* history)
+{
+    m_history = history;
+    m_operations.setHistory(history);
 }
 
 void MainController::run(Command command)
@@ -38,6 +51,9 @@ void MainController::run(Command command)
     if (m_operations.isRunning())
         return;
     m_window.setOperationRunning(true);
+    // Its "Load" is File > Open's twin, which is off too.
+    if (m_historyWindow)
+        m_historyWindow->setEnabled(false);
     m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
     const Outcome outcome = m_operations.run(command);
     // The program is ending: leave everything as it is.
@@ -105,6 +121,7 @@ void MainController::endOperation(Command command, Outcome outcome)
         m_window.showMessage(QStringLiteral("Completion"), MessageTone::Normal);
     m_exchange.stopLamp();
     m_window.setOperationRunning(false);
+    noteHistory();
     if (command == Command::Get)
         return;
     QPushButton* button = m_window.commandButton(command);
@@ -175,3 +192,58 @@ LogWindow& MainController::openLogWindow()
 }
 
 void MainController::showLog() { openLogWindow().showStore(); }
+
+void MainController::showHistory()
+{
+    if (!m_history)
+        return;
+    if (m_historyWindow) {
+        m_historyWindow->refresh();
+    } else {
+        m_historyWindow = new HistoryWindow(
+            *m_history, m_window.prompts(),
+            [this] {
+                const SettingImage::Encoded encoded = m_values.encode();
+                return encoded.status == SettingImage::EncodeStatus::Ok ? encoded.image : QString();
+            },
+            &m_window);
+        connect(m_historyWindow, &HistoryWindow::loadRequested, this,
+            [this](const QString& image) { showSettingFile(image); });
+    }
+    // The window states a failure itself.
+    m_noticeWaiting = false;
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void MainController::noteHistory()
+{
+    if (!m_history)
+        return;
+    if (m_historyWindow) {
+        m_historyWindow->setEnabled(true);
+        if (m_historyWindow->isVisible()) {
+            m_historyWindow->refresh();
+            m_noticeWaiting = false;
+            return;
+        }
+    }
+    if (m_history->takeFailureNotice())
+        m_noticeWaiting = true;
+    // A failure's red text stays: the notice waits for a quieter moment.
+    if (m_noticeWaiting && m_window.messageTone() == MessageTone::Normal) {
+        m_noticeAfter = m_window.messageLine()->text();
+        m_notice.start();
+    }
+}
+
+void MainController::showNotice()
+{
+    if (!m_noticeWaiting || m_operations.isRunning()
+        || m_window.messageLine()->text() != m_noticeAfter
+        || m_window.messageTone() != MessageTone::Normal)
+        return;
+    m_noticeWaiting = false;
+    m_window.showMessage(m_history->failureText(), MessageTone::Normal);
+}

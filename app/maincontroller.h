@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "deviceoperations.h"
+#include "historywindow.h"
 #include "logwindow.h"
 #include "messageexchange.h"
 #include "samplestore.h"
@@ -9,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class AppContext;
 class MainWindow;
@@ -27,9 +29,18 @@ public:
     DataFiles& dataFiles() { return m_files; }
     SampleStore& store() { return m_store; }
     LogWindow* logWindow() const { return m_log; }
+    HistoryWindow* historyWindow() const { return m_historyWindow; }
+
+    // Keeps every image from and to the controller; without it, none is kept.
+    void setHistory(HistoryStore* history);
+    // How long a history failure waits behind an operation's last message.
+    void setNoticeDelay(int ms) { m_notice.setInterval(ms); }
+    // A history failure the user has not been told of yet.
+    bool noticeWaiting() const { return m_noticeWaiting; }
 
     void run(Command command);
     void saveSettingFile();
+    void showHistory();
 
     // DataFileHost
     bool showSettingFile(const QString& image) override;
@@ -43,6 +54,8 @@ private:
     bool reportDecode(SettingImage::DecodeStatus status);
     void refuseData();
     LogWindow& openLogWindow();
+    void noteHistory();
+    void showNotice();
 
     AppContext& m_context;
     MainWindow& m_window;
@@ -52,4 +65,9 @@ private:
     DeviceOperations m_operations;
     DataFiles m_files;
     QPointer<LogWindow> m_log;
+    HistoryStore* m_history = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
+    QTimer m_notice;
+    bool m_noticeWaiting = false;
+    QString m_noticeAfter; // the message the notice may replace
 };

@@ -184,6 +184,9 @@ void MainWindow::buildMenus()
     addItem(settingMenu, ObjectName::OpenSettingFile, &MainWindow::openSettingFile);
     addItem(settingMenu, ObjectName::SaveSettingFile, &MainWindow::saveSettingFile)
         ->setText(u"&Save"_qs);
+    settingMenu->addSeparator();
+    addItem(settingMenu, ObjectName::HistoryMenu, &MainWindow::showHistory)
+        ->setText(u"&History..."_qs);
     m_fileMenu->addSeparator();
     QMenu* logMenu = named(m_fileMenu->addMenu(u"&Log Data"_qs), ObjectName::LogFileMenu);
     addItem(logMenu, ObjectName::OpenLogFile, &MainWindow::openLogFile);

@@ -65,6 +65,7 @@ signals:
     void commandClicked(Command command);
     void openSettingFile();
     void saveSettingFile();
+    void showHistory();
     void openLogFile();
     void saveLogFile();
     // The window is going away: an operation still waiting must give up.

@@ -82,6 +82,33 @@ void setChecked(QCheckBox* box, bool checked)
         box->setChecked(checked);
 }
 
+// Only size and weight are fixed; the family follows the window.
+QFont valueFont(bool underline)
+{
+    QFont font;
+    font.setPointSize(12);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+QString heldLine(const QString& held)
+{
+    return held.isEmpty() ? QString() : u"controller holds "_s + held;
+}
+
+// A value that differs from the controller's is underlined; colours and sizes stay.
+void markCheck(QCheckBox* box, const QString& held)
+{
+    if (box->font().underline() != !held.isEmpty()) {
+        QFont font; // everything else still comes from the window
+        if (!held.isEmpty())
+            font.setUnderline(true);
+        box->setFont(font);
+    }
+    box->setToolTip(heldLine(held));
+}
+
 }
 
 ParameterBoxes::ParameterBoxes(SettingValues& values, QWidget* visibleParent, QWidget* hiddenFrame)
@@ -123,11 +150,7 @@ void ParameterBoxes::buildRow(QWidget* parent, Parameter p, const Place& place)
         { place.boxLeft, place.top, 915, boxHeight(i) });
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setToolTip(parameterTooltip(p));
-    // Only size and weight are fixed; the family follows the window.
-    QFont font;
-    font.setPointSize(12);
-    font.setBold(true);
-    box->setFont(font);
+    box->setFont(valueFont(false));
     box->setTextMargins(0, 0, 0, 0);
     m_valueBoxes[size_t(i)] = box;
     connect(box, &QLineEdit::textChanged, this, [this, i] { onTextEdited(i); });
@@ -227,8 +250,13 @@ void ParameterBoxes::update()
     for (QWidget* w : std::initializer_list<QWidget*> {
              m_valueBoxes[Limit], m_spinButtons[Limit], m_limiterUnit })
         w->setEnabled(!off);
-    for (int bit = 0; bit < ModeCount; ++bit)
+    const QString limit = m_values.controllerLimiter();
+    markCheck(m_limiterOff,
+        limit.isEmpty() || limit == u"Off" ? limit : limit + u' ' + m_limiterUnit->text());
+    for (int bit = 0; bit < ModeCount; ++bit) {
         setChecked(m_modeBoxes[size_t(bit)], m_values.mode(modeAt(bit)));
+        markCheck(m_modeBoxes[size_t(bit)], m_values.controllerHolds(modeAt(bit)));
+    }
     m_modelBox->setText(m_values.modelName());
     m_romVersionBox->setText(m_values.romVersionText());
     m_updating = false;
@@ -251,6 +279,12 @@ void ParameterBoxes::showEntry(int i)
         box->setPalette(palette);
     }
     m_spinButtons[size_t(i)]->setValue(entry.spin);
+
+    const QString held = heldLine(m_values.controllerHolds(parameterAt(i)));
+    if (box->font().underline() != !held.isEmpty())
+        box->setFont(valueFont(!held.isEmpty()));
+    const QString range = parameterTooltip(parameterAt(i));
+    box->setToolTip(held.isEmpty() ? range : range + u'\n' + held);
 }
 
 void ParameterBoxes::onTextEdited(int i)

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "appstate.h"
 #include "controlleremulator.h"
+#include "historystore.h"
 #include "inifile.h"
 #include "logwindow.h"
 #include "maincontroller.h"
@@ -127,8 +128,11 @@ int runMain(bool get)
     QtSerialLine line;
     AppContext context(state, line);
     SettingValues values;
+    // As the program starts, but with its history out of the user's folder.
+    HistoryStore history(dir.filePath(QStringLiteral("history")));
     MainWindow window(context, values, prompts);
     MainController controller(context, window, values);
+    controller.setHistory(&history);
     QEventLoop loop;
     FirstPaint paint(window, loop);
     startUp(context, window);

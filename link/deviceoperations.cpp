@@ -7,6 +7,7 @@
 #include "settingvalues.h"
 
 namespace {
+using Kind = HistoryStore::Kind;
 const QString Cr = QStringLiteral("\r");
 
 Outcome outcomeOf(ExchangeFault fault)
@@ -53,6 +54,7 @@ Outcome DeviceOperations::run(Command command)
     } catch (const OperationAborted&) {
         m_outcome = Outcome::Aborted;
     }
+    keepPending();
     m_running = false;
     return m_outcome;
 }
@@ -63,8 +65,32 @@ bool DeviceOperations::readImage()
     if (!reply)
         return false;
     m_values.setControllerImage(reply->image);
+    keepLater(Kind::Read, reply->image);
     emit imageRead(reply->image);
     return true;
+}
+
+void DeviceOperations::keepNow(HistoryStore::Kind kind, const QString& image)
+{
+    if (!m_history || image.isEmpty())
+        return;
+    // What came earlier goes first, so that the history keeps the order.
+    keepPending();
+    m_history->record(kind, image);
+}
+
+void DeviceOperations::keepLater(HistoryStore::Kind kind, const QString& image)
+{
+    if (m_history)
+        m_pending.emplace_back(kind, image);
+}
+
+void DeviceOperations::keepPending()
+{
+    // A failure stays with the store, which tells the user; the operation goes on.
+    for (const auto& [kind, image] : m_pending)
+        m_history->record(kind, image);
+    m_pending.clear();
 }
 
 bool DeviceOperations::readOrFail()
@@ -114,14 +140,18 @@ void DeviceOperations::write()
         fail(Outcome::DataAbnormal);
         return;
     }
+    keepNow(Kind::BeforeWrite, m_values.controllerImage());
     m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
     m_exchange.send(encoded.image, encoded.image);
+    keepLater(Kind::Written, encoded.image);
     emit imageWritten(encoded.image);
     m_exchange.delay(0.5);
     readImage();
     // A verify read that failed leaves the image from before the write.
     if (m_values.controllerImage() != encoded.image)
         fail(Outcome::VerifyFailed);
+    else
+        keepLater(Kind::Verified, encoded.image);
 }
 
 void DeviceOperations::defaultWrite()
@@ -131,6 +161,7 @@ void DeviceOperations::defaultWrite()
         readImage();
         m_exchange.delay(0.3);
     }
+    keepNow(Kind::DefaultWrite, m_values.controllerImage());
     m_exchange.send(QStringLiteral("ae"), Cr);
     m_exchange.delay(0.5);
     m_exchange.send(QStringLiteral("rt"), QStringLiteral("rt"));

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "historystore.h"
 #include "operation.h"
 
 #include <QObject>
 #include <QString>
+#include <utility>
+#include <vector>
 
 class MessageExchange;
 class SettingValues;
@@ -20,6 +23,8 @@ public:
 
     Outcome run(Command command);
     bool isRunning() const { return m_running; }
+    // Where every image from and to the controller is kept; none by default.
+    void setHistory(HistoryStore* history) { m_history = history; }
 
 signals:
     // A setting image came from the controller (read) or went to it (written).
@@ -38,10 +43,17 @@ private:
     bool readOrFail();
     void showControllerImage();
     void fail(Outcome outcome) { m_outcome = outcome; }
+    // What the controller is about to lose goes to disk before the command.
+    void keepNow(HistoryStore::Kind kind, const QString& image);
+    // The rest waits for the end of the operation, out of the exchanges' way.
+    void keepLater(HistoryStore::Kind kind, const QString& image);
+    void keepPending();
 
     MessageExchange& m_exchange;
     SettingValues& m_values;
     SampleStore& m_store;
     Outcome m_outcome = Outcome::Completed;
     bool m_running = false;
+    HistoryStore* m_history = nullptr;
+    std::vector<std::pair<HistoryStore::Kind, QString>> m_pending;
 };

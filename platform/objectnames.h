@@ -34,6 +34,7 @@ inline const QString FileMenu = QStringLiteral("mnuFile");
 inline const QString SettingFileMenu = QStringLiteral("mnuSet");
 inline const QString OpenSettingFile = QStringLiteral("mnuOpen");
 inline const QString SaveSettingFile = QStringLiteral("mnuSave");
+inline const QString HistoryMenu = QStringLiteral("mnuHistory");
 inline const QString LogFileMenu = QStringLiteral("mnuLog");
 inline const QString OpenLogFile = QStringLiteral("munOpenLog");
 inline const QString SaveLogFile = QStringLiteral("mnuSaveLog");

@@ -238,6 +238,58 @@ void SettingValues::applyDecoded(const SettingImage::Decoded& decoded)
         assignMode(bit, (decoded.modeByte >> bit) & 1);
 }
 
+void SettingValues::setControllerImage(const QString& image)
+{
+    Batch batch(*this);
+    m_controllerImage = image;
+    m_held = SettingImage::decode(image);
+}
+
+bool SettingValues::comparable() const
+{
+    return !isEmpty() && m_held.status == SettingImage::DecodeStatus::Ok;
+}
+
+bool SettingValues::heldLimiterOff() const
+{
+    return leading(m_held.texts[Limit]) == LimiterOffAmps;
+}
+
+QString SettingValues::controllerHolds(Parameter p) const
+{
+    const int i = indexOf(p);
+    const QString& shown = entry(p).text;
+    // An empty box, and the limit while the controller's limiter is off,
+    // leave the difference to the limiter switch.
+    if (!comparable() || shown.isEmpty() || (i == Limit && heldLimiterOff()))
+        return {};
+    const QString& held = m_held.texts[size_t(i)];
+    const std::optional<double> number = NumberText::wholeNumber(shown);
+    const bool same = shown == held || (number && float(*number) == leading(held));
+    return same ? QString() : held;
+}
+
+QString SettingValues::controllerHolds(Mode m) const
+{
+    if (!comparable())
+        return {};
+    const int bit = bitOf(m);
+    bool held = (m_held.modeByte >> bit) & 1;
+    // Shown, "Robot Mode" unchecks "Reverse Cancel".
+    if (bit == ReverseCancel && ((m_held.modeByte >> RobotMode) & 1))
+        held = false;
+    if (held == mode(m))
+        return {};
+    return held ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+QString SettingValues::controllerLimiter() const
+{
+    if (!comparable() || heldLimiterOff() == m_limiterOff)
+        return {};
+    return heldLimiterOff() ? QStringLiteral("Off") : m_held.texts[Limit];
+}
+
 SettingImage::Encoded SettingValues::encode() const
 {
     SettingImage::WriteValues values;

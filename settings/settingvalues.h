@@ -51,7 +51,15 @@ public:
     SettingImage::Encoded encode() const;
 
     const QString& controllerImage() const { return m_controllerImage; }
-    void setControllerImage(const QString& image) { m_controllerImage = image; }
+    void setControllerImage(const QString& image);
+
+    // Where the values differ from the controller's last image, what it holds
+    // there as the window would show it: "On" or "Off" for a mode, "Off" or
+    // the limit for the limiter switch. Empty where they agree, and everywhere
+    // while no values are shown or no image of this model is held.
+    QString controllerHolds(Parameter p) const;
+    QString controllerHolds(Mode m) const;
+    QString controllerLimiter() const;
 
 signals:
     void changed();
@@ -68,6 +76,8 @@ private:
     void spinRule(int i);
     void limiterRule(bool off);
     void applyDecoded(const SettingImage::Decoded& decoded);
+    bool comparable() const;
+    bool heldLimiterOff() const;
 
     std::array<Entry, ParameterCount> m_entries;
     std::array<bool, ModeCount> m_modes {};
@@ -76,6 +86,7 @@ private:
     QString m_modelName;
     QString m_romVersionText;
     QString m_controllerImage;
+    SettingImage::Decoded m_held; // m_controllerImage, decoded once
     QString m_lastShown;
     int m_batchDepth = 0;
 };

@@ -1,6 +1,8 @@
 #include "appcontext.h"
 #include "controlleremulator.h"
 #include "fakeprompts.h"
+#include "historystore.h"
+#include "historywindow.h"
 #include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
@@ -20,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 constexpr double Fast = 0.05; // 3 s reply windows become 150 ms
@@ -42,6 +45,8 @@ private slots:
     void deadBandOutOfRange_isRefusedUntilCorrected();
     void plugPulledMidReply_closesPortAndComPortMenuReopens();
     void closingDuringWait_endsAtOnceWithoutBoxes();
+    void history_keepsEveryImageInOrderAndLoadBringsOneBack();
+    void readOnlyHistory_endsAsBeforeAndSaysSoOnce();
 
 private:
     QPushButton* button(Command c) const { return m_window->commandButton(c); }
@@ -49,6 +54,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_ttyDir;
+    std::unique_ptr<QTemporaryDir> m_historyDir;
+    std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<Tz586kvEmulator> m_emulator;
     AppState m_state;
     std::unique_ptr<QtSerialLine> m_line;
@@ -83,6 +90,9 @@ void TstOperations::init()
     m_window->setQuit([this] { ++m_quits; });
     m_controller = std::make_unique<MainController>(*m_context, *m_window, *m_values);
     m_controller->exchange().setTimeScale(Fast);
+    m_historyDir = std::make_unique<QTemporaryDir>();
+    m_history = std::make_unique<HistoryStore>(m_historyDir->path());
+    m_controller->setHistory(m_history.get());
     startUp(*m_context, *m_window);
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -92,6 +102,7 @@ void TstOperations::init()
 void TstOperations::cleanup()
 {
     m_controller.reset();
+    m_history.reset();
     m_window.reset();
     m_values.reset();
     m_context.reset();
@@ -251,6 +262,64 @@ void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()
     QVERIFY(clock.isValid() && clock.elapsed() < 100);
     QCOMPARE(m_quits, 1);
     QVERIFY(m_prompts.messages.isEmpty() && !m_window->portOpen() && !m_controller->logWindow());
+}
+
+void TstOperations::history_keepsEveryImageInOrderAndLoadBringsOneBack()
+{
+    const QString stock = QString::fromLatin1(Tz586kvEmulator::defaultImage());
+    const QString written = u"B004"_qs + stock.mid(4);
+    const auto kept = [this] {
+        QStringList images;
+        for (const HistoryStore::Entry& e : m_history->entries())
+            images.append(e.image);
+        QFile index(m_historyDir->filePath(u"index.tsv"_qs));
+        const bool read = index.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : index.readAll().trimmed().split('\n'))
+            images.append(QString::fromLatin1(line.split('\t').value(1)));
+        return read ? images : QStringList();
+    };
+    button(Read)->click();
+    QCOMPARE(kept(), (QStringList { stock, u"read"_qs }));
+
+    QLineEdit* first = box(Parameter::PwmFrequencyMinLoad);
+    const QString range = first->toolTip();
+    first->setText(u"1200"_qs);
+    QCOMPARE(first->toolTip(), range + u"\ncontroller holds 1000"_qs);
+    QVERIFY(first->font().underline());
+    button(Write)->click();
+    QCOMPARE(first->toolTip(), range);
+    QVERIFY(!first->font().underline());
+    button(DefaultWrite)->click();
+    QCOMPARE(kept(),
+        u"%1 %2 %1 read before-write written read verified default-write read"_qs
+            .arg(stock, written)
+            .split(u' '));
+
+    m_window->fileAction(ObjectName::HistoryMenu)->trigger();
+    HistoryWindow* history = m_controller->historyWindow();
+    QVERIFY(history && history->isVisible());
+    history->list()->setCurrentItem(history->list()->topLevelItem(1));
+    history->cmdLoad()->click();
+    QCOMPARE(first->text(), u"1200"_qs);
+    button(Write)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QCOMPARE(m_emulator->image(), written.toLatin1());
+    QCOMPARE(history->list()->topLevelItemCount(), 4);
+}
+
+void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
+{
+    QVERIFY(QFile::setPermissions(m_historyDir->path(), QFile::ReadOwner | QFile::ExeOwner));
+    m_controller->setNoticeDelay(0);
+    button(Read)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QTRY_COMPARE(m_window->messageLine()->text(), m_history->failureText());
+    QCOMPARE(m_window->messageTone(), MessageTone::Normal);
+    box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
+    button(Write)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QVERIFY(!m_controller->noticeWaiting());
+    QCOMPARE(m_emulator->image().left(4), "B004");
 }
 
 QTEST_MAIN(TstOperations)
