@@ -62,7 +62,7 @@ private slots:
         const MessageExchange::Reply lost = m_rig->exchange.send(command, terminator);
         QVERIFY(cpuSeconds() - cpuBefore < 0.1); // the wait sleeps
         const double late = double(clock.elapsed()) - windowMs * scale;
-        QVERIFY2(late >= -1 && late < 300, qPrintable(QString::number(late)));
+        QVERIFY2(late >= -1 && late < 1000, qPrintable(QString::number(late)));
         QCOMPARE(lost.fault, ExchangeFault::NoAnswer);
         QCOMPARE(m_rig->faults, QList { ExchangeFault::NoAnswer });
     }
@@ -103,12 +103,12 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QVERIFY(!m_rig->exchange.readSettings());
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(m_rig->faults, faults);
 
         const double cpuBefore = cpuSeconds();
         m_rig->exchange.delay(0.3); // a lost port must not flood errors
-        QVERIFY(cpuSeconds() - cpuBefore < 0.05);
+        QVERIFY(cpuSeconds() - cpuBefore < 0.1);
         QCOMPARE(lost.size(), pulled ? 1 : 0);
         QCOMPARE(m_rig->line.isOpen(), !pulled);
     }
@@ -120,7 +120,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(m_rig->exchange.send(u"sr"_qs, Cr).fault, ExchangeFault::NoAnswer);
-        QVERIFY(clock.elapsed() < 500);
+        QVERIFY(clock.elapsed() < 1500);
         QCOMPARE(m_rig->faults, QList { ExchangeFault::NoAnswer });
     }
 
