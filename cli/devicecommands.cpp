@@ -11,6 +11,7 @@
 
 #include <QJsonArray>
 #include <algorithm>
+#include <utility>
 
 namespace DeviceCommands {
 
@@ -184,9 +185,12 @@ ExitCode log(CliContext& context)
     if (code != ExitCode::Done)
         return code;
     Console& console = context.console;
-    session.line().setOnReceived([&console](qsizetype received) {
+    qsizetype shown = -1;
+    session.line().setOnReceived([&console, &shown](qsizetype received) {
+        // Characters come one by one: a line only when the figure changes.
         const qsizetype percent = std::min<qsizetype>(100, received * 100 / LogReplyLength);
-        console.progress(u"Fetching the log: %1%"_qs.arg(percent));
+        if (percent != std::exchange(shown, percent))
+            console.progress(u"Fetching the log: %1%"_qs.arg(percent));
     });
     code = session.run(Command::Get);
     session.line().setOnReceived({});
