@@ -7,6 +7,7 @@
 #include <functional>
 
 class Configuration;
+class Prompts;
 class SerialLine;
 class QWidget;
 
@@ -53,6 +54,9 @@ public:
     void showPortDialog();
     void setPortDialog(PortDialogRunner dialog) { m_portDialog = std::move(dialog); }
     void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    // Where the port dialog's own messages go; unset, they are boxes over it.
+    Prompts* prompts() const { return m_prompts; }
+    void setPrompts(Prompts* prompts) { m_prompts = prompts; }
 
 private:
     Configuration configuration() const;
@@ -61,6 +65,7 @@ private:
     SerialLine& m_line;
     MessageLine m_messageLine;
     QWidget* m_dialogParent = nullptr;
+    Prompts* m_prompts = nullptr;
     PortDialogRunner m_portDialog;
     bool m_portCancelled = false;
     mutable QString m_iniPathFor; // the program folder m_iniPath was chosen for

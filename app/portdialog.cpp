@@ -1,8 +1,12 @@
 #include "portdialog.h"
 
+#include "doctor.h"
 #include "fontfit.h"
+#include "hostprobe.h"
 #include "numbertext.h"
 #include "objectnames.h"
+#include "prompts.h"
+#include "qtprompts.h"
 #include "serialline.h"
 #include "twips.h"
 
@@ -17,6 +21,9 @@ namespace {
 
 const QString PortPrefix = QStringLiteral("Com");
 constexpr int DesignHeight = 1575;
+// "Diagnose..." takes a row of its own below the design, so nothing moves.
+constexpr int DiagnoseTop = DesignHeight;
+constexpr int DialogHeight = DiagnoseTop + 495 + 180;
 
 // Room the style takes around a button's caption.
 int buttonMargin(const QWidget* widget)
@@ -48,7 +55,7 @@ AppContext::DialogAnswer PortDialog::run()
 
 void PortDialog::buildControls()
 {
-    setFixedSize(tw(3690), tw(DesignHeight));
+    setFixedSize(tw(3690), tw(DialogHeight));
 
     m_ok = new QPushButton(u"OK"_qs, this);
     m_ok->setObjectName(ObjectName::PortOk);
@@ -69,6 +76,10 @@ void PortDialog::buildControls()
     m_cancel->setObjectName(ObjectName::PortCancel);
     m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
 
+    m_diagnose = new QPushButton(u"Diagnose..."_qs, this);
+    m_diagnose->setObjectName(ObjectName::PortDiagnose);
+    m_diagnose->setGeometry(tw(180), tw(DiagnoseTop), tw(1575), tw(495));
+
     m_refused = new QLabel(this);
     m_refused->setObjectName(ObjectName::PortRefused);
     m_refused->setWordWrap(true);
@@ -77,11 +88,13 @@ void PortDialog::buildControls()
 
     setTabOrder(m_ok, m_combo);
     setTabOrder(m_combo, m_cancel);
+    setTabOrder(m_cancel, m_diagnose);
 
     const int margin = buttonMargin(m_cancel);
     setFont(fittingFont(font(), [&](const QFont& f) {
         return textFits(f, m_label->text(), m_label->width(), m_label->height(), 0, true)
             && textFits(f, m_cancel->text(), m_cancel->width(), m_cancel->height(), margin)
+            && textFits(f, m_diagnose->text(), m_diagnose->width(), m_diagnose->height(), margin)
             && textFits(f, PortPrefix + u"16"_qs, m_combo->width(), m_combo->height(), tw(400));
     }));
 
@@ -94,6 +107,7 @@ void PortDialog::buildControls()
         reject();
     });
     connect(m_combo, &QComboBox::activated, this, &PortDialog::pick);
+    connect(m_diagnose, &QPushButton::clicked, this, &PortDialog::diagnose);
 }
 
 void PortDialog::listPorts()
@@ -147,7 +161,7 @@ void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse
     m_refused->setText(lines.join(u'\n'));
     // Below the buttons, across the dialog; the dialog grows to hold it.
     const int left = m_ok->x();
-    const int top = tw(DesignHeight);
+    const int top = tw(DialogHeight);
     const int width = tw(3690) - 2 * left;
     const int height = m_refused->heightForWidth(width);
     m_refused->setGeometry(left, top, width, height);
@@ -163,4 +177,23 @@ void PortDialog::pick(int index)
     text.remove(PortPrefix);
     const auto number = NumberText::toInt16(NumberText::leadingNumber(text));
     m_context.setPortNumber(number.value_or(0));
+}
+
+void PortDialog::diagnose()
+{
+    const int number = m_context.state().portNumber;
+    const Doctor::Port port { number, number > 0 ? m_context.portDevice(number) : QString() };
+    // The controller is not asked: the window owns the line and may be busy on it.
+    const QList<Doctor::Finding> findings = Doctor::diagnose(HostProbe(), port);
+    QStringList lines;
+    for (const Doctor::Finding& f : findings)
+        lines.append(f.line + u"\nFix: "_qs + f.fix);
+    if (lines.isEmpty())
+        lines.append(u"No problems found with %1."_qs.arg(port.label()));
+    const QString text = lines.join(u"\n\n"_qs);
+    if (Prompts* prompts = m_context.prompts()) {
+        prompts->copyableMessage(text);
+        return;
+    }
+    QtPrompts(m_context.state().title, this).copyableMessage(text);
 }

@@ -25,6 +25,8 @@ public:
     QComboBox* portList() const { return m_combo; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
+    // Shows the connection doctor's findings for the port picked.
+    QPushButton* diagnoseButton() const { return m_diagnose; }
     // Below the list: the devices that exist but refused to open, and why.
     QLabel* refusedLabel() const { return m_refused; }
 
@@ -33,6 +35,7 @@ private:
     void listPorts();
     void showRefused(const QStringList& denied, const QStringList& inUse);
     void pick(int index);
+    void diagnose();
 
     AppContext& m_context;
     AppContext::DialogAnswer m_answer = AppContext::DialogAnswer::Closed;
@@ -40,5 +43,6 @@ private:
     QComboBox* m_combo = nullptr;
     QLabel* m_label = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_diagnose = nullptr;
     QLabel* m_refused = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "benchrow.h"
+#include "clibench.h"
 #include "exchangebench.h"
 #include "logviewbench.h"
 #include "startupbench.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     rows += exchangeBench();
     rows += logViewBench();
     rows += startupBench(QCoreApplication::applicationFilePath());
+    rows += cliBench({ QStringLiteral(TZ586KV_PATH), QStringLiteral(TZ_CORE_MINIMAL_PATH),
+        QStringLiteral(TZ_MEASURE_PATH) });
 
     QTextStream out(stdout);
     out << QStringLiteral("| figure | measured | target | |\n|---|---|---|---|\n");

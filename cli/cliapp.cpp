@@ -4,6 +4,7 @@
 #include "commandhelp.h"
 #include "commands.h"
 #include "devicecommands.h"
+#include "historystore.h"
 #include "hostprobe.h"
 #include "interrupts.h"
 
@@ -12,25 +13,27 @@ namespace {
 ExitCode dispatch(CliContext& context)
 {
     switch (context.invocation.command) {
-    case Command::Ports:
+    case CliCommand::Ports:
         return Commands::ports(context);
-    case Command::Doctor:
+    case CliCommand::Doctor:
         return Commands::doctor(context);
-    case Command::Diff:
+    case CliCommand::Diff:
         return Commands::diff(context);
-    case Command::Write:
+    case CliCommand::History:
+        return Commands::history(context);
+    case CliCommand::Write:
         return Commands::write(context);
-    case Command::Set:
+    case CliCommand::Set:
         return Commands::set(context);
-    case Command::Read:
+    case CliCommand::Read:
         return DeviceCommands::read(context);
-    case Command::Defaults:
+    case CliCommand::Defaults:
         return DeviceCommands::defaults(context);
-    case Command::Log:
+    case CliCommand::Log:
         return DeviceCommands::log(context);
-    case Command::ClearLog:
+    case CliCommand::ClearLog:
         return DeviceCommands::clearLog(context);
-    case Command::None:
+    case CliCommand::None:
         break;
     }
     return ExitCode::Usage;
@@ -49,8 +52,8 @@ int runCli(const QStringList& args, const QString& programDir)
         return static_cast<int>(ExitCode::Usage);
     }
     if (invocation.help) {
-        console.out(
-            invocation.command == Command::None ? programHelp() : commandHelp(invocation.command));
+        console.out(invocation.command == CliCommand::None ? programHelp()
+                                                           : commandHelp(invocation.command));
         return static_cast<int>(ExitCode::Done);
     }
     if (invocation.version) {
@@ -60,7 +63,8 @@ int runCli(const QStringList& args, const QString& programDir)
     Interrupts interrupts;
     const CliConfig config(programDir);
     const HostProbe probe;
-    CliContext context { invocation, console, interrupts, config, probe };
+    HistoryStore history(HistoryStore::defaultRoot());
+    CliContext context { invocation, console, interrupts, config, probe, history };
     const ExitCode code = dispatch(context);
     if (Interrupts::caught()) {
         console.error(u"interrupted"_qs);

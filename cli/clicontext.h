@@ -5,6 +5,7 @@
 #include "console.h"
 #include "doctor.h"
 
+class HistoryStore;
 class Interrupts;
 class SystemProbe;
 
@@ -15,6 +16,7 @@ struct CliContext {
     Interrupts& interrupts;
     const CliConfig& config;
     const SystemProbe& probe;
+    HistoryStore& history; // every setting image read or written
 
     // --port, or else the configured port.
     Doctor::Port port() const { return config.port(invocation.port); }

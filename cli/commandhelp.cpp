@@ -4,22 +4,22 @@
 
 namespace {
 
-const std::array<CommandSpec, 9> Specs { {
-    { Command::Ports, u"ports", OptAll, 0, 0, u"ports [--all]",
+const std::array<CommandSpec, 10> Specs { {
+    { CliCommand::Ports, u"ports", OptAll, 0, 0, u"ports [--all]",
         u"list Com1..Com16, their devices and whether each opens",
         u"Lists the port numbers Com1 to Com16 with the device behind each (the\n"
         u"[Ports] section of the configuration file applied) and whether it opens,\n"
         u"or why not: absent, permission denied (with the group to join), in use.",
         u"  --all              also list serial devices that no port number names\n",
         u"tz586kv ports --all" },
-    { Command::Read, u"read", OptOutput, 0, 0, u"read [-o FILE.set]",
+    { CliCommand::Read, u"read", OptOutput, 0, 0, u"read [-o FILE.set]",
         u"read the settings from the controller",
         u"Reads the controller's settings and prints every parameter with its\n"
         u"caption, value, unit, range and whether it is in range, the modes, the\n"
         u"model and the ROM version.",
         u"  -o, --output FILE  also save the settings as a setting file\n",
         u"tz586kv read --port 1 -o bench.set" },
-    { Command::Write, u"write", OptDryRun, 1, 1, u"write FILE.set [--dry-run]",
+    { CliCommand::Write, u"write", OptDryRun, 1, 1, u"write FILE.set [--dry-run]",
         u"write a setting file to the controller and verify it",
         u"Reads the controller, shows what will change (caption: old -> new),\n"
         u"refuses a value out of range before anything is sent, writes the file's\n"
@@ -27,31 +27,40 @@ const std::array<CommandSpec, 9> Specs { {
         u"verify fails.",
         u"  --dry-run          stop after showing the changes\n",
         u"tz586kv write bench.set --dry-run" },
-    { Command::Set, u"set", 0, 1, -1, u"set NAME=VALUE...",
+    { CliCommand::Set, u"set", 0, 1, -1, u"set NAME=VALUE...",
         u"change named settings in the controller",
-        u"Reads the controller, changes the named settings, writes and verifies.\n"
-        u"A NAME is a parameter's caption or its key (tz586kv read lists both), for\n"
-        u"example deadband, cutoff or limiter=off; a mode takes on or off.",
+        u"Reads the controller, changes the named settings by the window's rules (a\n"
+        u"current limit snaps to tens; Reverse Cancel and Robot Mode exclude each\n"
+        u"other), shows what will change, writes and verifies. A NAME is a\n"
+        u"parameter's caption or its key (tz586kv read lists both), for example\n"
+        u"deadband, cutoff or limiter=off; a mode takes on or off.",
         u"", u"tz586kv set deadband=6 cutoff=3.3 robot-mode=on" },
-    { Command::Defaults, u"defaults", 0, 0, 0, u"defaults",
+    { CliCommand::Defaults, u"defaults", 0, 0, 0, u"defaults",
         u"restore the controller's default settings and show them",
         u"Makes the controller restore its default settings, as Default Write in the\n"
         u"window does, then reads and prints them.",
         u"", u"tz586kv defaults --json" },
-    { Command::Log, u"log", OptOutput, 0, 0, u"log [-o FILE.csv]", u"fetch the run log",
-        u"Fetches the controller's run log and prints a summary: the samples present,\n"
-        u"the lowest and highest voltage, the highest current, and when each was.",
+    { CliCommand::Log, u"log", OptOutput, 0, 0, u"log [-o FILE.csv]", u"fetch the run log",
+        u"Fetches the controller's run log (about 2.4 s; a progress line on a\n"
+        u"terminal) and prints a summary: the samples present, the lowest and\n"
+        u"highest voltage, the highest current, and when each was.",
         u"  -o, --output FILE  also save the log as CSV, as the window does\n",
         u"tz586kv log -o run.csv" },
-    { Command::ClearLog, u"clear-log", 0, 0, 0, u"clear-log",
+    { CliCommand::ClearLog, u"clear-log", 0, 0, 0, u"clear-log",
         u"clear the run log in the controller",
         u"Reads the settings, as the window does first, then clears the run log.", u"",
         u"tz586kv clear-log --port /dev/ttyUSB0" },
-    { Command::Diff, u"diff", 0, 2, 2, u"diff A B", u"show the settings that differ",
+    { CliCommand::Diff, u"diff", 0, 2, 2, u"diff A B", u"show the settings that differ",
         u"Prints the parameters and modes that differ between A and B, each a\n"
         u"setting file or the word controller.",
         u"", u"tz586kv diff bench.set controller" },
-    { Command::Doctor, u"doctor", 0, 0, 0, u"doctor",
+    { CliCommand::History, u"history", 0, 0, 2, u"history [show N]",
+        u"list the settings kept from reads and writes",
+        u"Lists the setting images kept from every read and write of the controller,\n"
+        u"newest first, numbered from 1. show N prints entry N beside the settings\n"
+        u"the controller holds now. Each entry is a setting file.",
+        u"", u"tz586kv history show 1" },
+    { CliCommand::Doctor, u"doctor", 0, 0, 0, u"doctor",
         u"find what stops the serial port from working",
         u"Checks what stops a serial port from working on this machine: your groups,\n"
         u"brltty, ModemManager, the adapter, the chosen port, and whether the\n"
@@ -71,8 +80,11 @@ const QString ExitCodes
                      "  0    done\n"
                      "  1    usage error\n"
                      "  2    the port cannot be opened\n"
-                     "  3    no answer or a broken answer from the controller\n"
-                     "  4    the controller refused the data or the verify failed\n"
+                     "  3    no answer or a broken answer from the controller (\"RS232\n"
+                     "       communication fault.\", \"TZ cannot be set.\", \"Setting Data is\n"
+                     "       deleted.\", \"TZ type is different.\")\n"
+                     "  4    the controller refused the data or the verify failed (\"Data is\n"
+                     "       abnormal!!\", a value out of range; \"Verify was NG.\")\n"
                      "  5    a file cannot be read or written, or holds bad data\n"
                      "  130  interrupted (Ctrl-C)\n");
 
@@ -87,7 +99,7 @@ const CommandSpec* findCommand(QStringView name)
     return nullptr;
 }
 
-const CommandSpec& commandSpec(Command command)
+const CommandSpec& commandSpec(CliCommand command)
 {
     for (const CommandSpec& spec : Specs) {
         if (spec.command == command)
@@ -111,7 +123,7 @@ QString programHelp()
     return text;
 }
 
-QString commandHelp(Command command)
+QString commandHelp(CliCommand command)
 {
     const CommandSpec& spec = commandSpec(command);
     return u"Usage: tz586kv %1 [--port P] [--json]\n\n%2\n\nOptions:\n%3%4\n%5\nExample:\n  %6\n"_qs
@@ -120,9 +132,9 @@ QString commandHelp(Command command)
             QString::fromUtf16(spec.example));
 }
 
-QString helpHint(Command command)
+QString helpHint(CliCommand command)
 {
-    if (command == Command::None)
+    if (command == CliCommand::None)
         return u"Try 'tz586kv --help'."_qs;
     return u"Try 'tz586kv %1 --help'."_qs.arg(QString::fromUtf16(commandSpec(command).name));
 }

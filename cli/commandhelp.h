@@ -6,7 +6,7 @@
 #include <QStringView>
 
 struct CommandSpec {
-    Command command;
+    CliCommand command;
     const char16_t* name;
     unsigned options; // CommandOption bits
     int minArguments;
@@ -19,9 +19,9 @@ struct CommandSpec {
 };
 
 const CommandSpec* findCommand(QStringView name);
-const CommandSpec& commandSpec(Command command);
+const CommandSpec& commandSpec(CliCommand command);
 
 QString programHelp();
-QString commandHelp(Command command);
+QString commandHelp(CliCommand command);
 // "Try 'tz586kv read --help'."
-QString helpHint(Command command);
+QString helpHint(CliCommand command);

@@ -3,7 +3,19 @@
 #include <QString>
 #include <QStringList>
 
-enum class Command { None, Ports, Read, Write, Set, Defaults, Log, ClearLog, Diff, Doctor };
+enum class CliCommand {
+    None,
+    Ports,
+    Read,
+    Write,
+    Set,
+    Defaults,
+    Log,
+    ClearLog,
+    Diff,
+    Doctor,
+    History
+};
 
 // Options beyond --port, --json and --help that a command takes.
 enum CommandOption : unsigned {
@@ -14,7 +26,7 @@ enum CommandOption : unsigned {
 
 // One command line, checked.
 struct Invocation {
-    Command command = Command::None;
+    CliCommand command = CliCommand::None;
     bool help = false;
     bool version = false;
     bool json = false;

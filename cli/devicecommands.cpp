@@ -1,36 +1,251 @@
 #include "devicecommands.h"
 
 #include "clicontext.h"
+#include "devicesession.h"
+#include "interrupts.h"
+#include "logsummary.h"
+#include "numbertext.h"
+#include "operationaborted.h"
+#include "settingchanges.h"
+#include "settinginput.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <utility>
 
 namespace DeviceCommands {
 
 namespace {
 
-    ExitCode notYet(CliContext& context, const QString& what)
+    // "br", 512 samples of four characters, CR.
+    constexpr qsizetype LogReplyLength = 2 + 512 * 4 + 1;
+
+    using Edit = std::function<void(SettingValues&)>;
+
+    void printSettings(CliContext& context, const SettingsReport& report)
     {
-        context.console.error(what + u" is not available yet"_qs);
-        return ExitCode::Usage;
+        if (context.invocation.json)
+            context.console.json(settingsJson(report));
+        else
+            context.console.out(settingsTable(report));
+    }
+
+    // The window's Read; Done with report filled.
+    ExitCode readInto(DeviceSession& session, SettingsReport& report)
+    {
+        ExitCode code = session.open();
+        if (code == ExitCode::Done)
+            code = session.run(Command::Read);
+        if (code == ExitCode::Done)
+            report = reportImage(session.values().controllerImage()).report;
+        return code;
+    }
+
+    // What the window's Save writes: refused, as there, when a value is invalid.
+    ExitCode saveShown(CliContext& context, DeviceSession& session)
+    {
+        const QString& path = context.invocation.output;
+        const SettingImage::Encoded encoded = session.values().encode();
+        if (encoded.status != SettingImage::EncodeStatus::Ok) {
+            context.console.error(DeviceSession::outcomeText(Outcome::DataAbnormal) + u' '
+                + session.invalidValueText() + u"; "_qs + path + u" is not written"_qs);
+            return ExitCode::Refused;
+        }
+        if (Interrupts::caught())
+            return ExitCode::Interrupted;
+        return saveSettingFile(context.console, path, encoded.image);
+    }
+
+    void sayDifferences(
+        Console& console, const QList<SettingChange>& differences, const QString& readBack)
+    {
+        for (const SettingChange& d : differences) {
+            const QString unit = d.unit.isEmpty() ? QString() : u' ' + d.unit;
+            console.note(u"  %1: written %2%3, read back %4%3"_qs.arg(
+                d.caption, d.fromText, unit, d.toText));
+        }
+        if (differences.isEmpty() && !readBack.isEmpty())
+            console.note(u"  the controller holds "_qs + readBack);
+    }
+
+    // The window's Write with its verify; document: the JSON so far.
+    ExitCode writeAndVerify(CliContext& context, DeviceSession& session,
+        const SettingsReport& written, QJsonObject document)
+    {
+        QString readBack; // the verify's read, when it came
+        QObject::connect(&session.operations(), &DeviceOperations::imageRead, &session,
+            [&readBack](const QString& image) { readBack = image; });
+        const ExitCode code = session.run(Command::Write);
+        if (code == ExitCode::Interrupted)
+            return code;
+        QList<SettingChange> differences;
+        if (code == ExitCode::Refused) {
+            differences = settingChanges(written, reportImage(readBack).report);
+            sayDifferences(context.console, differences, readBack);
+        }
+        if (context.invocation.json) {
+            document.insert(u"verified"_qs, code == ExitCode::Done);
+            document.insert(u"differences"_qs, changesJson(differences));
+            context.console.json(document);
+        } else if (code == ExitCode::Done) {
+            context.console.out(u"Written and verified.\n"_qs);
+        }
+        return code;
+    }
+
+    // Read, edit as the window's boxes would be edited, show the changes,
+    // then write.
+    ExitCode writeEdited(CliContext& context, const Edit& edit)
+    {
+        DeviceSession session(context);
+        SettingsReport before;
+        const ExitCode code = readInto(session, before);
+        if (code != ExitCode::Done)
+            return code;
+        edit(session.values());
+        const SettingImage::Encoded encoded = session.values().encode();
+        if (encoded.status != SettingImage::EncodeStatus::Ok) {
+            context.console.error(DeviceSession::outcomeText(Outcome::DataAbnormal) + u' '
+                + session.invalidValueText());
+            return ExitCode::Refused;
+        }
+        const SettingsReport after = reportImage(encoded.image).report;
+        const QList<SettingChange> changes = settingChanges(before, after);
+        const bool dryRun = context.invocation.dryRun;
+        const QJsonObject document { { u"changes"_qs, changesJson(changes) },
+            { u"dryRun"_qs, dryRun } };
+        if (!context.invocation.json)
+            context.console.out(changes.isEmpty() ? u"No changes.\n"_qs : changesText(changes));
+        else if (dryRun)
+            context.console.json(document);
+        return dryRun ? ExitCode::Done : writeAndVerify(context, session, after, document);
+    }
+
+    void apply(SettingValues& values, const Assignment& a)
+    {
+        switch (a.kind) {
+        case Assignment::Kind::LimiterOff:
+            values.setLimiterOff(true);
+            break;
+        case Assignment::Kind::Mode:
+            values.setMode(modeAt(a.index), a.on);
+            break;
+        case Assignment::Kind::Parameter:
+            // A value for the limiter switches it on, as typing into its box would.
+            if (parameterAt(a.index) == Parameter::CurrentLimit)
+                values.setLimiterOff(false);
+            values.setText(parameterAt(a.index), NumberText::shortest(float(a.value)));
+            break;
+        }
     }
 
 } // namespace
 
-ExitCode read(CliContext& context) { return notYet(context, u"read"_qs); }
-
-ExitCode write(CliContext& context, const SettingsReport&) { return notYet(context, u"write"_qs); }
-
-ExitCode set(CliContext& context, const QList<Assignment>&) { return notYet(context, u"set"_qs); }
-
-ExitCode defaults(CliContext& context) { return notYet(context, u"defaults"_qs); }
-
-ExitCode log(CliContext& context) { return notYet(context, u"log"_qs); }
-
-ExitCode clearLog(CliContext& context) { return notYet(context, u"clear-log"_qs); }
-
-ExitCode readController(CliContext& context, SettingsReport&)
+ExitCode read(CliContext& context)
 {
-    return notYet(context, u"diff with the controller"_qs);
+    DeviceSession session(context);
+    SettingsReport report;
+    const ExitCode code = readInto(session, report);
+    if (code != ExitCode::Done)
+        return code;
+    printSettings(context, report);
+    if (context.invocation.output.isEmpty())
+        return ExitCode::Done;
+    return saveShown(context, session);
 }
 
-Doctor::ControllerCheck controllerCheck(CliContext&) { return {}; }
+ExitCode write(CliContext& context, const SettingsReport& file)
+{
+    return writeEdited(context, [&file](SettingValues& values) { values.show(file.image); });
+}
+
+ExitCode set(CliContext& context, const QList<Assignment>& assignments)
+{
+    return writeEdited(context, [&assignments](SettingValues& values) {
+        for (const Assignment& a : assignments)
+            apply(values, a);
+    });
+}
+
+ExitCode defaults(CliContext& context)
+{
+    DeviceSession session(context);
+    ExitCode code = session.open();
+    if (code == ExitCode::Done)
+        code = session.run(Command::DefaultWrite);
+    if (code == ExitCode::Done)
+        printSettings(context, reportImage(session.values().controllerImage()).report);
+    return code;
+}
+
+ExitCode log(CliContext& context)
+{
+    DeviceSession session(context);
+    ExitCode code = session.open();
+    if (code != ExitCode::Done)
+        return code;
+    Console& console = context.console;
+    qsizetype shown = -1;
+    session.line().setOnReceived([&console, &shown](qsizetype received) {
+        // Characters come one by one: a line only when the figure changes.
+        const qsizetype percent = std::min<qsizetype>(100, received * 100 / LogReplyLength);
+        if (percent != std::exchange(shown, percent))
+            console.progress(u"Fetching the log: %1%"_qs.arg(percent));
+    });
+    code = session.run(Command::Get);
+    session.line().setOnReceived({});
+    console.endProgress();
+    if (code != ExitCode::Done)
+        return code;
+    const LogSummary summary = summarize(session.store());
+    if (context.invocation.json)
+        console.json(summaryJson(summary));
+    else
+        console.out(summaryText(summary));
+    if (context.invocation.output.isEmpty())
+        return ExitCode::Done;
+    if (Interrupts::caught())
+        return ExitCode::Interrupted;
+    return saveLogFile(console, context.invocation.output, session.store());
+}
+
+ExitCode clearLog(CliContext& context)
+{
+    DeviceSession session(context);
+    ExitCode code = session.open();
+    if (code == ExitCode::Done)
+        code = session.run(Command::Clear);
+    if (code != ExitCode::Done)
+        return code;
+    if (context.invocation.json)
+        context.console.json({ { u"cleared"_qs, true } });
+    else
+        context.console.out(u"The log is cleared.\n"_qs);
+    return code;
+}
+
+ExitCode readController(CliContext& context, SettingsReport& report)
+{
+    DeviceSession session(context);
+    return readInto(session, report);
+}
+
+Doctor::ControllerCheck controllerCheck(CliContext& context)
+{
+    return [&context](const QString& device) {
+        QtSerialLine line;
+        if (!line.open(device))
+            return false;
+        MessageExchange exchange(line);
+        context.interrupts.setAbortHook([&exchange] { exchange.abort(); });
+        bool answered = false;
+        try {
+            answered = exchange.readSettings().has_value();
+        } catch (const OperationAborted&) {
+        }
+        context.interrupts.setAbortHook({});
+        return answered;
+    };
+}
 
 } // namespace DeviceCommands

@@ -40,23 +40,12 @@ QString caption(int index) { return QString::fromUtf16(parameterTable()[index].c
 
 const std::array<const char16_t*, ParameterCount>& parameterKeys()
 {
-    static const std::array<const char16_t*, ParameterCount> keys {
-        u"pwm-min",
-        u"pwm-max",
-        u"neutral",
-        u"high-forward",
-        u"high-brake",
-        u"deadband",
-        u"cutoff",
-        u"limiter",
-        u"brake-duty",
-        u"reverse-duty",
-        u"neutral-brake",
-        u"limit-timer",
-        u"timed-limiter",
-        u"boost",
-        u"reverse-shift",
-    };
+    static const std::array<const char16_t*, ParameterCount> keys = [] {
+        std::array<const char16_t*, ParameterCount> table {};
+        for (size_t i = 0; i < table.size(); ++i)
+            table[i] = parameterTable()[i].key;
+        return table;
+    }();
     return keys;
 }
 

@@ -47,6 +47,7 @@ inline const QString PortList = QStringLiteral("Combo");
 inline const QString PortPrompt = QStringLiteral("label");
 inline const QString PortCancel = QStringLiteral("CmdCancel");
 inline const QString PortRefused = QStringLiteral("LblRefused");
+inline const QString PortDiagnose = QStringLiteral("CmdDiagnose");
 
 // Log window
 inline const QString LogClose = QStringLiteral("CmdClose");

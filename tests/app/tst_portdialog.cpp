@@ -1,3 +1,4 @@
+#include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "inifile.h"
 #include "portdialog.h"
@@ -83,6 +84,19 @@ private slots:
                 + u": permission denied. Add yourself to the dialout group (uucp on some systems) "
                   u"and log in again.\n"_s
                 + named(5) + u": in use by another program."_s);
+    }
+
+    void diagnose_showsTheDoctorsFindingsWithTheirFixes()
+    {
+        FakePrompts prompts;
+        AppContext context(m_state, m_line);
+        context.setPrompts(&prompts);
+        PortDialog dialog(context);
+        QTest::mouseClick(dialog.diagnoseButton(), Qt::LeftButton);
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY2(
+            prompts.messages[0].contains(u"No port is chosen.\nFix: Choose the controller's "_s),
+            qPrintable(prompts.messages[0]));
     }
 
 private:

@@ -1,74 +1,230 @@
+#include "controlleremulator.h"
+#include "qtserialline.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
-// The program run as a process, on setting files in a temporary folder.
+namespace {
+const QByteArray A = Tz586kvEmulator::defaultImage();
+// Dead Band 12, limiter off.
+const QByteArray B = QByteArray(A).replace(32, 2, "0C").replace(38, 2, "FF");
+const QByteArray Range = QByteArray(A).replace(32, 2, "3C"); // Dead Band 60
+const QString Changes = u"Dead Band: 10 uS -> 12 uS\nCurrent Limiter: 150 A -> off\n"_qs;
+}
+
+// The program run as a process against the emulator on a pseudo-terminal,
+// with its home and data folders in a temporary folder.
 class TestCli : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::unique_ptr<Tz586kvEmulator> m_emulator;
+    QByteArray m_out;
+    QByteArray m_err;
 
-    int run(const QString& args, QByteArray& out, QByteArray& err)
+    // Runs with the event loop going, so that the emulator answers.
+    int run(const QString& args, bool interrupt = false)
     {
         QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : { u"HOME"_qs, u"XDG_DATA_HOME"_qs, u"XDG_CONFIG_HOME"_qs })
+            env.insert(name, m_dir.path());
+        process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(TZ586KV_PATH), args.split(u' ', Qt::SkipEmptyParts));
-        process.waitForFinished(-1);
-        out = process.readAllStandardOutput();
-        err = process.readAllStandardError();
+        QEventLoop loop;
+        connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        if (interrupt)
+            connect(m_emulator.get(), &Tz586kvEmulator::commandReceived, &process,
+                [&process] { ::kill(pid_t(process.processId()), SIGINT); });
+        process.start(QStringLiteral(TZ586KV_PATH),
+            QString(args)
+                .replace(u"PORT"_qs, m_emulator->devicePath())
+                .split(u' ', Qt::SkipEmptyParts));
+        loop.exec();
+        m_out = process.readAllStandardOutput();
+        m_err = process.readAllStandardError();
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    static void row(const char* name, const QString& args, const QString& fault, int code,
+        const QString& out, const QString& err, const QByteArray& received = {},
+        const QString& file = {}, const QByteArray& content = {})
+    {
+        QTest::newRow(name) << args << fault << code << out << err << received << file << content;
     }
 
 private slots:
     void initTestCase()
     {
-        const QByteArray image = "E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
-        const QList<std::pair<QString, QByteArray>> files {
-            { u"a.set"_qs, image },
-            { u"b.set"_qs, QByteArray(image).replace(32, 2, "0C").replace(38, 2, "FF") },
-            { u"range.set"_qs, QByteArray(image).replace(32, 2, "3C") },
-            { u"short.set"_qs, image.left(63) },
-        };
+        const QList<std::pair<QString, QByteArray>> files { { u"a.set"_qs, A }, { u"b.set"_qs, B },
+            { u"range.set"_qs, Range }, { u"short.set"_qs, A.left(63) },
+            { u"tz586kv-link/history/2024-01-02_03-04-05_read.set"_qs, B } };
+        QVERIFY(QDir(m_dir.path()).mkpath(u"tz586kv-link/history"_qs));
         for (const auto& [name, bytes] : files) {
             QFile file(m_dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
     }
 
-    void run_exitCodeAndOutput_data()
+    void init()
     {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text"); // on standard output when code is 0, else on error
-        QTest::newRow("no command") << QString() << 1 << u"no command given"_qs;
-        QTest::newRow("other command's option") << u"read --all"_qs << 1 << u"--all does not go"_qs;
-        QTest::newRow("port 17") << u"ports --port 17"_qs << 1 << u"port number 1-16"_qs;
-        QTest::newRow("no file") << u"write"_qs << 1 << u"write needs FILE.set"_qs;
-        QTest::newRow("set range")
-            << u"set deadband=60"_qs << 1 << u"Dead Band: 60 is outside 2..50"_qs;
-        QTest::newRow("help") << u"--help"_qs << 0 << u"  5    a file cannot be read"_qs;
-        QTest::newRow("diff help") << u"diff --help"_qs << 0 << u"  130  interrupted"_qs;
-        QTest::newRow("same") << u"diff a.set a.set"_qs << 0 << u"The settings are the same.\n"_qs;
-        QTest::newRow("diff") << u"diff a.set b.set"_qs << 0
-                              << u"Dead Band: 10 uS -> 12 uS\nCurrent Limiter: 150 A -> off\n"_qs;
-        QTest::newRow("short") << u"diff a.set short.set"_qs << 5 << u"short.set: not a setting"_qs;
-        // The port does not exist: 2 would mean that it was tried before the file.
-        QTest::newRow("write short")
-            << u"write short.set --port /dev/tz-none"_qs << 5 << u"not a setting file"_qs;
-        QTest::newRow("write range") << u"write range.set --port /dev/tz-none"_qs << 5
-                                     << u"Dead Band: 60 is outside 2..50"_qs;
+        m_emulator = std::make_unique<Tz586kvEmulator>();
+        m_emulator->setDelayScale(0.05);
+        QVERIFY(m_emulator->start());
     }
-    void run_exitCodeAndOutput()
+
+    void run_exitCodeOutputReceivedAndDisk_data()
+    {
+        QTest::addColumn<QString>("args"); // PORT: the emulator's device
+        QTest::addColumn<QString>("fault"); // of the emulator; "range" and "held" see below
+        QTest::addColumn<int>("code"); // 130: SIGINT at the first command; -1: any
+        QTest::addColumn<QString>("out"); // within standard output; empty: nothing there
+        QTest::addColumn<QString>("err"); // the same for standard error
+        QTest::addColumn<QByteArray>("received"); // all the emulator received
+        QTest::addColumn<QString>("file"); // a file written, if any
+        QTest::addColumn<QByteArray>("content"); // its start; null: it must not exist
+        const QString none = u"none"_qs;
+        const QString commFault = u"RS232 communication fault."_qs;
+        const QString cannotSet = u"TZ cannot be set."_qs;
+        const QString deleted = u"Setting Data is deleted."_qs;
+        const QString otherModel = u"TZ type is different."_qs;
+        row("no command", {}, none, 1, {}, u"no command given"_qs);
+        row("other's option", u"read --all --port PORT"_qs, none, 1, {}, u"--all does not go"_qs);
+        row("port 17", u"ports --port 17"_qs, none, 1, {}, u"port number 1-16"_qs);
+        row("no file", u"write"_qs, none, 1, {}, u"write needs FILE.set"_qs);
+        row("set range", u"set deadband=60 --port PORT"_qs, none, 1, {},
+            u"Dead Band: 60 is outside 2..50"_qs);
+        row("help", u"--help"_qs, none, 0, u"  5    a file cannot be read"_qs, {});
+        row("diff help", u"diff --help"_qs, none, 0, u"  130  interrupted"_qs, {});
+        row("same", u"diff a.set a.set"_qs, none, 0, u"The settings are the same.\n"_qs, {});
+        row("diff", u"diff a.set b.set"_qs, none, 0, Changes, {});
+        row("short", u"diff a.set short.set"_qs, none, 5, {}, u"short.set: not a setting"_qs);
+        // The port does not exist: 2 would mean that it was tried before the file.
+        row("write short", u"write short.set --port /dev/tz-none"_qs, none, 5, {},
+            u"not a setting file"_qs);
+        row("write range", u"write range.set --port /dev/tz-none"_qs, none, 5, {},
+            u"Dead Band: 60 is outside 2..50"_qs);
+        row("read", u"read --port PORT -o out.set"_qs, none, 0,
+            u"deadband       Dead Band                    10     uS    2..50\n"_qs, {}, "sr",
+            u"out.set"_qs, A);
+        row("read silent", u"read --port PORT"_qs, u"no-answer"_qs, 3, {}, commFault, "sr");
+        row("read short", u"read --port PORT"_qs, u"short-reply"_qs, 3, {}, cannotSet, "sr");
+        row("read non-hex", u"read --port PORT"_qs, u"non-hex"_qs, 3, {}, cannotSet, "sr");
+        row("read deleted", u"read --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
+        row("read other", u"read --port PORT"_qs, u"other-model"_qs, 3, {}, otherModel, "sr");
+        row("read pulled", u"read --port PORT -o out.set"_qs, u"pull-plug"_qs, 3, {}, cannotSet,
+            "sr", u"out.set"_qs);
+        row("read Ctrl-C", u"read --port PORT -o out.set"_qs, u"no-answer"_qs, 130, {},
+            u"interrupted"_qs, "sr", u"out.set"_qs);
+        // The test holds the port, as the window would.
+        row("read in use", u"read --port PORT"_qs, u"held"_qs, 2, {},
+            u"is in use by another program, perhaps TZ586KV Link"_qs);
+        row("write", u"write b.set --port PORT"_qs, none, 0,
+            Changes + u"Written and verified.\n"_qs, {}, "srsw" + B + "sr");
+        row("write dry", u"write b.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
+        row("write NG", u"write b.set --port PORT"_qs, u"write-not-sticking"_qs, 4, Changes,
+            u"Verify was NG.\n  Dead Band: written 12 uS, read back 10 uS\n"_qs, "srsw" + B + "sr");
+        row("write deleted", u"write b.set --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
+        row("set", u"set deadband=12 limiter=off --port PORT"_qs, none, 0, Changes, {},
+            "srsw" + B + "sr");
+        row("set abnormal", u"set cutoff=3 --port PORT"_qs, u"range"_qs, 4, {},
+            u"Data is abnormal!! Dead Band: 60 is outside 2..50"_qs, "sr");
+        row("defaults", u"defaults --port PORT"_qs, none, 0, u"Model        TZ586KV\n"_qs, {},
+            "sraertsr");
+        row("defaults other", u"defaults --port PORT"_qs, u"other-model"_qs, 3, {}, otherModel,
+            "sraertsr");
+        row("log", u"log --port PORT -o run.csv"_qs, none, 0, u"Samples          500 of 512\n"_qs,
+            {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,8.7,10\r\n");
+        row("log pulled", u"log --port PORT -o run.csv"_qs, u"pull-plug"_qs, 3, {}, cannotSet, "br",
+            u"run.csv"_qs);
+        row("clear", u"clear-log --port PORT"_qs, none, 0, u"The log is cleared.\n"_qs, {}, "srbe");
+        row("clear short", u"clear-log --port PORT"_qs, u"short-reply"_qs, 3, {}, cannotSet, "sr");
+        row("diff controller", u"diff a.set controller --port PORT"_qs, u"deleted"_qs, 3, {},
+            deleted, "sr");
+        row("doctor", u"doctor --port PORT"_qs, u"no-answer"_qs, -1,
+            u"opens but the controller does not answer \"sr\"."_qs, {}, "sr");
+        row("history", u"history"_qs, none, 0, u"1   2024-01-02 03:04:05  read"_qs, {});
+        row("history show", u"history show 1 --port PORT"_qs, none, 0,
+            u"Dead Band                    12 uS    10 uS       differs\n"_qs, {}, "sr");
+        row("history 2", u"history show 2 --port PORT"_qs, none, 1, {}, u"from 1 to 1"_qs);
+    }
+    void run_exitCodeOutputReceivedAndDisk()
     {
         QFETCH(QString, args);
+        QFETCH(QString, fault);
         QFETCH(int, code);
-        QFETCH(QString, text);
-        QByteArray out;
-        QByteArray err;
-        QCOMPARE(run(args, out, err), code);
-        const QString shown = QString::fromUtf8(code == 0 ? out : err);
-        QVERIFY2(shown.contains(text), qPrintable(shown));
-        QCOMPARE(out.isEmpty(), code != 0);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QByteArray, received);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QtSerialLine holder;
+        if (fault == u"range")
+            m_emulator->setImage(Range);
+        else if (fault == u"held")
+            QVERIFY(holder.open(m_emulator->devicePath()));
+        else
+            m_emulator->setFault(*emulatorFaultFromName(fault));
+        const int exitCode = run(args, code == 130);
+        QVERIFY2(code < 0 || exitCode == code, m_err.constData());
+        QVERIFY2(out.isEmpty() ? m_out.isEmpty() : m_out.contains(out.toUtf8()), m_out.constData());
+        QVERIFY2(err.isEmpty() ? m_err.isEmpty() : m_err.contains(err.toUtf8()), m_err.constData());
+        QCOMPARE(m_emulator->receivedBytes(), received);
+        if (file.isEmpty())
+            return;
+        QFile written(m_dir.filePath(file));
+        if (content.isNull())
+            QVERIFY(QDir(m_dir.path()).entryList({ file + u'*' }, QDir::Files).isEmpty());
+        else
+            QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith(content));
+        written.remove();
+    }
+
+    void readJson_givesEveryParameterAndMode()
+    {
+        const QByteArray image = QByteArray(A).replace(62, 2, "11"); // Virgin Bit, Robot Mode
+        m_emulator->setImage(image);
+        QCOMPARE(run(u"read --json --port PORT"_qs), 0);
+        const QJsonObject doc = QJsonDocument::fromJson(m_out).object();
+        QCOMPARE(doc.value(u"model"_qs).toString(), u"TZ586KV"_qs);
+        QCOMPARE(doc.value(u"modelCode"_qs).toInt(), 2);
+        QCOMPARE(doc.value(u"romVersion"_qs).toInt(), 21);
+        QCOMPARE(doc.value(u"image"_qs).toString().toLatin1(), image);
+        const QJsonArray parameters = doc.value(u"parameters"_qs).toArray();
+        QCOMPARE(parameters.size(), 15);
+        const QJsonObject cutoff = parameters.at(3).toObject();
+        QCOMPARE(cutoff.keys(),
+            QStringList({ u"caption"_qs, u"inRange"_qs, u"key"_qs, u"max"_qs, u"min"_qs, u"unit"_qs,
+                u"value"_qs }));
+        QCOMPARE(cutoff.value(u"key"_qs).toString(), u"cutoff"_qs);
+        QCOMPARE(cutoff.value(u"caption"_qs).toString(), u"Low Batt. Protection"_qs);
+        QCOMPARE(cutoff.value(u"value"_qs).toDouble(), 3.5);
+        QCOMPARE(cutoff.value(u"unit"_qs).toString(), u"V"_qs);
+        QCOMPARE(cutoff.value(u"min"_qs).toDouble(), 2.5);
+        QCOMPARE(cutoff.value(u"max"_qs).toDouble(), 6.0);
+        QCOMPARE(cutoff.value(u"inRange"_qs).toBool(), true);
+        QCOMPARE(parameters.at(4).toObject().value(u"off"_qs).toBool(), false);
+        QCOMPARE(parameters.at(14).toObject().value(u"key"_qs).toString(), u"high-brake"_qs);
+        const QJsonArray modes = doc.value(u"modes"_qs).toArray();
+        QCOMPARE(modes.size(), 5);
+        const QJsonObject robot = modes.at(1).toObject();
+        QCOMPARE(robot.value(u"key"_qs).toString(), u"robot-mode"_qs);
+        QCOMPARE(robot.value(u"caption"_qs).toString(), u"Robot Mode"_qs);
+        QCOMPARE(robot.value(u"bit"_qs).toInt(), 4);
+        QCOMPARE(robot.value(u"on"_qs).toBool(), true);
+        QCOMPARE(robot.value(u"shown"_qs).toBool(), true);
+        QCOMPARE(modes.at(0).toObject().value(u"on"_qs).toBool(), false); // Reverse Cancel
+        const QJsonObject virgin = modes.at(2).toObject();
+        QCOMPARE(virgin.value(u"key"_qs).toString(), u"virgin-bit"_qs);
+        QCOMPARE(virgin.value(u"on"_qs).toBool(), true);
+        QCOMPARE(virgin.value(u"shown"_qs).toBool(), false);
     }
 };
 

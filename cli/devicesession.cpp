@@ -1,0 +1,121 @@
+#include "devicesession.h"
+
+#include "clicontext.h"
+#include "interrupts.h"
+#include "portopen.h"
+#include "settingsreport.h"
+
+namespace {
+
+const QString CommFault = QStringLiteral("RS232 communication fault.");
+const QString CannotSet = QStringLiteral("TZ cannot be set.");
+
+} // namespace
+
+QByteArray CountingLine::readAll()
+{
+    const QByteArray data = QtSerialLine::readAll();
+    m_received += data.size();
+    if (m_onReceived && !data.isEmpty())
+        m_onReceived(m_received);
+    return data;
+}
+
+void CountingLine::discardInput()
+{
+    QtSerialLine::discardInput();
+    m_received = 0;
+}
+
+DeviceSession::DeviceSession(CliContext& context)
+    : m_context(context)
+    , m_exchange(m_line)
+    , m_operations(m_exchange, m_values, m_store)
+{
+    // history: m_operations.setHistory(&context.history);
+    connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
+        say(fault == ExchangeFault::NoAnswer ? CommFault : CannotSet);
+    });
+    m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
+}
+
+DeviceSession::~DeviceSession() { m_context.interrupts.setAbortHook({}); }
+
+ExitCode DeviceSession::open()
+{
+    if (Interrupts::caught())
+        return ExitCode::Interrupted;
+    return openPort(m_line, m_context.port(), m_context.probe, m_context.console);
+}
+
+ExitCode DeviceSession::run(Command command)
+{
+    const Outcome outcome = m_operations.run(command);
+    m_exchange.stopLamp();
+    if (outcome == Outcome::DataAbnormal)
+        say(outcomeText(outcome) + u' ' + invalidValueText());
+    else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)
+        say(outcomeText(outcome));
+    return exitCodeOf(outcome);
+}
+
+QString DeviceSession::outcomeText(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Completed:
+    case Outcome::Aborted:
+        break;
+    case Outcome::Deleted:
+        return QStringLiteral("Setting Data is deleted.");
+    case Outcome::OtherModel:
+        return QStringLiteral("TZ type is different.");
+    case Outcome::CommunicationFault:
+        return CommFault;
+    case Outcome::CannotSet:
+        return CannotSet;
+    case Outcome::DataAbnormal:
+        return QStringLiteral("Data is abnormal!!");
+    case Outcome::VerifyFailed:
+        return QStringLiteral("Verify was NG.");
+    }
+    return {};
+}
+
+ExitCode DeviceSession::exitCodeOf(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Completed:
+        return ExitCode::Done;
+    // The controller's data cannot be used: as good as no answer.
+    case Outcome::Deleted:
+    case Outcome::OtherModel:
+    case Outcome::CommunicationFault:
+    case Outcome::CannotSet:
+        return ExitCode::NoAnswer;
+    case Outcome::DataAbnormal:
+    case Outcome::VerifyFailed:
+        return ExitCode::Refused;
+    case Outcome::Aborted:
+        break;
+    }
+    return ExitCode::Interrupted;
+}
+
+QString DeviceSession::invalidValueText() const
+{
+    const int i = m_values.encode().invalid;
+    if (i < 0)
+        return {};
+    const QString& text = m_values.text(parameterAt(i));
+    return u"%1: %2 is outside %3"_qs.arg(QString::fromUtf16(parameterTable()[size_t(i)].caption),
+        text.isEmpty() ? u"nothing"_qs : text, rangeText(i));
+}
+
+void DeviceSession::say(const QString& text)
+{
+    // One line for a failure that repeats in every later exchange.
+    if (m_said.contains(text))
+        return;
+    m_said.append(text);
+    m_context.console.error(text);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "deviceoperations.h"
+#include "exitcode.h"
+#include "messageexchange.h"
+#include "qtserialline.h"
+#include "samplestore.h"
+#include "settingvalues.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+struct CliContext;
+
+// Counts what arrives in the current exchange, for a progress line.
+class CountingLine : public QtSerialLine {
+    Q_OBJECT
+public:
+    using QtSerialLine::QtSerialLine;
+
+    QByteArray readAll() override;
+    void discardInput() override;
+    void setOnReceived(std::function<void(qsizetype)> onReceived)
+    {
+        m_onReceived = std::move(onReceived);
+    }
+
+private:
+    qsizetype m_received = 0;
+    std::function<void(qsizetype)> m_onReceived;
+};
+
+// One command's use of the controller: the window's exchange and operations
+// on the chosen port, their failures said on standard error in the window's
+// words. The port closes with the session.
+class DeviceSession : public QObject {
+    Q_OBJECT
+public:
+    explicit DeviceSession(CliContext& context);
+    ~DeviceSession() override;
+
+    // Done, or PortUnavailable with the reason said.
+    ExitCode open();
+    // One operation, as the window runs it: Done, or the exit code of how it
+    // ended, said on standard error.
+    ExitCode run(Command command);
+
+    SettingValues& values() { return m_values; }
+    const SampleStore& store() const { return m_store; }
+    DeviceOperations& operations() { return m_operations; }
+    CountingLine& line() { return m_line; }
+
+    // What the window says for an outcome, and the exit code it ends with.
+    static QString outcomeText(Outcome outcome);
+    static ExitCode exitCodeOf(Outcome outcome);
+
+    // "Dead Band: 60 is outside 2..50": why values may not be written.
+    QString invalidValueText() const;
+
+private:
+    void say(const QString& text);
+
+    CliContext& m_context;
+    CountingLine m_line;
+    MessageExchange m_exchange;
+    SettingValues m_values;
+    SampleStore m_store;
+    DeviceOperations m_operations;
+    QStringList m_said;
+};
