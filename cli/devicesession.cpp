@@ -32,7 +32,7 @@ DeviceSession::DeviceSession(CliContext& context)
     , m_exchange(m_line)
     , m_operations(m_exchange, m_values, m_store)
 {
-    // history: m_operations.setHistory(&context.history);
+    m_operations.setHistory(&context.history);
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
         say(fault == ExchangeFault::NoAnswer ? CommFault : CannotSet);
     });

@@ -144,7 +144,6 @@ void DeviceOperations::write()
     m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
     m_exchange.send(encoded.image, encoded.image);
     keepLater(Kind::Written, encoded.image);
-    emit imageWritten(encoded.image);
     m_exchange.delay(0.5);
     readImage();
     // A verify read that failed leaves the image from before the write.

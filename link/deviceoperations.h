@@ -27,9 +27,8 @@ public:
     void setHistory(HistoryStore* history) { m_history = history; }
 
 signals:
-    // A setting image came from the controller (read) or went to it (written).
+    // A setting image came from the controller.
     void imageRead(const QString& image);
-    void imageWritten(const QString& image);
 
 private:
     void read();

@@ -36,6 +36,9 @@ class TestCli : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& name : { u"HOME"_qs, u"XDG_DATA_HOME"_qs, u"XDG_CONFIG_HOME"_qs })
             env.insert(name, m_dir.path());
+        // The other rows' reads are kept too: the history rows get a history of their own.
+        if (!args.startsWith(u"history"_qs))
+            env.insert(u"XDG_DATA_HOME"_qs, m_dir.filePath(u"other"_qs));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
         QEventLoop loop;
@@ -153,7 +156,8 @@ private slots:
         row("history", u"history"_qs, none, 0, u"1   2024-01-02 03:04:05  read"_qs, {});
         row("history show", u"history show 1 --port PORT"_qs, none, 0,
             u"Dead Band                    12 uS    10 uS       differs\n"_qs, {}, "sr");
-        row("history 2", u"history show 2 --port PORT"_qs, none, 1, {}, u"from 1 to 1"_qs);
+        // The read of "show" was kept as the newest entry.
+        row("history 3", u"history show 3 --port PORT"_qs, none, 1, {}, u"from 1 to 2"_qs);
     }
     void run_exitCodeOutputReceivedAndDisk()
     {
