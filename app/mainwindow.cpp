@@ -35,12 +35,12 @@ constexpr int MessageHeight = 315;
 // text whole; beyond that the font gets smaller instead.
 constexpr int HeightSlack = 2;
 
-struct CommandSpec {
+struct CommandInfo {
     const char16_t* caption;
     const char16_t* tooltip;
 };
 
-constexpr std::array<CommandSpec, CommandCount> Commands { {
+constexpr std::array<CommandInfo, CommandCount> Commands { {
     { u"Read", u"Setting Data Read" },
     { u"Write", u"Setting Data Write" },
     { u"Default Write", u"Default Data Write" },

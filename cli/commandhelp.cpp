@@ -4,7 +4,7 @@
 
 namespace {
 
-const std::array<CommandSpec, 10> Specs { {
+const std::array<CommandInfo, 10> Commands { {
     { CliCommand::Ports, u"ports", OptAll, 0, 0, u"ports [--all]",
         u"list Com1..Com16, their devices and whether each opens",
         u"Lists the port numbers Com1 to Com16 with the device behind each (the\n"
@@ -90,22 +90,22 @@ const QString ExitCodes
 
 } // namespace
 
-const CommandSpec* findCommand(QStringView name)
+const CommandInfo* findCommand(QStringView name)
 {
-    for (const CommandSpec& spec : Specs) {
-        if (name == QStringView(spec.name))
-            return &spec;
+    for (const CommandInfo& info : Commands) {
+        if (name == QStringView(info.name))
+            return &info;
     }
     return nullptr;
 }
 
-const CommandSpec& commandSpec(CliCommand command)
+const CommandInfo& commandInfo(CliCommand command)
 {
-    for (const CommandSpec& spec : Specs) {
-        if (spec.command == command)
-            return spec;
+    for (const CommandInfo& info : Commands) {
+        if (info.command == command)
+            return info;
     }
-    return Specs.front();
+    return Commands.front();
 }
 
 QString programHelp()
@@ -113,9 +113,9 @@ QString programHelp()
     QString text = u"Usage: tz586kv COMMAND [OPTIONS]\n\n"
                    u"Reads, writes and checks the settings and the run log of a TZ586KV\n"
                    u"controller with the same operations as TZ586KV Link.\n\nCommands:\n"_qs;
-    for (const CommandSpec& spec : Specs)
-        text += u"  %1%2\n"_qs.arg(QString::fromUtf16(spec.name), -11)
-                    .arg(QString::fromUtf16(spec.summary));
+    for (const CommandInfo& info : Commands)
+        text += u"  %1%2\n"_qs.arg(QString::fromUtf16(info.name), -11)
+                    .arg(QString::fromUtf16(info.summary));
     text += u"\nOptions of every command:\n"_qs + CommonOptions
         + u"  --version          the program's version\n\n"_qs + ExitCodes
         + u"\nExample:\n  tz586kv read --port 1 -o bench.set\n\n"
@@ -125,16 +125,16 @@ QString programHelp()
 
 QString commandHelp(CliCommand command)
 {
-    const CommandSpec& spec = commandSpec(command);
+    const CommandInfo& info = commandInfo(command);
     return u"Usage: tz586kv %1 [--port P] [--json]\n\n%2\n\nOptions:\n%3%4\n%5\nExample:\n  %6\n"_qs
-        .arg(QString::fromUtf16(spec.synopsis), QString::fromUtf16(spec.description),
-            QString::fromUtf16(spec.optionLines), CommonOptions, ExitCodes,
-            QString::fromUtf16(spec.example));
+        .arg(QString::fromUtf16(info.synopsis), QString::fromUtf16(info.description),
+            QString::fromUtf16(info.optionLines), CommonOptions, ExitCodes,
+            QString::fromUtf16(info.example));
 }
 
 QString helpHint(CliCommand command)
 {
     if (command == CliCommand::None)
         return u"Try 'tz586kv --help'."_qs;
-    return u"Try 'tz586kv %1 --help'."_qs.arg(QString::fromUtf16(commandSpec(command).name));
+    return u"Try 'tz586kv %1 --help'."_qs.arg(QString::fromUtf16(commandInfo(command).name));
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-struct CommandSpec {
+struct CommandInfo {
     CliCommand command;
     const char16_t* name;
     unsigned options; // CommandOption bits
@@ -18,8 +18,8 @@ struct CommandSpec {
     const char16_t* example;
 };
 
-const CommandSpec* findCommand(QStringView name);
-const CommandSpec& commandSpec(CliCommand command);
+const CommandInfo* findCommand(QStringView name);
+const CommandInfo& commandInfo(CliCommand command);
 
 QString programHelp();
 QString commandHelp(CliCommand command);

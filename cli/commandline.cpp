@@ -26,9 +26,9 @@ bool validPort(const QString& port)
 }
 
 // "FILE.set" of "write FILE.set [--dry-run]".
-QString required(const CommandSpec& spec)
+QString required(const CommandInfo& info)
 {
-    QStringList words = QString::fromUtf16(spec.synopsis).split(u' ');
+    QStringList words = QString::fromUtf16(info.synopsis).split(u' ');
     words.removeFirst();
     words.removeIf([](const QString& w) { return w.startsWith(u'['); });
     return words.join(u' ');
@@ -91,25 +91,25 @@ void Parser::check()
         return;
     }
     const QString name = positional.takeFirst();
-    const CommandSpec* spec = findCommand(name);
-    if (!spec) {
+    const CommandInfo* info = findCommand(name);
+    if (!info) {
         error = u"unknown command "_qs + name;
         return;
     }
-    inv.command = spec->command;
+    inv.command = info->command;
     inv.arguments = positional;
     if (!error.isEmpty() || inv.help)
         return;
     for (const auto& [bit, option] : extras) {
-        if ((spec->options & bit) == 0) {
+        if ((info->options & bit) == 0) {
             error = option + u" does not go with "_qs + name;
             return;
         }
     }
     const qsizetype count = positional.size();
-    if (count < spec->minArguments)
-        error = name + u" needs "_qs + required(*spec);
-    else if (spec->maxArguments >= 0 && count > spec->maxArguments)
+    if (count < info->minArguments)
+        error = name + u" needs "_qs + required(*info);
+    else if (info->maxArguments >= 0 && count > info->maxArguments)
         error = u"too many arguments for "_qs + name;
     else if (!inv.port.isNull() && !validPort(inv.port))
         error = u"--port takes a port number 1-16 or a device path, not "_qs + inv.port;
