@@ -10,10 +10,6 @@
 #include <optional>
 #include <vector>
 
-// Short names of the parameters and modes, by index: for set and the JSON.
-const std::array<const char16_t*, ParameterCount>& parameterKeys();
-const std::array<const char16_t*, ModeCount>& modeKeys();
-
 struct ParameterReport {
     int index = 0;
     QString text; // as the window shows it; "off" for a limiter that is off

@@ -44,3 +44,26 @@ const std::array<const char16_t*, ModeCount>& modeCaptions()
     };
     return captions;
 }
+
+const std::array<const char16_t*, ParameterCount>& parameterKeys()
+{
+    static const std::array<const char16_t*, ParameterCount> keys = [] {
+        std::array<const char16_t*, ParameterCount> table {};
+        for (size_t i = 0; i < table.size(); ++i)
+            table[i] = parameterTable()[i].key;
+        return table;
+    }();
+    return keys;
+}
+
+const std::array<const char16_t*, ModeCount>& modeKeys()
+{
+    static const std::array<const char16_t*, ModeCount> keys {
+        u"virgin-bit",
+        u"reverse-mode",
+        u"reverse-cancel",
+        u"t-limit-cut",
+        u"robot-mode",
+    };
+    return keys;
+}

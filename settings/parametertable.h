@@ -54,6 +54,10 @@ QString parameterTooltip(Parameter p);
 // Captions of the five modes, by bit.
 const std::array<const char16_t*, ModeCount>& modeCaptions();
 
+// Short names for scripts, by parameter index and by mode bit.
+const std::array<const char16_t*, ParameterCount>& parameterKeys();
+const std::array<const char16_t*, ModeCount>& modeKeys();
+
 // Rows shown on the main window from the top.
 inline constexpr std::array<Parameter, 12> VisibleRows { Parameter::PwmFrequencyMinLoad,
     Parameter::PwmFrequencyMaxLoad, Parameter::DeadBand, Parameter::LowBatteryCutoff,
