@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "imagecomparison.h"
+#include "outcometext.h"
 #include "prompts.h"
 #include "settingfile.h"
 #include "settingimage.h"
@@ -223,10 +224,10 @@ void HistoryWindow::cmdCompareFile_Click()
         fillList();
         break;
     case SettingImage::DecodeStatus::Deleted:
-        m_prompts.message(u"Setting Data is deleted."_s, Prompts::Icon::Warning);
+        m_prompts.message(outcomeText(Outcome::Deleted), Prompts::Icon::Warning);
         break;
     case SettingImage::DecodeStatus::OtherModel:
-        m_prompts.message(u"TZ type is different."_s, Prompts::Icon::Warning);
+        m_prompts.message(outcomeText(Outcome::OtherModel), Prompts::Icon::Warning);
         break;
     case SettingImage::DecodeStatus::BadField:
         m_prompts.message(u"Trouble is found in data."_s, Prompts::Icon::Error);

@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "mainwindow.h"
+#include "outcometext.h"
 #include "prompts.h"
 #include "settingvalues.h"
 
@@ -11,9 +12,6 @@
 namespace {
 // Long enough to read an operation's last message first.
 constexpr int NoticeDelayMs = 3000;
-const QString CommFault = QStringLiteral("RS232 communication fault.");
-const QString CannotSet = QStringLiteral("TZ cannot be set.");
-const QString DataAbnormal = QStringLiteral("Data is abnormal!!");
 }
 
 MainController::MainController(AppContext& context, MainWindow& window, SettingValues& values)
@@ -43,7 +41,11 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
 void MainController::setHistory(HistoryStore* history)
 {
     m_history = history;
-    m_operations.setHistory(history);
+    if (history)
+        m_recorder.emplace(*history);
+    else
+        m_recorder.reset();
+    m_operations.setRecorder(m_recorder ? &*m_recorder : nullptr);
 }
 
 void MainController::run(Command command)
@@ -68,11 +70,11 @@ void MainController::run(Command command)
 void MainController::onFault(ExchangeFault fault)
 {
     if (fault == ExchangeFault::BrokenImage) {
-        m_window.showMessage(CannotSet, MessageTone::Failure);
+        m_window.showMessage(outcomeText(Outcome::CannotSet), MessageTone::Failure);
         return;
     }
     const bool noAnswer = fault == ExchangeFault::NoAnswer;
-    const QString& text = noAnswer ? CommFault : CannotSet;
+    const QString text = outcomeText(noAnswer ? Outcome::CommunicationFault : Outcome::CannotSet);
     m_window.prompts().message(
         text, noAnswer ? Prompts::Icon::Warning : Prompts::Icon::Information);
     if (!m_exchange.aborted())
@@ -91,18 +93,14 @@ void MainController::report(Outcome outcome)
     case Outcome::OtherModel:
         reportDecode(SettingImage::DecodeStatus::OtherModel);
         break;
-    case Outcome::CommunicationFault:
-        m_window.showMessage(CommFault, MessageTone::Failure);
-        break;
-    case Outcome::CannotSet:
-        m_window.showMessage(CannotSet, MessageTone::Failure);
-        break;
     case Outcome::DataAbnormal:
         refuseData();
-        m_window.showMessage(DataAbnormal, MessageTone::Failure);
+        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
         break;
+    case Outcome::CommunicationFault:
+    case Outcome::CannotSet:
     case Outcome::VerifyFailed:
-        m_window.showMessage(QStringLiteral("Verify was NG."), MessageTone::Failure);
+        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
         break;
     }
 }
@@ -139,12 +137,11 @@ bool MainController::reportDecode(SettingImage::DecodeStatus status)
     case SettingImage::DecodeStatus::BadField:
         return false;
     case SettingImage::DecodeStatus::Deleted:
-        m_window.prompts().message(
-            QStringLiteral("Setting Data is deleted."), Prompts::Icon::Warning);
+        m_window.prompts().message(outcomeText(Outcome::Deleted), Prompts::Icon::Warning);
         write->setEnabled(false);
         break;
     case SettingImage::DecodeStatus::OtherModel:
-        m_window.prompts().message(QStringLiteral("TZ type is different."), Prompts::Icon::Warning);
+        m_window.prompts().message(outcomeText(Outcome::OtherModel), Prompts::Icon::Warning);
         write->setEnabled(false);
         break;
     case SettingImage::DecodeStatus::Ok:
@@ -164,7 +161,8 @@ bool MainController::showSettingFile(const QString& image)
 void MainController::refuseData()
 {
     m_window.prompts().message(
-        DataAbnormal + QStringLiteral("\r\nPlease set it correctly."), Prompts::Icon::Information);
+        outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly."),
+        Prompts::Icon::Information);
 }
 
 void MainController::saveSettingFile()

@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "deviceoperations.h"
+#include "historyrecorder.h"
 #include "historywindow.h"
 #include "logwindow.h"
 #include "messageexchange.h"
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 class AppContext;
 class MainWindow;
@@ -66,6 +68,7 @@ private:
     DataFiles m_files;
     QPointer<LogWindow> m_log;
     HistoryStore* m_history = nullptr;
+    std::optional<HistoryRecorder> m_recorder;
     QPointer<HistoryWindow> m_historyWindow;
     QTimer m_notice;
     bool m_noticeWaiting = false;

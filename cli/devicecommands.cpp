@@ -6,6 +6,7 @@
 #include "logsummary.h"
 #include "numbertext.h"
 #include "operationaborted.h"
+#include "outcometext.h"
 #include "settingchanges.h"
 #include "settinginput.h"
 
@@ -47,7 +48,7 @@ namespace {
         const QString& path = context.invocation.output;
         const SettingImage::Encoded encoded = session.values().encode();
         if (encoded.status != SettingImage::EncodeStatus::Ok) {
-            context.console.error(DeviceSession::outcomeText(Outcome::DataAbnormal) + u' '
+            context.console.error(outcomeText(Outcome::DataAbnormal) + u' '
                 + session.invalidValueText() + u"; "_qs + path + u" is not written"_qs);
             return ExitCode::Refused;
         }
@@ -105,8 +106,8 @@ namespace {
         edit(session.values());
         const SettingImage::Encoded encoded = session.values().encode();
         if (encoded.status != SettingImage::EncodeStatus::Ok) {
-            context.console.error(DeviceSession::outcomeText(Outcome::DataAbnormal) + u' '
-                + session.invalidValueText());
+            context.console.error(
+                outcomeText(Outcome::DataAbnormal) + u' ' + session.invalidValueText());
             return ExitCode::Refused;
         }
         const SettingsReport after = reportImage(encoded.image).report;

@@ -2,15 +2,9 @@
 
 #include "clicontext.h"
 #include "interrupts.h"
+#include "outcometext.h"
 #include "portopen.h"
 #include "settingsreport.h"
-
-namespace {
-
-const QString CommFault = QStringLiteral("RS232 communication fault.");
-const QString CannotSet = QStringLiteral("TZ cannot be set.");
-
-} // namespace
 
 QByteArray CountingLine::readAll()
 {
@@ -30,11 +24,13 @@ void CountingLine::discardInput()
 DeviceSession::DeviceSession(CliContext& context)
     : m_context(context)
     , m_exchange(m_line)
+    , m_recorder(context.history)
     , m_operations(m_exchange, m_values, m_store)
 {
-    m_operations.setHistory(&context.history);
+    m_operations.setRecorder(&m_recorder);
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
-        say(fault == ExchangeFault::NoAnswer ? CommFault : CannotSet);
+        say(outcomeText(
+            fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet));
     });
     m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
 }
@@ -57,28 +53,6 @@ ExitCode DeviceSession::run(Command command)
     else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)
         say(outcomeText(outcome));
     return exitCodeOf(outcome);
-}
-
-QString DeviceSession::outcomeText(Outcome outcome)
-{
-    switch (outcome) {
-    case Outcome::Completed:
-    case Outcome::Aborted:
-        break;
-    case Outcome::Deleted:
-        return QStringLiteral("Setting Data is deleted.");
-    case Outcome::OtherModel:
-        return QStringLiteral("TZ type is different.");
-    case Outcome::CommunicationFault:
-        return CommFault;
-    case Outcome::CannotSet:
-        return CannotSet;
-    case Outcome::DataAbnormal:
-        return QStringLiteral("Data is abnormal!!");
-    case Outcome::VerifyFailed:
-        return QStringLiteral("Verify was NG.");
-    }
-    return {};
 }
 
 ExitCode DeviceSession::exitCodeOf(Outcome outcome)

@@ -2,6 +2,7 @@
 
 #include "deviceoperations.h"
 #include "exitcode.h"
+#include "historyrecorder.h"
 #include "messageexchange.h"
 #include "qtserialline.h"
 #include "samplestore.h"
@@ -52,8 +53,7 @@ public:
     DeviceOperations& operations() { return m_operations; }
     CountingLine& line() { return m_line; }
 
-    // What the window says for an outcome, and the exit code it ends with.
-    static QString outcomeText(Outcome outcome);
+    // The exit code an outcome ends with.
     static ExitCode exitCodeOf(Outcome outcome);
 
     // "Dead Band: 60 is outside 2..50": why values may not be written.
@@ -67,6 +67,7 @@ private:
     MessageExchange m_exchange;
     SettingValues m_values;
     SampleStore m_store;
+    HistoryRecorder m_recorder;
     DeviceOperations m_operations;
     QStringList m_said;
 };

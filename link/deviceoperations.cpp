@@ -7,7 +7,7 @@
 #include "settingvalues.h"
 
 namespace {
-using Kind = HistoryStore::Kind;
+using Kind = ImageRecorder::Kind;
 const QString Cr = QStringLiteral("\r");
 
 Outcome outcomeOf(ExchangeFault fault)
@@ -59,45 +59,44 @@ Outcome DeviceOperations::run(Command command)
     return m_outcome;
 }
 
-bool DeviceOperations::readImage()
+bool DeviceOperations::readImage(Kind kind)
 {
     const std::optional<SettingReply> reply = m_exchange.readSettings();
     if (!reply)
         return false;
     m_values.setControllerImage(reply->image);
-    keepLater(Kind::Read, reply->image);
+    keepLater(kind, reply->image);
     emit imageRead(reply->image);
     return true;
 }
 
-void DeviceOperations::keepNow(HistoryStore::Kind kind, const QString& image)
+void DeviceOperations::keepNow(Kind kind, const QString& image)
 {
-    if (!m_history || image.isEmpty())
+    if (!m_recorder || image.isEmpty())
         return;
     // What came earlier goes first, so that the history keeps the order.
     keepPending();
-    m_history->record(kind, image);
+    m_recorder->record(kind, image);
 }
 
-void DeviceOperations::keepLater(HistoryStore::Kind kind, const QString& image)
+void DeviceOperations::keepLater(Kind kind, const QString& image)
 {
-    if (m_history)
+    if (m_recorder)
         m_pending.emplace_back(kind, image);
 }
 
 void DeviceOperations::keepPending()
 {
-    // A failure stays with the store, which tells the user; the operation goes on.
     for (const auto& [kind, image] : m_pending)
-        m_history->record(kind, image);
+        m_recorder->record(kind, image);
     m_pending.clear();
 }
 
-bool DeviceOperations::readOrFail()
+bool DeviceOperations::readOrFail(Kind kind)
 {
     const Outcome before = m_outcome;
     m_outcome = Outcome::Completed;
-    const bool ok = readImage();
+    const bool ok = readImage(kind);
     // A reply that ended but cannot be an image must never pass as done.
     if (!ok && m_outcome == Outcome::Completed)
         m_outcome = Outcome::CannotSet;
@@ -160,12 +159,12 @@ void DeviceOperations::defaultWrite()
         readImage();
         m_exchange.delay(0.3);
     }
-    keepNow(Kind::DefaultWrite, m_values.controllerImage());
+    keepNow(Kind::BeforeDefault, m_values.controllerImage());
     m_exchange.send(QStringLiteral("ae"), Cr);
     m_exchange.delay(0.5);
     m_exchange.send(QStringLiteral("rt"), QStringLiteral("rt"));
     m_exchange.delay(0.5);
-    if (readOrFail())
+    if (readOrFail(Kind::DefaultWrite))
         showControllerImage();
 }
 

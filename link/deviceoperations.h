@@ -1,6 +1,6 @@
 #pragma once
 
-#include "historystore.h"
+#include "imagerecorder.h"
 #include "operation.h"
 
 #include <QObject>
@@ -24,7 +24,7 @@ public:
     Outcome run(Command command);
     bool isRunning() const { return m_running; }
     // Where every image from and to the controller is kept; none by default.
-    void setHistory(HistoryStore* history) { m_history = history; }
+    void setRecorder(ImageRecorder* recorder) { m_recorder = recorder; }
 
 signals:
     // A setting image came from the controller.
@@ -37,15 +37,15 @@ private:
     void get();
     void clear();
     // A read that fills the controller image; false when none came.
-    bool readImage();
+    bool readImage(ImageRecorder::Kind kind = ImageRecorder::Kind::Read);
     // A read whose failure ends the operation, even one the exchange let pass.
-    bool readOrFail();
+    bool readOrFail(ImageRecorder::Kind kind = ImageRecorder::Kind::Read);
     void showControllerImage();
     void fail(Outcome outcome) { m_outcome = outcome; }
     // What the controller is about to lose goes to disk before the command.
-    void keepNow(HistoryStore::Kind kind, const QString& image);
+    void keepNow(ImageRecorder::Kind kind, const QString& image);
     // The rest waits for the end of the operation, out of the exchanges' way.
-    void keepLater(HistoryStore::Kind kind, const QString& image);
+    void keepLater(ImageRecorder::Kind kind, const QString& image);
     void keepPending();
 
     MessageExchange& m_exchange;
@@ -53,6 +53,6 @@ private:
     SampleStore& m_store;
     Outcome m_outcome = Outcome::Completed;
     bool m_running = false;
-    HistoryStore* m_history = nullptr;
-    std::vector<std::pair<HistoryStore::Kind, QString>> m_pending;
+    ImageRecorder* m_recorder = nullptr;
+    std::vector<std::pair<ImageRecorder::Kind, QString>> m_pending;
 };

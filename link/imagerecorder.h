@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where the operations keep every setting image that comes from or goes to
+// the controller. Keeping must never fail an operation, so nothing is returned.
+class ImageRecorder {
+public:
+    enum class Kind {
+        Read, // any successful read
+        BeforeWrite, // what the controller held just before "sw"
+        Written, // what "sw" sent
+        Verified, // what the verify read gave back, equal to what was sent
+        BeforeDefault, // what the controller held just before "ae"
+        DefaultWrite, // what the controller holds after a Default Write
+    };
+
+    virtual ~ImageRecorder() = default;
+    virtual void record(Kind kind, const QString& image) = 0;
+};
