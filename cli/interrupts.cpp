@@ -8,6 +8,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -36,6 +39,22 @@ void install(int signal)
 }
 #endif
 
+#ifdef Q_OS_WIN
+Interrupts* s_instance = nullptr;
+
+// Runs on a thread of its own: it only queues the call into the event loop.
+BOOL WINAPI consoleHandler(DWORD event)
+{
+    const bool interrupt = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
+    // After the first, the default handler ends the program at once.
+    if (!interrupt || s_caught != 0 || !s_instance)
+        return FALSE;
+    s_caught = SIGINT;
+    QMetaObject::invokeMethod(s_instance, "onSignal", Qt::QueuedConnection);
+    return TRUE;
+}
+#endif
+
 } // namespace
 
 Interrupts::Interrupts(QObject* parent)
@@ -49,10 +68,18 @@ Interrupts::Interrupts(QObject* parent)
     install(SIGINT);
     install(SIGTERM);
 #endif
+#ifdef Q_OS_WIN
+    s_instance = this;
+    ::SetConsoleCtrlHandler(consoleHandler, TRUE);
+#endif
 }
 
 Interrupts::~Interrupts()
 {
+#ifdef Q_OS_WIN
+    ::SetConsoleCtrlHandler(consoleHandler, FALSE);
+    s_instance = nullptr;
+#endif
 #ifdef Q_OS_UNIX
     if (!m_notifier)
         return;

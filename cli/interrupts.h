@@ -5,9 +5,10 @@
 
 class QSocketNotifier;
 
-// SIGINT and SIGTERM turned into an event: the handler only writes to a
-// pipe, and the event loop (which a running exchange pumps) calls the abort
-// hook. A second signal ends the program at once. One instance at a time.
+// SIGINT and SIGTERM (Ctrl-C and Ctrl-Break on Windows) turned into an event:
+// the handler only writes to a pipe (queues a call on Windows), and the event
+// loop (which a running exchange pumps) calls the abort hook. A second signal
+// ends the program at once. One instance at a time.
 class Interrupts : public QObject {
     Q_OBJECT
 public:
@@ -24,9 +25,10 @@ public:
 signals:
     void interrupted(int signal);
 
-private:
+private slots:
     void onSignal();
 
+private:
     QSocketNotifier* m_notifier = nullptr;
     std::function<void()> m_abort;
 };

@@ -1,5 +1,6 @@
 #include "doctor.h"
 
+#include "hosttexts.h"
 #include "serialline.h"
 #include "systemprobe.h"
 
@@ -37,16 +38,13 @@ namespace {
                 u"lists them)."_qs });
             break;
         case Failure::InUse:
-            out.append(
-                { Check::PortInUse, Severity::Problem, name + u" is in use by another program."_qs,
-                    u"Close the program that holds it (fuser -v %1 names it); TZ586KV Link and "
-                    u"tz586kv cannot use one port at once."_qs.arg(c.port.device) });
+            out.append({ Check::PortInUse, Severity::Problem,
+                name + u" is in use by another program."_qs, HostTexts::inUseFix(c.port.device) });
             break;
         case Failure::Other:
             out.append({ Check::PortFails, Severity::Problem,
                 name + u" exists but does not open as a serial port."_qs,
-                u"Check that it is the adapter's device; dmesg tells what the kernel made "
-                u"of it."_qs });
+                HostTexts::portFailsFix() });
             break;
         case Failure::None:
         case Failure::PermissionDenied:
@@ -58,10 +56,8 @@ namespace {
     {
         const bool portMissing = c.port.device.isEmpty() || c.portFailure == Failure::NoDevice;
         if (c.adapters.isEmpty() && portMissing)
-            out.append({ Check::NoAdapter, Severity::Problem,
-                u"No USB-serial adapter is plugged in (no /dev/ttyUSB* or /dev/ttyACM*)."_qs,
-                u"Plug it in; if it still does not appear, dmesg tells whether the kernel "
-                u"saw it."_qs });
+            out.append({ Check::NoAdapter, Severity::Problem, HostTexts::noAdapterLine(),
+                HostTexts::noAdapterFix() });
     }
 
     Finding groupFinding(const SystemProbe& probe, const QString& group, const QString& device)

@@ -1,12 +1,11 @@
 #include "configuration.h"
 
+#include "hostfolders.h"
 #include "inifile.h"
 #include "numbertext.h"
-#include "writetarget.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 const QString Configuration::FileName = QStringLiteral("TZ586KV Link.ini");
 const QString Configuration::Missing = QStringLiteral("Error");
@@ -17,15 +16,10 @@ constexpr int LastPort = 16;
 
 QString Configuration::choosePath(const QString& appPath, const QString& fileName)
 {
-    // The owner's write bit decides, not access(): a superuser may write into
-    // a read-only folder, yet a read-only folder marks an installed copy.
     const QString besideProgram = appPath + u'/' + fileName;
-    // A program under /usr is an installed one even when a superuser runs it.
-    const bool installed = appPath.startsWith(u"/usr/"_qs);
-    if (!installed && mayWriteInto(appPath) && mayReplace(besideProgram))
+    if (HostFolders::programFolderTakesConfig(appPath, besideProgram))
         return besideProgram;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
-        + fileName;
+    return HostFolders::userConfigFolder() + u'/' + fileName;
 }
 
 Configuration::Configuration(QString path)

@@ -33,10 +33,15 @@ SingleInstance::SingleInstance(const QString& name, const QString& folder)
 
 QString SingleInstance::defaultFolder()
 {
+#ifdef Q_OS_WIN
+    // Windows gives every user a temporary folder of their own.
+    return QDir::tempPath();
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty() || !QDir(dir).exists())
         dir = QDir::tempPath();
     return dir;
+#endif
 }
 
 bool SingleInstance::tryLock()
