@@ -51,8 +51,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption faultOption(QStringLiteral("fault"),
         QStringLiteral("Misbehave: %1.").arg(emulatorFaultNames().join(QStringLiteral(", "))),
         QStringLiteral("name"), QStringLiteral("none"));
+    const QCommandLineOption traceOption(QStringLiteral("trace"),
+        QStringLiteral("Print \"received\" and each command as it arrives."));
     parser.addOption(linkOption);
     parser.addOption(faultOption);
+    parser.addOption(traceOption);
     parser.process(app);
 
     const auto fault = emulatorFaultFromName(parser.value(faultOption));
@@ -67,6 +70,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     say(emulator.devicePath());
+    if (parser.isSet(traceOption))
+        QObject::connect(&emulator, &Tz586kvEmulator::commandReceived, &app,
+            [](const QByteArray& command) { say(u"received "_qs + QString::fromLatin1(command)); });
 
     // A pulled plug comes back after a second, as a new device.
     QObject::connect(&emulator, &Tz586kvEmulator::plugPulled, &app, [&emulator] {
