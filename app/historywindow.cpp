@@ -4,6 +4,7 @@
 #include "imagecomparison.h"
 #include "outcometext.h"
 #include "prompts.h"
+#include "returnkey.h"
 #include "settingfile.h"
 #include "settingimage.h"
 
@@ -94,6 +95,8 @@ void HistoryWindow::buildControls()
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
     resize(640, 560);
+
+    pressOnReturn({ m_load, m_saveAs, m_compareFile, m_compareWindow, close });
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryWindow::showSelected);
     connect(m_load, &QPushButton::clicked, this, &HistoryWindow::cmdLoad_Click);

@@ -3,11 +3,13 @@
 #include "appcontext.h"
 #include "mainwindow.h"
 #include "outcometext.h"
+#include "placement.h"
 #include "prompts.h"
 #include "settingvalues.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 // Long enough to read an operation's last message first.
@@ -56,6 +58,8 @@ void MainController::run(Command command)
     // Its "Load" is File > Open's twin, which is off too.
     if (m_historyWindow)
         m_historyWindow->setEnabled(false);
+    if (m_log)
+        m_log->setOperationRunning(true);
     m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
     const Outcome outcome = m_operations.run(command);
     // The program is ending: leave everything as it is.
@@ -119,6 +123,8 @@ void MainController::endOperation(Command command, Outcome outcome)
         m_window.showMessage(QStringLiteral("Completion"), MessageTone::Normal);
     m_exchange.stopLamp();
     m_window.setOperationRunning(false);
+    if (m_log)
+        m_log->setOperationRunning(false);
     noteHistory();
     if (command == Command::Get)
         return;
@@ -210,9 +216,22 @@ void MainController::showHistory()
     }
     // The window states a failure itself.
     m_noticeWaiting = false;
+    if (!m_historyWindow->isVisible())
+        placeBesideMainWindow(m_historyWindow);
     m_historyWindow->show();
     m_historyWindow->raise();
     m_historyWindow->activateWindow();
+}
+
+void MainController::placeBesideMainWindow(QWidget* window)
+{
+    // Beside, not over it: what Load does shows in the main window. The new
+    // window's frame is taken to be as wide as the main window's.
+    const QRect main = m_window.frameGeometry();
+    const QSize frame = main.size() - m_window.size();
+    const QRect outer
+        = Placement::beside(window->size() + frame, main, m_window.screen()->availableGeometry());
+    window->move(outer.topLeft());
 }
 
 void MainController::noteHistory()

@@ -56,6 +56,7 @@ private:
     bool reportDecode(SettingImage::DecodeStatus status);
     void refuseData();
     LogWindow& openLogWindow();
+    void placeBesideMainWindow(QWidget* window);
     void noteHistory();
     void showNotice();
 

@@ -6,6 +6,7 @@
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "prompts.h"
+#include "returnkey.h"
 #include "serialline.h"
 #include "settingvalues.h"
 #include "twips.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(
     m_boxes = std::make_unique<ParameterBoxes>(values, m_client, m_hiddenFrame);
     buildMenus();
     chooseFonts();
+    setTabOrderAsDrawn();
 
     connect(&m_context.line(), &SerialLine::lost, this, &MainWindow::onLineLost);
     // The window keeps its design size; nothing in it follows a resize.
@@ -135,6 +137,15 @@ void MainWindow::buildFrames()
             [this, i] { emit commandClicked(static_cast<Command>(i)); });
         m_commandButtons[i] = button;
     }
+}
+
+void MainWindow::setTabOrderAsDrawn()
+{
+    QList<QWidget*> chain(m_commandButtons.begin(), m_commandButtons.end());
+    chain += m_boxes->tabChain();
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    pressOnReturn({ m_commandButtons.begin(), m_commandButtons.end() });
 }
 
 void MainWindow::buildIndicators()
@@ -181,9 +192,11 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, signal);
         return action;
     };
-    addItem(settingMenu, ObjectName::OpenSettingFile, &MainWindow::openSettingFile);
-    addItem(settingMenu, ObjectName::SaveSettingFile, &MainWindow::saveSettingFile)
-        ->setText(u"&Save"_qs);
+    addItem(settingMenu, ObjectName::OpenSettingFile, &MainWindow::openSettingFile)
+        ->setShortcut(QKeySequence::Open);
+    QAction* save = addItem(settingMenu, ObjectName::SaveSettingFile, &MainWindow::saveSettingFile);
+    save->setText(u"&Save"_qs);
+    save->setShortcut(QKeySequence::Save);
     settingMenu->addSeparator();
     addItem(settingMenu, ObjectName::HistoryMenu, &MainWindow::showHistory)
         ->setText(u"&History..."_qs);

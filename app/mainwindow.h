@@ -78,6 +78,7 @@ private:
     void buildFrames();
     void buildIndicators();
     void buildMenus();
+    void setTabOrderAsDrawn();
     bool captionsFit(const QFont& font) const;
     void chooseFonts();
     void fixLabelHeights();

@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QStyle>
+#include <QWheelEvent>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -153,6 +155,7 @@ void ParameterBoxes::buildRow(QWidget* parent, Parameter p, const Place& place)
     box->setFont(valueFont(false));
     box->setTextMargins(0, 0, 0, 0);
     m_valueBoxes[size_t(i)] = box;
+    box->installEventFilter(this);
     connect(box, &QLineEdit::textChanged, this, [this, i] { onTextEdited(i); });
 
     auto* spin = make<UpDown>(parent, ObjectName::indexed(ObjectName::SpinButton, i),
@@ -217,6 +220,66 @@ void ParameterBoxes::buildHiddenFields(QWidget* hiddenFrame)
     m_romVersionBox = make<QLineEdit>(
         hiddenFrame, ObjectName::RomVersionBox, { HiddenBoxLeft, versionTop, 1215, 285 });
     m_romVersionBox->setReadOnly(true);
+}
+
+QList<QWidget*> ParameterBoxes::tabChain() const
+{
+    QList<QWidget*> chain;
+    for (Parameter p : VisibleRows) {
+        if (p == Parameter::CurrentLimit)
+            chain.append(m_limiterOff);
+        chain.append(valueBox(p));
+    }
+    chain.append(modeBox(Mode::RobotMode));
+    chain.append(modeBox(Mode::ReverseCancel));
+    return chain;
+}
+
+namespace {
+
+// Spin clicks a key stands for; 0 for any other key.
+int keySteps(const QKeyEvent* event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        return 1;
+    case Qt::Key_Down:
+        return -1;
+    case Qt::Key_PageUp:
+        return 10;
+    case Qt::Key_PageDown:
+        return -10;
+    default:
+        return 0;
+    }
+}
+
+}
+
+bool ParameterBoxes::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::find(m_valueBoxes.begin(), m_valueBoxes.end(), watched);
+    if (found == m_valueBoxes.end() || !(*found)->isEnabled())
+        return false;
+    UpDown* spin = m_spinButtons[size_t(found - m_valueBoxes.begin())];
+    int steps = 0;
+    if (event->type() == QEvent::KeyPress) {
+        steps = keySteps(static_cast<const QKeyEvent*>(event));
+    } else if (event->type() == QEvent::Wheel) {
+        // One step a notch; a fine wheel adds up to notches.
+        constexpr int Notch = 120;
+        m_wheelRest += static_cast<const QWheelEvent*>(event)->angleDelta().y();
+        steps = m_wheelRest / Notch;
+        m_wheelRest -= steps * Notch;
+        spin->stepBy(steps);
+        return true;
+    }
+    if (steps == 0)
+        return false;
+    spin->stepBy(steps);
+    return true;
 }
 
 bool ParameterBoxes::captionsFit(const QFont& font)

@@ -34,6 +34,14 @@ public:
 
     void update();
 
+    // The shown controls in the order the rows are drawn: the row boxes, "Off"
+    // before its box, then the mode boxes from the top.
+    QList<QWidget*> tabChain() const;
+
+protected:
+    // Up/Down, PageUp/PageDown and the wheel on a value box click its spin button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Place {
         int captionLeft;
@@ -55,4 +63,5 @@ private:
     QLineEdit* m_modelBox = nullptr;
     QLineEdit* m_romVersionBox = nullptr;
     bool m_updating = false;
+    int m_wheelRest = 0; // eighths of a degree not yet turned into a step
 };

@@ -1,6 +1,7 @@
 #include "cursorreadout.h"
 
 #include "numbertext.h"
+#include "placement.h"
 
 namespace {
 
@@ -33,4 +34,14 @@ CursorReadout readCursor(float x, float y, float picLeft, float picTop, float pi
             valueText(store.RunCur(r.t)) + u'A' };
     }
     return r;
+}
+
+QRect readoutPlace(const QSize& box, const QPoint& pointer, int gap, const QRect& area)
+{
+    QPoint at = pointer + QPoint(gap, gap);
+    if (at.x() + box.width() > area.x() + area.width())
+        at.setX(pointer.x() - gap - box.width());
+    if (at.y() + box.height() > area.y() + area.height())
+        at.setY(pointer.y() - gap - box.height());
+    return Placement::keptOnScreen(QRect(at, box), area);
 }

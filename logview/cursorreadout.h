@@ -2,6 +2,7 @@
 
 #include "samplestore.h"
 
+#include <QRect>
 #include <QStringList>
 
 // What the pointer over the graph asks the readout box to show.
@@ -18,3 +19,8 @@ struct CursorReadout {
 // outer left, top, width and height in the window (twips), border 30 each side.
 CursorReadout readCursor(float x, float y, float picLeft, float picTop, float picWidth,
     float picHeight, const SampleStore& store);
+
+// Where the readout box goes, in pixels: gap right of and below the pointer,
+// on the other side of it along an axis where the box would leave area (the
+// graph's inner area), and moved into area where neither side holds it.
+QRect readoutPlace(const QSize& box, const QPoint& pointer, int gap, const QRect& area);

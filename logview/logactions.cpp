@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
@@ -74,9 +76,14 @@ void LogActions::savePicture()
 {
     if (!m_prompts)
         return;
-    const QString path = m_prompts->saveFileName(PictureFilter);
+    const QString proposed = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+        + QDateTime::currentDateTime().toString(u"'/tz586kv-log-'yyyyMMdd-HHmm'.png'"_qs);
+    QString path = m_prompts->saveFileNameAt(PictureFilter, proposed);
     if (path.isEmpty())
         return;
+    // The picture is a PNG whatever the name; a bare name says so.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".png"_qs;
     if (QFileInfo::exists(path)
         && !m_prompts->ask(QStringLiteral("The file already exists. \r\nDo you overwrite?")))
         return;

@@ -7,7 +7,6 @@
 #include "twips.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -16,7 +15,6 @@ namespace {
 
 const QColor Shade(255, 255, 255, 80);
 const QColor Edge(64, 64, 64);
-const int ReadoutGap = 20; // pixels: the readout keeps 300 twips from the pointer
 
 // Lies over the graph's inner area and paints the span and the key cursor
 // there, so the graph's own drawing stays as it is.
@@ -70,24 +68,6 @@ LogSpan::LogSpan(LogPicture* picture, const SampleStore& store)
 QStringList LogSpan::readoutLines() const
 {
     return m_marked ? logStatisticsLines(logStatistics(m_store, m_first, m_last)) : QStringList();
-}
-
-void LogSpan::fitReadout(QLabel* box)
-{
-    if (!m_boxSize.isValid())
-        m_boxSize = box->size();
-    if (!m_marked) {
-        box->resize(m_boxSize);
-        return;
-    }
-    box->resize(m_boxSize.expandedTo(box->sizeHint()));
-    const QSize room = box->parentWidget()->size();
-    QPoint at = box->pos();
-    if (at.x() + box->width() > room.width())
-        at.setX(std::max(0, at.x() - box->width() - 2 * ReadoutGap));
-    if (at.y() + box->height() > room.height())
-        at.setY(std::max(0, at.y() - box->height() - 2 * ReadoutGap));
-    box->move(at);
 }
 
 bool LogSpan::eventFilter(QObject* watched, QEvent* event)

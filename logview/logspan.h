@@ -4,12 +4,10 @@
 
 #include <QObject>
 #include <QPointF>
-#include <QSize>
 #include <QStringList>
 
 class LogPicture;
 class QKeyEvent;
-class QLabel;
 class QMouseEvent;
 class QWidget;
 
@@ -30,9 +28,6 @@ public:
 
     // The span's figures to add below the readout; empty without a span.
     QStringList readoutLines() const;
-    // Sizes the readout box for its lines. A box grown by a span's figures
-    // goes to the other side of the pointer where the window ends.
-    void fitReadout(QLabel* box);
 
 signals:
     // The readout is to show what the pointer at x, y (twips from the inner
@@ -64,5 +59,4 @@ private:
     bool m_dragged = false;
     bool m_keyCursor = false;
     QPointF m_pointer; // twips, last place the pointer was seen
-    QSize m_boxSize; // the readout box as the window made it
 };

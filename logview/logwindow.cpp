@@ -7,14 +7,19 @@
 #include "logspan.h"
 #include "numbertext.h"
 #include "objectnames.h"
+#include "placement.h"
+#include "returnkey.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <cmath>
 
 namespace {
@@ -68,8 +73,12 @@ void LogWindow::placeBeside(QWidget* mainWindow)
         pxAtLeast(LogLayout::MinWidth, FrameWidth), pxAtLeast(LogLayout::MinHeight, FrameHeight));
     resize(tw(LogLayout::InitialWidth) - FrameWidth, tw(LogLayout::InitialHeight) - FrameHeight);
     if (mainWindow) {
+        // Its place beside the main window, moved onto that window's screen
+        // where it would stick out.
         const QRect main = mainWindow->frameGeometry();
-        move(main.left() + tw(2000), main.top());
+        const QRect outer(
+            main.left() + tw(2000), main.top(), width() + FrameWidth, height() + FrameHeight);
+        move(Placement::keptOnScreen(outer, mainWindow->screen()->availableGeometry()).topLeft());
     }
 }
 
@@ -79,6 +88,7 @@ void LogWindow::createControls()
     m_closeButton->setObjectName(ObjectName::LogClose);
     m_closeButton->setGeometry(pxRect(LogLayout::CmdClose));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    pressOnReturn({ m_closeButton });
 
     m_graph = new LogPicture(this);
     m_graph->setObjectName(ObjectName::LogGraph);
@@ -109,7 +119,8 @@ void LogWindow::createControls()
     // The design box is cut for the original 8.25-point font; grow it where
     // this system's fixed-pitch font needs more room for the widest readout.
     m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
-    m_readout->resize(pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint()));
+    m_readoutSize = pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());
+    m_readout->resize(m_readoutSize);
     m_readout->clear();
     // The pointer never lands on the box itself, so the graph keeps its moves.
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -170,6 +181,8 @@ void LogWindow::createAxisLabels()
 
 void LogWindow::showStore()
 {
+    // What the readout showed belongs to the log that was there before.
+    m_readout->hide();
     showUp();
     relayout();
 }
@@ -241,9 +254,28 @@ void LogWindow::showReadout(float x, float y)
         return;
     }
     m_readout->setText((r.lines + m_span->readoutLines()).join(u'\n'));
-    m_span->fitReadout(m_readout);
+    const QSize box = m_readoutSize.expandedTo(m_readout->sizeHint());
+    // The box stays on the graph, clear of the Close button and the legends.
+    const int gap = tw(300);
+    const QPoint pointer = m_readout->pos() - QPoint(gap, gap);
+    const QRect area = m_graph->contentsRect().translated(g.topLeft());
+    m_readout->setGeometry(readoutPlace(box, pointer, gap, area));
     m_readout->show();
     m_readout->raise();
+}
+
+void LogWindow::setOperationRunning(bool running)
+{
+    for (QAction* action : m_graph->actions())
+        action->setEnabled(!running);
+}
+
+void LogWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void LogWindow::resizeEvent(QResizeEvent* event)

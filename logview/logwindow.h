@@ -39,10 +39,14 @@ public:
     void relayout();
     // For the graph's context menu: the figures box and the picture's file.
     void setPrompts(Prompts* prompts);
+    // While the line works, the graph's menu waits like the main window's.
+    void setOperationRunning(bool running);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Escape closes the window; the graph takes it first to remove a span.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void placeBeside(QWidget* mainWindow);
@@ -69,6 +73,7 @@ private:
     std::array<QLabel*, 10> m_timeScale {};
     QLabel* m_timeCaption = nullptr;
     QLabel* m_readout = nullptr;
+    QSize m_readoutSize; // the box for the widest readout without a span
     LogSpan* m_span = nullptr;
     LogActions* m_actions = nullptr;
 };

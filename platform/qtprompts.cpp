@@ -38,6 +38,13 @@ void QtPrompts::message(const QString& text, Icon icon)
     box.exec();
 }
 
+void QtPrompts::messageWithDetail(const QString& text, Icon icon, const QString& detail)
+{
+    QMessageBox box(boxIcon(icon), m_title, text, QMessageBox::Ok, m_parent);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
 bool QtPrompts::ask(const QString& text)
 {
     QMessageBox box(
@@ -51,6 +58,8 @@ void QtPrompts::copyableMessage(const QString& text)
     QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, m_parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     const QPushButton* copy = box.addButton(QStringLiteral("Copy"), QMessageBox::ActionRole);
+    // With two buttons the box would not know which one Escape means.
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == copy)
         QGuiApplication::clipboard()->setText(text);
@@ -94,12 +103,14 @@ QString QtPrompts::openFileName(const QString& filter)
     return name;
 }
 
-QString QtPrompts::saveFileName(const QString& filter)
+QString QtPrompts::saveFileName(const QString& filter) { return saveFileNameAt(filter, m_lastDir); }
+
+QString QtPrompts::saveFileNameAt(const QString& filter, const QString& proposed)
 {
     const QStringList filters = toQtFilters(filter);
     QString selected = filters.first();
     // The program asks about overwriting itself.
-    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), m_lastDir,
+    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), proposed,
         filters.join(u";;"_qs), &selected, QFileDialog::DontConfirmOverwrite);
     if (!name.isEmpty())
         m_lastDir = QFileInfo(name).absolutePath();

@@ -16,9 +16,11 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(const QString& text, Icon icon) override;
+    void messageWithDetail(const QString& text, Icon icon, const QString& detail) override;
     bool ask(const QString& text) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
+    QString saveFileNameAt(const QString& filter, const QString& proposed) override;
     void copyableMessage(const QString& text) override;
 
     // "Desc|pattern|Desc|pattern" as Qt filter entries, e.g. "Logs (*.csv)".

@@ -2,6 +2,7 @@
 
 #include <QToolButton>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -62,6 +63,12 @@ void UpDown::resizeEvent(QResizeEvent* event)
     const int upper = height() / 2;
     m_up->setGeometry(0, 0, width(), upper);
     m_down->setGeometry(0, upper, width(), height() - upper);
+}
+
+void UpDown::stepBy(int steps)
+{
+    for (int i = 0; i < std::abs(steps); ++i)
+        step(steps > 0 ? 1 : -1);
 }
 
 void UpDown::step(int direction)

@@ -22,6 +22,9 @@ public:
     void setMaximum(int maximum);
     void setIncrement(int increment);
 
+    // As many clicks on the arrows, one at a time: up for positive steps.
+    void stepBy(int steps);
+
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
 

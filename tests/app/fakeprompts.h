@@ -16,16 +16,27 @@ public:
     QString fileName;
     // "open:<filter>" or "save:<filter>" for every file dialog shown.
     QStringList dialogs;
+    // The detail of each entry of messages; empty for none.
+    QStringList details;
+    // Where the last save dialog started, when it was given a place.
+    QString proposed;
 
     void message(const QString& text, Icon icon) override
     {
         messages.append(text);
         icons.append(icon);
+        details.append(QString());
+    }
+    void messageWithDetail(const QString& text, Icon icon, const QString& detail) override
+    {
+        message(text, icon);
+        details.last() = detail;
     }
     bool ask(const QString& text) override
     {
         messages.append(text);
         icons.append(Icon::None);
+        details.append(QString());
         return answer;
     }
     QString openFileName(const QString& filter) override
@@ -37,5 +48,10 @@ public:
     {
         dialogs.append(u"save:"_qs + filter);
         return fileName;
+    }
+    QString saveFileNameAt(const QString& filter, const QString& place) override
+    {
+        proposed = place;
+        return saveFileName(filter);
     }
 };

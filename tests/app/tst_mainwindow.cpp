@@ -100,6 +100,38 @@ private slots:
             QVERIFY2(probes <= 4, qPrintable(QString::number(probes))); // each probe loads a font
         }
     }
+    // Tab goes down the rows as drawn, Return presses the focused button and
+    // Ctrl+O / Ctrl+S reach the setting file commands.
+    void keyboard_followsTheRowsAndPressesButtons()
+    {
+        for (int i = 0; i < CommandCount; ++i)
+            m_window->commandButton(static_cast<Command>(i))->setEnabled(true);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->commandButton(Command::Read)->setFocus();
+        QStringList order;
+        for (int i = 0; i < 20; ++i) {
+            order.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order,
+            u"CmdTzCom0 CmdTzCom1 CmdTzCom2 CmdTzCom3 CmdTzCom4 TxtData0 TxtData1 TxtData5 "
+            u"TxtData6 "
+            "ChkCurLimOff TxtData7 TxtData12 TxtData11 TxtData8 TxtData9 TxtData10 TxtData14 "
+            "TxtData13 ChkMode4 ChkMode2"_qs.split(u' '));
+
+        QSignalSpy clicked(m_window.get(), &MainWindow::commandClicked);
+        m_window->commandButton(Command::Write)->setFocus();
+        QTest::keyClick(m_window->commandButton(Command::Write), Qt::Key_Return);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.first().first().value<Command>(), Command::Write);
+
+        QSignalSpy open(m_window.get(), &MainWindow::openSettingFile);
+        QSignalSpy save(m_window.get(), &MainWindow::saveSettingFile);
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(open.size() + save.size(), 2);
+    }
 
 private:
     QList<bool> buttonStates() const

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,6 +79,13 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
         const QPoint inSpan = graph->mapTo(&log, at(140, 0.25)) * scale;
         QVERIFY(picture.pixel(inSpan) != picture.pixel(graph->mapTo(&log, at(320, 0.25)) * scale));
     }
+    // A bare name is saved as a PNG; the dialog starts on a dated name.
+    prompts.fileName = dir.filePath(u"bare"_qs);
+    trigger(u"Save Picture..."_qs);
+    QVERIFY(QFile::exists(dir.filePath(u"bare.png"_qs)));
+    QVERIFY(QRegularExpression(u"/tz586kv-log-\\d{8}-\\d{4}\\.png$"_qs)
+                .match(prompts.proposed)
+                .hasMatch());
     prompts.fileName = dir.filePath(u"none/graph.png"_qs);
     trigger(u"Save Picture..."_qs);
     QCOMPARE(prompts.messages.last(), u"The file cannot be saved."_qs);
@@ -92,6 +100,24 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     QTest::keyClick(graph, Qt::Key_Escape);
     QTest::keyClick(graph, Qt::Key_Left);
     QCOMPARE(readout(), u"301s|5V|100A"_qs);
+
+    // In the corner, the readout with the span's figures stays on the graph.
+    QTest::keyClick(graph, Qt::Key_Right, Qt::ShiftModifier);
+    const auto* box = log.findChild<QLabel*>(u"TxtLog"_qs);
+    for (const auto& [n, height] :
+        { std::pair { 510, 0.97 }, { 510, 0.03 }, { 3, 0.97 }, { 300, 0.85 } }) {
+        QTest::mouseMove(graph, at(n, height));
+        QVERIFY(box->isVisible() && box->text().count(u'\n') > 3);
+        QVERIFY(graph->geometry().contains(box->geometry()));
+    }
+    // While the line works, the graph's menu waits; a new log hides the old figures.
+    log.setOperationRunning(true);
+    const qsizetype shown = prompts.messages.size();
+    trigger(u"Statistics"_qs);
+    QCOMPARE(prompts.messages.size(), shown);
+    log.setOperationRunning(false);
+    log.showStore();
+    QVERIFY(!box->isVisible());
 }
 
 QTEST_MAIN(TestLogSpan)

@@ -1,10 +1,14 @@
+#include "placement.h"
 #include "qtprompts.h"
 #include "singleinstance.h"
 #include "updown.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TstPlatform : public QObject {
@@ -42,6 +46,70 @@ private slots:
         QCOMPARE(spin.value(), expected);
         const QList<QVariantList> signalled = spy;
         QCOMPARE(signalled, QList<QVariantList>(expected == start ? 0 : 1, { expected }));
+    }
+
+    // Screens at 1x (1920 x 1080) and 2x (960 x 540 device-independent), the
+    // second beside the first; the anchor is the main window when beside.
+    void placement_keepsWindowsWhollyOnScreen_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("anchor"); // empty: only kept on screen
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("expected");
+        const QRect one(0, 0, 1920, 1080);
+        const QRect two(0, 0, 960, 540);
+        const QRect second(1920, 0, 960, 540);
+        const QRect none;
+        QTest::newRow("1x on screen")
+            << QRect(100, 100, 475, 377) << none << one << QRect(100, 100, 475, 377);
+        QTest::newRow("1x right edge")
+            << QRect(1597, 100, 475, 377) << none << one << QRect(1445, 100, 475, 377);
+        QTest::newRow("1x bottom left")
+            << QRect(-40, 900, 475, 377) << none << one << QRect(0, 703, 475, 377);
+        QTest::newRow("2x right edge")
+            << QRect(700, 10, 475, 377) << none << two << QRect(485, 10, 475, 377);
+        QTest::newRow("2x top") << QRect(100, -30, 475, 377) << none << two
+                                << QRect(100, 0, 475, 377);
+        QTest::newRow("2x larger")
+            << QRect(-5, 5, 1000, 600) << none << two << QRect(0, 0, 1000, 600);
+        QTest::newRow("second screen")
+            << QRect(2600, 300, 475, 377) << none << second << QRect(2405, 163, 475, 377);
+        QTest::newRow("beside right") << QRect(0, 0, 640, 560) << QRect(100, 100, 438, 420) << one
+                                      << QRect(538, 100, 640, 560);
+        QTest::newRow("beside left") << QRect(0, 0, 640, 560) << QRect(1300, 100, 438, 420) << one
+                                     << QRect(660, 100, 640, 560);
+        QTest::newRow("2x beside, no room")
+            << QRect(0, 0, 640, 500) << QRect(300, 100, 438, 420) << two << QRect(0, 40, 640, 500);
+        QTest::newRow("2x beside, bottom")
+            << QRect(0, 0, 300, 300) << QRect(0, 400, 438, 140) << two << QRect(438, 240, 300, 300);
+    }
+    void placement_keepsWindowsWhollyOnScreen()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QRect, anchor);
+        QFETCH(QRect, screen);
+        const QRect placed = anchor.isNull() ? Placement::keptOnScreen(window, screen)
+                                             : Placement::beside(window.size(), anchor, screen);
+        QTEST(placed, "expected");
+    }
+
+    // Escape closes the box with Copy as it does a box with OK alone.
+    void copyableMessage_closesOnEscape()
+    {
+        QtPrompts prompts(u"TZ586KV Link"_qs);
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        bool stuck = false;
+        QTimer::singleShot(5000, [&stuck] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                stuck = true;
+                box->done(-1);
+            }
+        });
+        prompts.copyableMessage(u"figures"_qs);
+        QVERIFY(!stuck);
     }
 
     // The program's own filter texts: a description that already names its
