@@ -2,6 +2,7 @@
 
 #include "writetarget.h"
 
+#include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -26,10 +27,11 @@ bool programFolderTakesConfig(const QString& appPath, const QString& besideProgr
 QString userConfigFolder()
 {
 #ifdef Q_OS_WIN
-    // The roaming application data, as other Windows programs keep settings.
+    // The roaming application data, where Windows programs keep settings; a
+    // test run keeps to the folders QStandardPaths gives it.
     const QString roaming = qEnvironmentVariable("APPDATA");
-    if (!roaming.isEmpty())
-        return roaming + u"/TZ586KV Link"_qs;
+    if (!roaming.isEmpty() && !QStandardPaths::isTestModeEnabled())
+        return QDir::fromNativeSeparators(roaming) + u"/TZ586KV Link"_qs;
 #endif
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }

@@ -43,6 +43,11 @@ private slots:
         QTest::addColumn<QStringList>("checks");
         QTest::addColumn<QString>("fix"); // part of the first finding's fix
         const int denied = int(Failure::PermissionDenied);
+#ifdef Q_OS_WIN
+        const QString holder = u"Close the program that holds it;"_qs;
+#else
+        const QString holder = u"fuser -v /dev/ttyUSB0"_qs;
+#endif
         QTest::newRow("clean") << 0 << QString() << QStringList() << QString();
         QTest::newRow("group") << denied << QString() << QStringList { u"group"_qs }
                                << u"Run sudo usermod -aG dialout alice, then log out"_qs;
@@ -57,7 +62,7 @@ private slots:
             << 0 << u"unplugged"_qs << QStringList { u"port-absent"_qs, u"no-adapter"_qs }
             << u"tz586kv ports"_qs;
         QTest::newRow("in use") << int(Failure::InUse) << QString()
-                                << QStringList { u"port-in-use"_qs } << u"fuser -v /dev/ttyUSB0"_qs;
+                                << QStringList { u"port-in-use"_qs } << holder;
         QTest::newRow("silent") << 0 << u"silent"_qs << QStringList { u"silent"_qs }
                                 << u"controller is powered"_qs;
     }
