@@ -5,8 +5,11 @@
 #include "samplestore.h"
 #include "settingfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 const QString DataFiles::SettingFilter
     = QStringLiteral("TZ setting data (*.set)|*.set|ALL files(*.*)|*.*");
@@ -14,6 +17,17 @@ const QString DataFiles::LogFilter = QStringLiteral("TZ Log data (*.csv)|*.csv|A
 
 namespace {
 bool isSettingFilter(const QString& filter) { return filter.contains(u"setting"_qs); }
+
+// Where an image that the decoder refused first breaks.
+QString notHex(const QString& image)
+{
+    const auto broken = std::find_if(image.begin(), image.end(),
+        [](QChar c) { return !QStringView(u"0123456789ABCDEFabcdef").contains(c); });
+    if (broken == image.end())
+        return QStringLiteral("The setting image cannot be read");
+    return QStringLiteral("Character %1: expected a hexadecimal digit")
+        .arg(broken - image.begin() + 1);
+}
 }
 
 DataFiles::DataFiles(Prompts& prompts, DataFileHost& host, SampleStore& store)
@@ -23,9 +37,10 @@ DataFiles::DataFiles(Prompts& prompts, DataFileHost& host, SampleStore& store)
 {
 }
 
-void DataFiles::trouble()
+void DataFiles::trouble(const QString& path, const QString& problem)
 {
-    m_prompts.message(QStringLiteral("Trouble is found in data."), Prompts::Icon::Error);
+    m_prompts.messageWithDetail(QStringLiteral("Trouble is found in data."), Prompts::Icon::Error,
+        QDir::toNativeSeparators(path) + u'\n' + problem);
 }
 
 void DataFiles::openDataFile(const QString& filter)
@@ -39,7 +54,7 @@ void DataFiles::openDataFile(const QString& filter)
         QFile created(path);
         // NewOnly: a file that appeared meanwhile is never emptied.
         if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            trouble();
+            trouble(path, created.errorString());
         // A new file is empty: nothing to load.
         return;
     }
@@ -55,10 +70,10 @@ void DataFiles::loadSettingFile(const QString& path)
     switch (loaded.status) {
     case SettingFile::LoadStatus::Image:
         if (!m_host.showSettingFile(loaded.text))
-            trouble();
+            trouble(path, notHex(loaded.text));
         break;
     case SettingFile::LoadStatus::Unreadable:
-        trouble();
+        trouble(path, QStringLiteral("The file cannot be read"));
         break;
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::Empty:
@@ -68,12 +83,13 @@ void DataFiles::loadSettingFile(const QString& path)
 
 void DataFiles::loadLogFile(const QString& path)
 {
-    switch (LogFile::load(path, m_store)) {
+    QString problem;
+    switch (LogFile::load(path, m_store, &problem)) {
     case LogFile::LoadStatus::Loaded:
         m_host.showLog();
         break;
     case LogFile::LoadStatus::Trouble:
-        trouble();
+        trouble(path, problem);
         break;
     case LogFile::LoadStatus::Empty:
         break;

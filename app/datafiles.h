@@ -33,7 +33,8 @@ public:
 private:
     void loadSettingFile(const QString& path);
     void loadLogFile(const QString& path);
-    void trouble();
+    // "Trouble is found in data.", naming the file and what broke it.
+    void trouble(const QString& path, const QString& problem);
 
     Prompts& m_prompts;
     DataFileHost& m_host;

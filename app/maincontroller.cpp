@@ -2,7 +2,9 @@
 
 #include "appcontext.h"
 #include "mainwindow.h"
+#include "numbertext.h"
 #include "outcometext.h"
+#include "parameterboxes.h"
 #include "placement.h"
 #include "prompts.h"
 #include "settingvalues.h"
@@ -126,7 +128,8 @@ void MainController::endOperation(Command command, Outcome outcome)
     if (m_log)
         m_log->setOperationRunning(false);
     noteHistory();
-    if (command == Command::Get)
+    // After "Data is abnormal!!" the focus stays on the value to correct.
+    if (command == Command::Get || outcome == Outcome::DataAbnormal)
         return;
     QPushButton* button = m_window.commandButton(command);
     // A disabled "Write" cannot take the focus: "Read" takes it instead.
@@ -166,9 +169,26 @@ bool MainController::showSettingFile(const QString& image)
 
 void MainController::refuseData()
 {
-    m_window.prompts().message(
-        outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly."),
-        Prompts::Icon::Information);
+    const QString text
+        = outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly.");
+    const int invalid = m_values.encode().invalid;
+    if (invalid < 0) {
+        m_window.prompts().message(text, Prompts::Icon::Information);
+        return;
+    }
+    // Name the first value that failed, then take the user to it.
+    const Parameter p = parameterAt(invalid);
+    const QString value = m_values.text(p);
+    const QString caption = QString::fromUtf16(info(p).caption);
+    const QString detail = !value.isEmpty() && !NumberText::wholeNumber(value)
+        ? QStringLiteral("%1: %2 is not a number").arg(caption, value)
+        : QStringLiteral("%1: %2 is outside %3 ~ %4")
+              .arg(caption, value.isEmpty() ? QStringLiteral("nothing") : value,
+                  NumberText::shortest(info(p).min), NumberText::shortest(info(p).max));
+    m_window.prompts().messageWithDetail(text, Prompts::Icon::Information, detail);
+    QLineEdit* box = m_window.boxes().valueBox(p);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void MainController::saveSettingFile()

@@ -39,31 +39,37 @@ namespace {
         return v;
     }
 
-    // One data line k (k = 1 for the first) into the store; false when it breaks a rule.
-    bool readDataLine(QStringView line, int k, SampleStore& store)
+    QString atLine(int k, const QString& expected)
+    {
+        return QStringLiteral("Line %1: expected %2").arg(k + 1).arg(expected);
+    }
+
+    // One data line k (k = 1 for the first) into the store; what was expected
+    // where it breaks a rule, else empty.
+    QString readDataLine(QStringView line, int k, SampleStore& store)
     {
         const QList<QStringView> fields = line.split(u',');
         const std::optional<double> index = NumberText::wholeNumber(fields[0]);
         if (!index || *index != k - 1)
-            return false;
+            return atLine(k, QStringLiteral("the sample number %1 first").arg(k - 1));
         if (fields.size() < 2)
-            return true;
+            return {};
         if (k > SampleStore::Count)
-            return false;
+            return atLine(k, QStringLiteral("no more than %1 samples").arg(SampleStore::Count));
         const std::optional<float> volt = sampleValue(fields[1]);
         if (!volt)
-            return false;
+            return atLine(k, QStringLiteral("a voltage or nothing in the second field"));
         store.RunVolt(k) = *volt;
         if (fields.size() >= 3) {
             const std::optional<float> cur = sampleValue(fields[2]);
             if (!cur)
-                return false;
+                return atLine(k, QStringLiteral("a current or nothing in the third field"));
             store.RunCur(k) = *cur;
         }
-        return true;
+        return {};
     }
 
-    bool readLog(const QString& text, SampleStore& store)
+    QString readLog(const QString& text, SampleStore& store)
     {
         QList<QStringView> lines = QStringView(text).split(u'\n');
         // A final line end ends the last line; it does not start another.
@@ -74,16 +80,16 @@ namespace {
             if (line.endsWith(u'\r'))
                 line.chop(1);
             if (line.isEmpty())
-                return false;
+                return atLine(k, k == 0 ? Header : QStringLiteral("a sample, not an empty line"));
             if (k == 0) {
                 if (line.split(u',').first() != HeaderField)
-                    return false;
-            } else if (!readDataLine(line, k, store)) {
-                return false;
+                    return atLine(k, Header);
+            } else if (QString problem = readDataLine(line, k, store); !problem.isEmpty()) {
+                return problem;
             }
         }
         // A header alone holds no log.
-        return lines.size() > 1;
+        return lines.size() > 1 ? QString() : atLine(1, QStringLiteral("the first sample"));
     }
 
 } // namespace
@@ -99,22 +105,32 @@ QString MakeRunDat(const SampleStore& store)
     return text;
 }
 
-LoadStatus load(const QString& path, SampleStore& store)
+LoadStatus load(const QString& path, SampleStore& store, QString* problem)
 {
+    auto trouble = [problem](const QString& text) {
+        if (problem)
+            *problem = text;
+        return LoadStatus::Trouble;
+    };
     if (QFileInfo(path).isDir())
-        return LoadStatus::Trouble;
+        return trouble(QStringLiteral("A folder, not a file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
-        return LoadStatus::Trouble;
+    if (!file.open(QIODevice::ReadOnly))
+        return trouble(file.errorString());
+    const QString tooLarge = QStringLiteral("Larger than a log file can be (1 MiB)");
+    if (file.size() > MaxFileSize)
+        return trouble(tooLarge);
     const QByteArray bytes = readBounded(file, MaxFileSize);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
-        return LoadStatus::Trouble;
+    if (file.error() != QFileDevice::NoError)
+        return trouble(file.errorString());
+    if (bytes.size() > MaxFileSize)
+        return trouble(tooLarge);
     if (bytes.isEmpty())
         return LoadStatus::Empty;
     // Checked on a copy: a bad line must not leave half a file in the store.
     SampleStore loaded = store;
-    if (!readLog(QString::fromLatin1(bytes), loaded))
-        return LoadStatus::Trouble;
+    if (const QString broken = readLog(QString::fromLatin1(bytes), loaded); !broken.isEmpty())
+        return trouble(broken);
     loaded.held = true;
     store = loaded;
     return LoadStatus::Loaded;

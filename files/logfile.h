@@ -17,7 +17,9 @@ enum class LoadStatus {
     Trouble, // unreadable, too large or breaking a rule: store unchanged
 };
 
-LoadStatus load(const QString& path, SampleStore& store);
+// problem, when given, receives what broke the file for Trouble, e.g.
+// "Line 3: expected the sample number 1 first".
+LoadStatus load(const QString& path, SampleStore& store, QString* problem = nullptr);
 
 // Writes MakeRunDat's text; false (old file intact) on failure.
 bool save(const QString& path, const SampleStore& store);

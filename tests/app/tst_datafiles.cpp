@@ -41,6 +41,8 @@ private slots:
     void menus_leaveShownDataAndStoreAlone_data();
     void menus_leaveShownDataAndStoreAlone();
     void logSave_refusedUnlessHeld_thenLoadsBackIntoTheWindow();
+    void refusedSave_namesTheValueAndFocusesIt_data();
+    void refusedSave_namesTheValueAndFocusesIt();
 
 private:
     void trigger(Menu menu, const QString& name = u"f"_qs, bool yes = true);
@@ -129,25 +131,70 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     QCOMPARE(read(u"c.set"_qs), Absent);
 }
 
+void TstDataFiles::refusedSave_namesTheValueAndFocusesIt_data()
+{
+    QTest::addColumn<Parameter>("parameter");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("above") << Parameter::BrakeMaxDuty << u"150"_qs
+                           << u"Brake Max. Duty: 150 is outside 0 ~ 100"_qs;
+    QTest::newRow("below") << Parameter::LowBatteryCutoff << u"2.4"_qs
+                           << u"Low Batt. Protection: 2.4 is outside 2.5 ~ 6"_qs;
+    QTest::newRow("empty") << Parameter::DeadBand << QString()
+                           << u"Dead Band: nothing is outside 2 ~ 50"_qs;
+    // %1: the value shown, which the spin button keeps (another is rewritten).
+    QTest::newRow("not a number") << Parameter::PwmFrequencyMaxLoad << u"%1x"_qs
+                                  << u"PWM frequency(at Max. load): %1x is not a number"_qs;
+}
+
+void TstDataFiles::refusedSave_namesTheValueAndFocusesIt()
+{
+    QFETCH(Parameter, parameter);
+    QFETCH(QString, text);
+    QFETCH(QString, detail);
+    QVERIFY(m_commands->showSettingFile(Example));
+    const QString shown = m_values.text(parameter);
+    m_window->boxes().valueBox(parameter)->setText(text.contains(u'%') ? text.arg(shown) : text);
+    trigger(SaveSetting, u"a.set"_qs);
+    QCOMPARE(
+        m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
+    QCOMPARE(m_prompts.details.last(), detail.contains(u'%') ? detail.arg(shown) : detail);
+    QCOMPARE(m_window->focusWidget(), m_window->boxes().valueBox(parameter));
+    QCOMPARE(read(u"a.set"_qs), Absent);
+}
+
 void TstDataFiles::menus_leaveShownDataAndStoreAlone_data()
 {
     QTest::addColumn<int>("menu");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("detail"); // below the last message, after the file's name
     const QStringList trouble { Trouble };
-    QTest::newRow("open cancelled") << 0 << Cancelled << QStringList();
-    QTest::newRow("save log cancelled") << 3 << Cancelled << QStringList();
+    const QString none;
+    QTest::newRow("open cancelled") << 0 << Cancelled << QStringList() << none;
+    QTest::newRow("save log cancelled") << 3 << Cancelled << QStringList() << none;
     QTest::newRow("missing, create")
-        << 2 << Absent << QStringList { u"File not found. Create it?"_qs };
+        << 2 << Absent << QStringList { u"File not found. Create it?"_qs } << none;
     // Made read-only before the save.
-    QTest::newRow("read-only") << 1 << "keep"_qba << QStringList { Overwrite, CannotSave };
-    QTest::newRow("no overwrite") << 1 << "keep"_qba << QStringList { Overwrite };
-    QTest::newRow("setting CR LF") << 0 << Example.toLatin1() + "\r\n" << QStringList();
-    QTest::newRow("setting not hex") << 0 << Example.toLatin1().replace(10, 1, "G") << trouble;
-    QTest::newRow("setting 1 GB") << 0 << Huge << QStringList();
-    QTest::newRow("log header only") << 2 << Header << trouble;
-    QTest::newRow("log empty") << 2 << QByteArray("") << QStringList();
-    QTest::newRow("log 1 GB") << 2 << Huge << trouble;
+    QTest::newRow("read-only") << 1 << "keep"_qba << QStringList { Overwrite, CannotSave } << none;
+    QTest::newRow("no overwrite") << 1 << "keep"_qba << QStringList { Overwrite } << none;
+    QTest::newRow("setting CR LF") << 0 << Example.toLatin1() + "\r\n" << QStringList() << none;
+    QTest::newRow("setting not hex") << 0 << Example.toLatin1().replace(10, 1, "G") << trouble
+                                     << u"Character 11: expected a hexadecimal digit"_qs;
+    QTest::newRow("setting 1 GB") << 0 << Huge << QStringList() << none;
+    QTest::newRow("log header only")
+        << 2 << Header << trouble << u"Line 2: expected the first sample"_qs;
+    QTest::newRow("log not a header")
+        << 2 << "0,1,2\r\n"_qba << trouble << u"Line 1: expected Time(s),Voltage(V),Current(A)"_qs;
+    QTest::newRow("log out of order")
+        << 2 << Header + "1,5,5\r\n"
+        << trouble << u"Line 2: expected the sample number 0 first"_qs;
+    QTest::newRow("log not a number")
+        << 2 << Header + "0,5,5\r\n1,x,5\r\n"
+        << trouble << u"Line 3: expected a voltage or nothing in the second field"_qs;
+    QTest::newRow("log empty") << 2 << QByteArray("") << QStringList() << none;
+    QTest::newRow("log 1 GB") << 2 << Huge << trouble
+                              << u"Larger than a log file can be (1 MiB)"_qs;
 }
 
 void TstDataFiles::menus_leaveShownDataAndStoreAlone()
@@ -174,6 +221,9 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
 
     QCOMPARE(m_prompts.messages, messages);
+    QFETCH(QString, detail);
+    if (!detail.isEmpty())
+        QCOMPARE(m_prompts.details.last(), path(u"f"_qs) + u'\n' + detail);
     if (messages.contains(CannotSave))
         QCOMPARE(m_prompts.icons.last(), Prompts::Icon::Warning);
     QCOMPARE(m_values.encode().image, Other);
