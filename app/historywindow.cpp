@@ -60,7 +60,8 @@ void HistoryWindow::buildControls()
     m_list = new QTreeWidget;
     m_list->setObjectName(u"LstHistory"_s);
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({ u"Date"_s, u"What happened"_s, u"Values that differ"_s });
+    m_list->setHeaderLabels(
+        { u"Date"_s, u"What happened"_s, u"Port"_s, u"Controller"_s, u"Values that differ"_s });
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_table = new QTableWidget(0, DefaultColumn + 1);
@@ -142,11 +143,14 @@ void HistoryWindow::fillList()
     for (const HistoryStore::Entry& e : std::as_const(m_entries)) {
         const int n = ImageComparison::differences(ImageComparison::shownTexts(e.image), other);
         auto* item = new QTreeWidgetItem(m_list,
-            { e.time.toString(DateFormat), HistoryStore::kindText(e.kind),
+            { e.time.toLocalTime().toString(DateFormat), HistoryStore::kindsText(e),
+                e.port.isEmpty() ? NotComparable : e.port,
+                u"model %1, ROM %2"_s.arg(e.modelCode).arg(e.romVersion),
                 n < 0 ? NotComparable : QString::number(n) });
         item->setToolTip(DateColumn, QDir::toNativeSeparators(e.path));
         if (e.lastSeen > e.time)
-            item->setToolTip(KindColumn, u"Seen again %1"_s.arg(e.lastSeen.toString(DateFormat)));
+            item->setToolTip(
+                KindColumn, u"Seen again %1"_s.arg(e.lastSeen.toLocalTime().toString(DateFormat)));
     }
     m_list->headerItem()->setText(DifferencesColumn,
         m_file.isEmpty() ? u"Values that differ"_s

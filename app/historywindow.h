@@ -21,7 +21,7 @@ public:
     // The window's image as 64 characters, or empty when none can be built.
     using ImageSource = std::function<QString()>;
 
-    enum ListColumn { DateColumn, KindColumn, DifferencesColumn };
+    enum ListColumn { DateColumn, KindColumn, PortColumn, ControllerColumn, DifferencesColumn };
     enum TableColumn {
         MarkColumn,
         CaptionColumn,

@@ -12,12 +12,25 @@ namespace {
 
     const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
+    // Local time with its offset, so that an hour repeated in autumn stays apart.
+    QString isoTime(const QDateTime& time)
+    {
+        const QDateTime local = time.toLocalTime();
+        return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+    }
+
+    QString localTime(const QDateTime& time) { return time.toLocalTime().toString(TimeFormat); }
+
     QJsonObject entryJson(int number, const HistoryStore::Entry& e)
     {
-        return { { u"number"_qs, number }, { u"time"_qs, e.time.toString(Qt::ISODate) },
-            { u"lastSeen"_qs, e.lastSeen.toString(Qt::ISODate) },
-            { u"kind"_qs, HistoryStore::kindWord(e.kind) }, { u"path"_qs, e.path },
-            { u"image"_qs, e.image } };
+        QJsonArray kinds;
+        for (HistoryStore::Kind kind : e.kinds)
+            kinds.append(HistoryStore::kindWord(kind));
+        return { { u"number"_qs, number }, { u"time"_qs, isoTime(e.time) },
+            { u"lastSeen"_qs, isoTime(e.lastSeen) }, { u"kind"_qs, HistoryStore::kindWord(e.kind) },
+            { u"kinds"_qs, kinds }, { u"path"_qs, e.path }, { u"image"_qs, e.image },
+            { u"port"_qs, e.port.isEmpty() ? QJsonValue() : QJsonValue(e.port) },
+            { u"modelCode"_qs, e.modelCode }, { u"romVersion"_qs, e.romVersion } };
     }
 
     ExitCode list(CliContext& context, const QList<HistoryStore::Entry>& entries)
@@ -33,11 +46,13 @@ namespace {
             context.console.out(u"No settings have been kept yet.\n"_qs);
             return ExitCode::Done;
         }
-        QList<QStringList> rows { { u"No"_qs, u"Time"_qs, u"Kind"_qs, u"File"_qs } };
+        QList<QStringList> rows { { u"No"_qs, u"Time"_qs, u"Kind"_qs, u"Port"_qs, u"Model"_qs,
+            u"ROM"_qs, u"File"_qs } };
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const HistoryStore::Entry& e = entries[i];
-            rows.append({ QString::number(i + 1), e.time.toString(TimeFormat),
-                HistoryStore::kindText(e.kind), e.path });
+            rows.append({ QString::number(i + 1), localTime(e.time), HistoryStore::kindsText(e),
+                e.port.isEmpty() ? u"-"_qs : e.port, QString::number(e.modelCode),
+                QString::number(e.romVersion), e.path });
         }
         context.console.out(columns(rows));
         return ExitCode::Done;
@@ -81,7 +96,7 @@ namespace {
             table.append({ r.caption, withUnit(r.first, r.unit), withUnit(r.second, r.unit),
                 r.differs ? u"differs"_qs : QString() });
         context.console.out(u"Entry %1: %2, %3\n\n"_qs.arg(QString::number(number),
-                                entry.time.toString(TimeFormat), HistoryStore::kindText(entry.kind))
+                                localTime(entry.time), HistoryStore::kindsText(entry))
             + columns(table));
         return ExitCode::Done;
     }

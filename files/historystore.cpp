@@ -1,13 +1,13 @@
 #include "historystore.h"
 
+#include "historyformat.h"
 #include "settingfile.h"
 #include "settingimage.h"
 #include "writetarget.h"
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QRegularExpression>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
@@ -15,53 +15,63 @@
 #include <array>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 const QString IndexName = u"index.tsv"_s;
-const QString StampFormat = u"yyyy-MM-dd_HH-mm-ss"_s;
-const QString IndexTimeFormat = u"yyyy-MM-dd HH:mm:ss"_s;
-constexpr int KindCount = 5;
+const QString LockName = u"index.lock"_s;
+constexpr int KindCount = 6;
 constexpr std::array<const char16_t*, KindCount> Words { u"read", u"before-write", u"written",
-    u"verified", u"default-write" };
+    u"verified", u"before-default", u"default-write" };
 // Past this size the index drops lines of pruned entries and its oldest lines.
 constexpr qint64 CompactAbove = 256 * 1024;
 constexpr int IndexLinesKept = 2000;
+// Others hold the lock for one record; a holder that died leaves a stale lock
+// that is taken over at once.
+constexpr int LockWaitMs = 2000;
 
-const QRegularExpression& namePattern()
-{
-    static const QRegularExpression pattern(
-        u"^(\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d)(?:-(\\d+))?_([a-z-]+)\\.set$"_s);
-    return pattern;
-}
-
-int kindOf(QStringView word)
+// Older versions kept the image from before a Default Write under
+// "default-write": that is a before-default image.
+int kindOf(QStringView word, bool old)
 {
     for (int k = 0; k < KindCount; ++k) {
         if (word == QStringView(Words[k]))
-            return k;
+            return old && HistoryStore::Kind(k) == HistoryStore::Kind::DefaultWrite
+                ? int(HistoryStore::Kind::BeforeDefault)
+                : k;
     }
     return -1;
 }
 
-// Fixed-layout dates parsed by hand: QDateTime::fromString costs more than the
-// rest of listing a full folder.
-QDateTime parseTime(QStringView text, QChar dateTimeSeparator, QChar timeSeparator)
-{
-    if (text.size() != 19 || text[10] != dateTimeSeparator || text[13] != timeSeparator)
-        return {};
-    const auto number = [&](int from, int length) { return text.mid(from, length).toInt(); };
-    const QDate date(number(0, 4), number(5, 2), number(8, 2));
-    const QTime time(number(11, 2), number(14, 2), number(17, 2));
-    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
-}
-
-QDateTime stampTime(QStringView stamp) { return parseTime(stamp, u'_', u'-'); }
-
 bool isImage(const SettingFile::Loaded& loaded)
 {
     return loaded.status == SettingFile::LoadStatus::Image && SettingImage::isHexImage(loaded.text);
+}
+
+int imageByte(const QString& image, int k) { return image.mid(2 * k, 2).toInt(nullptr, 16); }
+
+bool earlier(const auto& a, const auto& b)
+{
+    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
+}
+
+// The entry on disk before the index names it, even after a power cut.
+bool writeDurably(QFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return fsync(file.handle()) == 0;
+#endif
 }
 
 } // namespace
@@ -82,6 +92,14 @@ QString HistoryStore::kindWord(Kind kind) { return QString::fromUtf16(Words[int(
 
 QString HistoryStore::kindText(Kind kind) { return kindWord(kind).replace(u'-', u' '); }
 
+QString HistoryStore::kindsText(const Entry& entry)
+{
+    QStringList texts;
+    for (Kind kind : entry.kinds)
+        texts.append(kindText(kind));
+    return texts.join(u", "_s);
+}
+
 QString HistoryStore::failureText() const
 {
     return u"The settings history cannot be written to %1."_s.arg(QDir::toNativeSeparators(m_root));
@@ -89,13 +107,13 @@ QString HistoryStore::failureText() const
 
 bool HistoryStore::takeFailureNotice() { return std::exchange(m_notice, false); }
 
-bool HistoryStore::record(Kind kind, const QString& image)
+bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
 {
     if (image.size() != SettingImage::Length || !SettingImage::isHexImage(image))
         return false;
     bool written = false;
     try {
-        written = write(kind, image, m_clock());
+        written = write(kind, image, port, m_clock());
     } catch (...) {
         written = false;
     }
@@ -105,113 +123,119 @@ bool HistoryStore::record(Kind kind, const QString& image)
     return written;
 }
 
-bool HistoryStore::write(Kind kind, const QString& image, const QDateTime& now)
+bool HistoryStore::write(Kind kind, const QString& image, const QString& port, const QDateTime& now)
 {
     if (!QDir().mkpath(m_root) || !mayWriteInto(m_root))
         return false;
-    list(false);
+    // One recorder at a time: what is listed stays true until the lock goes.
+    QLockFile lock(filePath(LockName));
+    if (!lock.tryLock(LockWaitMs))
+        return false;
+    list();
     findNewest();
-    QString file;
-    if (!m_newestFile.isEmpty() && m_newestImage.compare(image, Qt::CaseInsensitive) == 0) {
-        file = m_newestFile;
-    } else {
-        Name name = freeName(now, kind);
-        file = name.file;
-        if (!SettingFile::save(filePath(file), image))
+    QString file = m_newestFile;
+    if (file.isEmpty() || m_newestImage.compare(image, Qt::CaseInsensitive) != 0
+        || m_newestPort != port) {
+        if (!create(now, kind, image, file))
             return false;
-        insert(std::move(name));
-        if (m_names.back().file == file) {
-            m_newestKnown = true;
-            m_newestFile = file;
-            m_newestImage = image;
-        }
+        m_newestFile = file;
+        m_newestImage = image;
+        m_newestPort = port;
     }
-    const bool ok = appendIndex(now, kind, file) && prune(now)
+    const HistoryFormat::Line line { now, kindWord(kind), file, port, imageByte(image, 29),
+        imageByte(image, 30) };
+    return appendIndex(HistoryFormat::formatLine(line)) && prune(now)
         && (QFileInfo(indexPath()).size() <= CompactAbove || compactIndex());
-    m_listedAt = QFileInfo(m_root).lastModified();
-    return ok;
 }
 
-bool HistoryStore::earlier(const Name& a, const Name& b)
+void HistoryStore::list()
 {
-    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
-}
-
-void HistoryStore::list(bool always)
-{
-    const QDateTime modified = QFileInfo(m_root).lastModified();
-    if (m_listed && !always && modified == m_listedAt)
-        return;
     m_names.clear();
     const QStringList files = QDir(m_root).entryList({ u"*.set"_s }, QDir::Files, QDir::Unsorted);
     for (const QString& file : files) {
-        const auto match = namePattern().match(file);
-        if (!match.hasMatch())
-            continue;
-        const int kind = kindOf(match.capturedView(3));
-        const QDateTime time = stampTime(match.capturedView(1));
-        if (kind < 0 || !time.isValid())
-            continue;
-        const int seq = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-        m_names.push_back({ time, seq, Kind(kind), file });
+        const std::optional<HistoryFormat::Name> name = HistoryFormat::parseName(file);
+        const int kind = name ? kindOf(name->kind, !name->utc) : -1;
+        if (kind >= 0)
+            m_names.push_back({ name->time, name->seq, Kind(kind), file });
     }
-    std::sort(m_names.begin(), m_names.end(), earlier);
-    m_listed = true;
-    m_listedAt = modified;
-    m_newestKnown = false;
+    std::sort(m_names.begin(), m_names.end(), earlier<Name, Name>);
+}
+
+QHash<QString, HistoryStore::Noted> HistoryStore::readIndex() const
+{
+    QHash<QString, Noted> noted;
+    QFile index(indexPath());
+    if (!index.open(QIODevice::ReadOnly))
+        return noted;
+    for (const QByteArray& bytes : index.readAll().split('\n')) {
+        const std::optional<HistoryFormat::Line> line = HistoryFormat::parseLine(bytes);
+        const int kind = line ? kindOf(line->kind, line->old) : -1;
+        if (kind < 0)
+            continue;
+        Noted& n = noted[line->file];
+        if (!n.kinds.contains(Kind(kind)))
+            n.kinds.append(Kind(kind));
+        n.lastSeen = std::max(n.lastSeen, line->time);
+        if (!std::exchange(n.known, true)) {
+            n.port = line->port;
+            n.modelCode = line->modelCode;
+            n.romVersion = line->romVersion;
+        }
+    }
+    return noted;
 }
 
 void HistoryStore::findNewest()
 {
-    if (m_newestKnown)
-        return;
-    m_newestKnown = true;
-    m_newestFile.clear();
-    m_newestImage.clear();
     for (auto it = m_names.rbegin(); it != m_names.rend(); ++it) {
+        if (it->file == m_newestFile)
+            return;
         const SettingFile::Loaded loaded = SettingFile::load(filePath(it->file));
         if (isImage(loaded)) {
             m_newestFile = it->file;
             m_newestImage = loaded.text;
+            m_newestPort = readIndex().value(it->file).port;
             return;
         }
     }
+    m_newestFile.clear();
 }
 
-HistoryStore::Name HistoryStore::freeName(const QDateTime& now, Kind kind) const
+bool HistoryStore::create(const QDateTime& now, Kind kind, const QString& image, QString& file)
 {
-    const QString stamp = now.toString(StampFormat);
-    const QDateTime second = stampTime(stamp);
+    const QDateTime second = now.toUTC().addMSecs(-now.time().msec());
     int seq = 1;
     for (const Name& n : m_names) {
         if (n.time == second)
             seq = std::max(seq, n.seq + 1);
     }
-    // Another copy of the program may have taken a name we have not listed.
+    // Never over another entry: a name taken meanwhile moves on to the next.
     for (;; ++seq) {
-        const QString file
-            = stamp + (seq > 1 ? u"-%1"_s.arg(seq) : QString()) + u'_' + kindWord(kind) + u".set"_s;
-        if (!QFileInfo::exists(filePath(file)))
-            return { second, seq, kind, file };
+        file = HistoryFormat::formatName(second, seq, kindWord(kind));
+        QFile out(filePath(file));
+        if (out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (writeDurably(out, image.toLatin1()))
+                break;
+            out.remove();
+            return false;
+        }
+        // Taken names are finite: any other failure ends the loop.
+        if (!QFileInfo::exists(out.fileName()))
+            return false;
     }
+    const Name name { second, seq, kind, file };
+    m_names.insert(
+        std::upper_bound(m_names.begin(), m_names.end(), name, earlier<Name, Name>), name);
+    return true;
 }
 
-void HistoryStore::insert(Name name)
-{
-    const auto at = std::upper_bound(m_names.begin(), m_names.end(), name, earlier);
-    m_names.insert(at, std::move(name));
-}
-
-bool HistoryStore::appendIndex(const QDateTime& now, Kind kind, const QString& file) const
+bool HistoryStore::appendIndex(const QByteArray& line) const
 {
     if (!mayReplace(indexPath()))
         return false;
     QFile index(indexPath());
-    if (!index.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray line
-        = (now.toString(IndexTimeFormat) + u'\t' + kindWord(kind) + u'\t' + file + u'\n').toUtf8();
-    return index.write(line) == line.size() && index.flush();
+    return index.open(QIODevice::WriteOnly | QIODevice::Append) && index.write(line) == line.size()
+        && index.flush();
 }
 
 bool HistoryStore::prune(const QDateTime& now)
@@ -221,13 +245,13 @@ bool HistoryStore::prune(const QDateTime& now)
         const QString path = filePath(m_names.front().file);
         if (!QFile::remove(path) && QFileInfo::exists(path))
             return false;
-        if (m_names.front().file == m_newestFile)
-            m_newestKnown = false;
         m_names.erase(m_names.begin());
     }
     return true;
 }
 
+// Only under the lock, with the folder just listed: every line another
+// process appended names a file that exists.
 bool HistoryStore::compactIndex() const
 {
     QFile index(indexPath());
@@ -238,7 +262,8 @@ bool HistoryStore::compactIndex() const
         kept.insert(n.file);
     QList<QByteArray> lines;
     for (const QByteArray& line : index.readAll().split('\n')) {
-        if (kept.contains(QString::fromUtf8(line.mid(line.lastIndexOf('\t') + 1))))
+        const std::optional<HistoryFormat::Line> parsed = HistoryFormat::parseLine(line);
+        if (parsed && kept.contains(parsed->file))
             lines.append(line);
     }
     index.close();
@@ -253,24 +278,27 @@ bool HistoryStore::compactIndex() const
 
 QList<HistoryStore::Entry> HistoryStore::entries()
 {
-    list(true);
-    QHash<QString, QDateTime> seen;
-    QFile index(indexPath());
-    if (index.open(QIODevice::ReadOnly)) {
-        while (!index.atEnd()) {
-            const QStringList fields = QString::fromUtf8(index.readLine()).trimmed().split(u'\t');
-            const QDateTime time = parseTime(fields.first(), u' ', u':');
-            if (fields.size() == 3 && time > seen.value(fields[2]))
-                seen.insert(fields[2], time);
-        }
-    }
+    list();
+    const QHash<QString, Noted> noted = readIndex();
     QList<Entry> result;
     for (auto it = m_names.rbegin(); it != m_names.rend(); ++it) {
         const QString path = filePath(it->file);
         const SettingFile::Loaded loaded = SettingFile::load(path);
-        if (isImage(loaded))
-            result.append({ it->time, it->kind, path, loaded.text,
-                std::max(it->time, seen.value(it->file, it->time)) });
+        if (!isImage(loaded))
+            continue;
+        const Noted n = noted.value(it->file);
+        Entry e { it->time, it->kind, { it->kind }, path, loaded.text,
+            std::max(it->time, n.lastSeen), n.port, n.modelCode, n.romVersion };
+        for (Kind kind : n.kinds) {
+            if (!e.kinds.contains(kind))
+                e.kinds.append(kind);
+        }
+        // Older lines, and entries the index lost, hold no model or version.
+        if (e.modelCode < 0 || e.romVersion < 0) {
+            e.modelCode = imageByte(e.image, 29);
+            e.romVersion = imageByte(e.image, 30);
+        }
+        result.append(e);
     }
     return result;
 }

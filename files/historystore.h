@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -12,21 +13,27 @@
 // notice for the caller to show once.
 class HistoryStore {
 public:
-    enum class Kind { Read, BeforeWrite, Written, Verified, DefaultWrite };
+    // What an image was when kept: BeforeDefault is the image held before a
+    // Default Write, DefaultWrite the one read back after it.
+    enum class Kind { Read, BeforeWrite, Written, Verified, BeforeDefault, DefaultWrite };
     using Clock = std::function<QDateTime()>;
 
     struct Entry {
-        QDateTime time; // from the file name, to the second
-        Kind kind = Kind::Read;
+        QDateTime time; // from the file name, to the second; UTC but in older entries
+        Kind kind = Kind::Read; // as the file was kept
+        QList<Kind> kinds; // kind, then each other kind the same image came back as
         QString path;
         QString image;
         QDateTime lastSeen; // the latest time the same image came again, else time
+        QString port; // empty in entries of older versions
+        int modelCode = -1; // image bytes 29 and 30
+        int romVersion = -1;
     };
 
     static constexpr int MaxEntries = 1000;
     static constexpr int KeepDays = 30; // younger entries are never pruned
 
-    explicit HistoryStore(QString root, Clock clock = &QDateTime::currentDateTime);
+    explicit HistoryStore(QString root, Clock clock = &QDateTime::currentDateTimeUtc);
 
     // $XDG_DATA_HOME/tz586kv-link/history
     static QString defaultRoot();
@@ -34,13 +41,16 @@ public:
     static QString kindWord(Kind kind);
     // For people: "read", "before write", ...
     static QString kindText(Kind kind);
+    // Every kind of the entry: "written, verified".
+    static QString kindsText(const Entry& entry);
 
     const QString& root() const { return m_root; }
 
-    // Keeps image unless it equals the newest entry, whose index line then
-    // notes the time. False when the history could not be written, and for an
-    // image that is not 64 hex characters (which is not a failure).
-    bool record(Kind kind, const QString& image);
+    // Keeps image unless it equals the newest entry and came from the same
+    // port; the index then notes the time. False when the history could not be
+    // written, and for an image that is not 64 hex characters (which is not a
+    // failure). Safe against other processes recording into the same folder.
+    bool record(Kind kind, const QString& image, const QString& port = {});
 
     // Newest first; files that are not a 64-hex-character image are skipped.
     QList<Entry> entries();
@@ -58,14 +68,22 @@ private:
         Kind kind = Kind::Read;
         QString file;
     };
+    // What the index says of one entry file.
+    struct Noted {
+        QList<Kind> kinds;
+        QDateTime lastSeen;
+        QString port;
+        int modelCode = -1;
+        int romVersion = -1;
+        bool known = false;
+    };
 
-    bool write(Kind kind, const QString& image, const QDateTime& now);
-    void list(bool always);
-    static bool earlier(const Name& a, const Name& b);
+    bool write(Kind kind, const QString& image, const QString& port, const QDateTime& now);
+    void list();
+    QHash<QString, Noted> readIndex() const;
     void findNewest();
-    Name freeName(const QDateTime& now, Kind kind) const;
-    void insert(Name name);
-    bool appendIndex(const QDateTime& now, Kind kind, const QString& file) const;
+    bool create(const QDateTime& now, Kind kind, const QString& image, QString& file);
+    bool appendIndex(const QByteArray& line) const;
     bool prune(const QDateTime& now);
     bool compactIndex() const;
     QString filePath(const QString& file) const;
@@ -73,14 +91,11 @@ private:
 
     QString m_root;
     Clock m_clock;
-    // Oldest first. Listed again when the folder changed behind our back.
-    std::vector<Name> m_names;
-    bool m_listed = false;
-    QDateTime m_listedAt;
-    // The newest entry that reads as an image, once looked up.
-    bool m_newestKnown = false;
+    std::vector<Name> m_names; // oldest first
+    // The newest entry that reads as an image, kept while it stays the newest.
     QString m_newestFile;
     QString m_newestImage;
+    QString m_newestPort;
     bool m_failed = false;
     bool m_notice = false;
 };

@@ -3,8 +3,10 @@
 #include "fileio.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace Qt::Literals::StringLiterals;
 using Kind = HistoryStore::Kind;
@@ -12,7 +14,23 @@ using Kind = HistoryStore::Kind;
 namespace {
 const QString A = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_s;
 const QString B = u"D0078813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_s;
-const QDateTime Start(QDate(2026, 12, 7), QTime(14, 3, 22));
+const QDateTime Start(QDate(2026, 12, 7), QTime(14, 3, 22), Qt::UTC);
+constexpr int RecordsPerProcess = 25;
+
+QString numbered(int n)
+{
+    return QString::number(n, 16).rightJustified(4, u'0').toUpper() + A.mid(4);
+}
+
+// A second process recording into the same folder, all in one second.
+int recordMany(const QString& root, const QString& port)
+{
+    HistoryStore store(root, [] { return Start; });
+    int failed = 0;
+    for (int i = 0; i < RecordsPerProcess; ++i)
+        failed += !store.record(Kind::Read, numbered(i), port);
+    return failed;
+}
 }
 
 class TstHistoryStore : public QObject {
@@ -25,17 +43,115 @@ private slots:
         m_store = std::make_unique<HistoryStore>(root(), [this] { return m_now; });
     }
 
-    void entries_areNamedByTimeAndKind_newestFirst()
+    void twoRecorders_inOneSecond_keepEveryEntryWithItsPort()
     {
-        record(Kind::BeforeWrite, A);
-        record(Kind::Written, B); // same second
-        m_now = m_now.addSecs(1);
-        record(Kind::DefaultWrite, A);
-        QCOMPARE(names(),
-            QStringList({ u"2026-12-07_14-03-23_default-write.set"_s,
-                u"2026-12-07_14-03-22-2_written.set"_s,
-                u"2026-12-07_14-03-22_before-write.set"_s }));
+        HistoryStore other(root(), [this] { return m_now; });
+        record(Kind::Read, A, u"Com1"_s);
+        QVERIFY(other.record(Kind::Read, A, u"Com2"_s)); // same image, other port
+        record(Kind::BeforeWrite, B, u"Com1"_s);
+        QVERIFY(other.record(Kind::Written, B, u"Com2"_s));
+        record(Kind::Verified, B, u"Com2"_s);
+        QCOMPARE(summary(),
+            QStringList({ u"2026-12-07_14-03-22Z-4_written.set written, verified Com2"_s,
+                u"2026-12-07_14-03-22Z-3_before-write.set before write Com1"_s,
+                u"2026-12-07_14-03-22Z-2_read.set read Com2"_s,
+                u"2026-12-07_14-03-22Z_read.set read Com1"_s }));
         QCOMPARE(readAll(m_store->entries().at(1).path), B.toLatin1());
+    }
+
+    void kinds_areAllListed_data()
+    {
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("write") << u"before-write:A written:B read:B verified:B"_s
+                               << QStringList { u"written, read, verified"_s, u"before write"_s };
+        QTest::newRow("default write") << u"before-default:A default-write:B"_s
+                                       << QStringList { u"default write"_s, u"before default"_s };
+        QTest::newRow("defaults held") << u"before-default:A default-write:A"_s
+                                       << QStringList { u"before default, default write"_s };
+    }
+    void kinds_areAllListed()
+    {
+        QFETCH(QString, records);
+        QFETCH(QStringList, listed);
+        for (const QString& step : records.split(u' ')) {
+            int kind = 0;
+            while (HistoryStore::kindWord(Kind(kind)) != step.section(u':', 0, 0))
+                ++kind;
+            record(Kind(kind), step.endsWith(u'A') ? A : B);
+        }
+        QStringList kinds;
+        for (const HistoryStore::Entry& e : m_store->entries())
+            kinds.append(HistoryStore::kindsText(e));
+        QCOMPARE(kinds, listed);
+    }
+
+    void olderEntries_listInLocalTimeWithoutPort()
+    {
+        QVERIFY(QDir().mkpath(root()));
+        writeAll(root() + u"/2026-12-07_15-03-20_read.set"_s, B.toLatin1());
+        writeAll(root() + u"/2026-12-07_15-03-22_default-write.set"_s, A.toLatin1());
+        writeAll(root() + u"/index.tsv"_s,
+            "2026-12-07 15:03:20\tread\t2026-12-07_15-03-20_read.set\n"
+            "2026-12-07 15:03:22\tdefault-write\t2026-12-07_15-03-22_default-write.set\r\n"
+            "2026-12-07 15:03:25\tread\t2026-12-07_15-03-20_read.set\n");
+        m_now = QDateTime(QDate(2026, 12, 7), QTime(15, 3, 30)).toUTC();
+        record(Kind::DefaultWrite, A, u"Com1"_s);
+        QCOMPARE(summary(),
+            QStringList({ m_now.toString(u"yyyy-MM-dd_HH-mm-ss"_s)
+                    + u"Z_default-write.set default write Com1"_s,
+                u"2026-12-07_15-03-22_default-write.set before default "_s,
+                u"2026-12-07_15-03-20_read.set read "_s }));
+        const HistoryStore::Entry old = m_store->entries().last();
+        QCOMPARE(old.time, QDateTime(QDate(2026, 12, 7), QTime(15, 3, 20)));
+        QCOMPARE(old.lastSeen, QDateTime(QDate(2026, 12, 7), QTime(15, 3, 25)));
+        QCOMPARE(old.romVersion, 0x15);
+    }
+
+    // A clock turned back an hour still names and orders entries as they came.
+    void names_areUtcAcrossAFold_data()
+    {
+        QTest::addColumn<QTime>("first");
+        QTest::addColumn<QTime>("second");
+        QTest::newRow("earlier local time") << QTime(0, 30) << QTime(1, 10);
+        QTest::newRow("same local time") << QTime(0, 30) << QTime(1, 30);
+    }
+    void names_areUtcAcrossAFold()
+    {
+        QFETCH(QTime, first);
+        QFETCH(QTime, second);
+        const QTimeZone berlin("Europe/Berlin");
+        QVERIFY(berlin.isValid());
+        for (const QTime& t : { first, second }) {
+            m_now = QDateTime(QDate(2026, 10, 25), t, Qt::UTC).toTimeZone(berlin);
+            record(Kind::Read, t == first ? A : B);
+        }
+        QCOMPARE(names(),
+            QStringList({ u"2026-10-25_%1Z_read.set"_s.arg(second.toString(u"HH-mm-ss"_s)),
+                u"2026-10-25_%1Z_read.set"_s.arg(first.toString(u"HH-mm-ss"_s)) }));
+    }
+
+    void twoProcesses_loseNoEntryOrIndexLine()
+    {
+        record(Kind::Read, B);
+        // A long index is compacted on every record, each time under the lock.
+        const QByteArray seed = QFileInfo(m_store->entries().first().path).fileName().toUtf8();
+        QFile index(root() + u"/index.tsv"_s);
+        QVERIFY(index.open(QIODevice::Append));
+        for (int i = 0; i < 90; ++i)
+            index.write(
+                "2026-12-07T14:03:22Z\tread\t" + seed + '\t' + QByteArray(3000, 'x') + "\t2\t21\n");
+        index.close();
+        std::array<QProcess, 2> recorders;
+        for (size_t i = 0; i < recorders.size(); ++i)
+            recorders[i].start(QCoreApplication::applicationFilePath(),
+                { u"--record"_s, root(), u"Com%1"_s.arg(i + 1) });
+        for (QProcess& p : recorders) {
+            QVERIFY(p.waitForFinished(60000));
+            QCOMPARE(p.exitCode(), 0);
+        }
+        QCOMPARE(m_store->entries().size(), 1 + 2 * RecordsPerProcess);
+        QCOMPARE(readAll(index.fileName()).count('\n'), 91 + 2 * RecordsPerProcess);
     }
 
     void imageLikeTheNewest_isOnlyNotedInTheIndex()
@@ -43,10 +159,12 @@ private slots:
         record(Kind::Read, A);
         m_now = m_now.addSecs(90);
         record(Kind::Verified, A);
-        QCOMPARE(names(), QStringList { u"2026-12-07_14-03-22_read.set"_s });
+        QCOMPARE(names(), QStringList { u"2026-12-07_14-03-22Z_read.set"_s });
         QCOMPARE(m_store->entries().first().lastSeen, m_now);
-        QVERIFY(readAll(root() + u"/index.tsv"_s)
-                    .endsWith("2026-12-07 14:04:52\tverified\t2026-12-07_14-03-22_read.set\n"));
+        QVERIFY(
+            readAll(root() + u"/index.tsv"_s)
+                .endsWith(
+                    "2026-12-07T14:04:52Z\tverified\t2026-12-07_14-03-22Z_read.set\t\t2\t21\n"));
         record(Kind::Read, B);
         record(Kind::Read, A); // only the newest counts
         QCOMPARE(names().size(), 3);
@@ -59,16 +177,22 @@ private slots:
         QTest::addColumn<int>("kept");
         QTest::newRow("2000 over years") << 2000 << 86400 << 1000;
         QTest::newRow("1010 in a day") << 1010 << 60 << 1010;
+        QTest::newRow("1100 over 30.5 days") << 1100 << 2400 << 1081;
     }
     void pruning_keepsTheNewestAndTheLastThirtyDays()
     {
         QFETCH(int, records);
         QFETCH(int, secondsApart);
         QFETCH(int, kept);
+        // Earlier entries as files alone: the last record prunes them at once.
+        QVERIFY(QDir().mkpath(root()));
         for (int i = 0; i < records; ++i) {
             m_now = Start.addSecs(qint64(i) * secondsApart);
-            record(Kind::Read, i % 2 ? B : A);
+            const QString name = m_now.toString(u"yyyy-MM-dd_HH-mm-ss"_s) + u"Z_read.set"_s;
+            if (i < records - 1)
+                QVERIFY(writeAll(root() + u'/' + name, (i % 2 ? B : A).toLatin1()));
         }
+        record(Kind::Read, records % 2 ? A : B);
         const QList<HistoryStore::Entry> entries = m_store->entries();
         QCOMPARE(entries.first().time, m_now);
         QCOMPARE(entries.last().time, Start.addSecs(qint64(records - kept) * secondsApart));
@@ -78,11 +202,12 @@ private slots:
     void damagedEntries_areSkipped()
     {
         record(Kind::Read, A);
-        writeAll(root() + u"/2026-12-07_14-03-23_read.set"_s, A.toLatin1() + "\n");
+        writeAll(root() + u"/2026-12-07_14-03-23Z_read.set"_s, A.toLatin1() + "\n");
         writeAll(root() + u"/2026-12-07_14-03-24_read.set"_s, "XY" + A.toLatin1().mid(2));
-        writeAll(root() + u"/2026-12-07_14-03-25_written.set"_s, QByteArray());
+        writeAll(root() + u"/2026-12-07_14-03-25Z_written.set"_s, QByteArray());
+        writeAll(root() + u"/2026-12-07_14-03-26Z_other.set"_s, A.toLatin1());
         writeAll(root() + u"/notes.set"_s, A.toLatin1());
-        QCOMPARE(names(), QStringList { u"2026-12-07_14-03-22_read.set"_s });
+        QCOMPARE(names(), QStringList { u"2026-12-07_14-03-22Z_read.set"_s });
     }
 
     void readOnlyFolder_failsQuietly_andNoticesOnce()
@@ -97,7 +222,19 @@ private slots:
 
 private:
     QString root() const { return m_dir->filePath(u"history"_s); }
-    void record(Kind kind, const QString& image) { QVERIFY(m_store->record(kind, image)); }
+    void record(Kind kind, const QString& image, const QString& port = {})
+    {
+        QVERIFY(m_store->record(kind, image, port));
+    }
+    // Name, kinds and port of each entry.
+    QStringList summary()
+    {
+        QStringList list;
+        for (const HistoryStore::Entry& e : m_store->entries())
+            list.append(u"%1 %2 %3"_s.arg(
+                QFileInfo(e.path).fileName(), HistoryStore::kindsText(e), e.port));
+        return list;
+    }
     QStringList names()
     {
         QStringList list;
@@ -111,5 +248,14 @@ private:
     std::unique_ptr<HistoryStore> m_store;
 };
 
-QTEST_GUILESS_MAIN(TstHistoryStore)
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == u"--record"_s)
+        return recordMany(args[2], args[3]);
+    TstHistoryStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_historystore.moc"
