@@ -46,7 +46,8 @@ void MainController::setHistory(HistoryStore* history)
 {
     m_history = history;
     if (history)
-        m_recorder.emplace(*history);
+        m_recorder.emplace(
+            *history, [this] { return m_context.portDevice(m_context.state().portNumber); });
     else
         m_recorder.reset();
     m_operations.setRecorder(m_recorder ? &*m_recorder : nullptr);

@@ -57,8 +57,9 @@ const std::array<CommandInfo, 10> Commands { {
     { CliCommand::History, u"history", 0, 0, 2, u"history [show N]",
         u"list the settings kept from reads and writes",
         u"Lists the setting images kept from every read and write of the controller,\n"
-        u"newest first, numbered from 1. show N prints entry N beside the settings\n"
-        u"the controller holds now. Each entry is a setting file.",
+        u"newest first, numbered from 1, in local time, with the port each came from.\n"
+        u"show N prints entry N beside the settings the controller holds now. Each\n"
+        u"entry is a setting file.",
         u"", u"tz586kv history show 1" },
     { CliCommand::Doctor, u"doctor", 0, 0, 0, u"doctor",
         u"find what stops the serial port from working",

@@ -14,9 +14,9 @@ HistoryStore::Kind storeKind(ImageRecorder::Kind kind)
     case ImageRecorder::Kind::Verified:
         return HistoryStore::Kind::Verified;
     case ImageRecorder::Kind::BeforeDefault:
-        return HistoryStore::Kind::DefaultWrite;
+        return HistoryStore::Kind::BeforeDefault;
     case ImageRecorder::Kind::DefaultWrite:
-        break;
+        return HistoryStore::Kind::DefaultWrite;
     }
     return HistoryStore::Kind::Read;
 }
@@ -26,5 +26,5 @@ HistoryStore::Kind storeKind(ImageRecorder::Kind kind)
 void HistoryRecorder::record(Kind kind, const QString& image)
 {
     // A failure stays with the store, which tells the user once.
-    m_store.record(storeKind(kind), image);
+    m_store.record(storeKind(kind), image, m_port ? m_port() : QString());
 }

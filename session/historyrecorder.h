@@ -3,11 +3,18 @@
 #include "historystore.h"
 #include "imagerecorder.h"
 
-// Keeps the operations' images in the settings history, for both front ends.
+#include <functional>
+
+// Keeps the operations' images in the settings history, for both front ends,
+// each with the port it came from or went to.
 class HistoryRecorder : public ImageRecorder {
 public:
-    explicit HistoryRecorder(HistoryStore& store)
+    // The device of the port in use, asked at each record.
+    using PortName = std::function<QString()>;
+
+    HistoryRecorder(HistoryStore& store, PortName port)
         : m_store(store)
+        , m_port(std::move(port))
     {
     }
 
@@ -16,4 +23,5 @@ public:
 
 private:
     HistoryStore& m_store;
+    PortName m_port;
 };

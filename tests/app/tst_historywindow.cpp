@@ -23,7 +23,8 @@ private slots:
         QTemporaryDir dir;
         HistoryStore store(dir.path());
         QVERIFY(store.record(HistoryStore::Kind::Read, A));
-        QVERIFY(store.record(HistoryStore::Kind::Written, B));
+        QVERIFY(store.record(HistoryStore::Kind::Written, B, u"/dev/ttyUSB1"_s));
+        QVERIFY(store.record(HistoryStore::Kind::Verified, B, u"/dev/ttyUSB1"_s));
         QString shown = A;
         FakePrompts prompts;
         HistoryWindow window(store, prompts, [&] { return shown; });
@@ -33,6 +34,8 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->topLevelItem(0)->text(HistoryWindow::DifferencesColumn), u"3"_s);
         QCOMPARE(list->topLevelItem(1)->text(HistoryWindow::DifferencesColumn), u"0"_s);
+        QCOMPARE(list->topLevelItem(0)->text(HistoryWindow::KindColumn), u"written, verified"_s);
+        QCOMPARE(list->topLevelItem(0)->text(HistoryWindow::PortColumn), u"/dev/ttyUSB1"_s);
 
         QStringList marked;
         const QTableWidget* table = window.table();

@@ -281,6 +281,7 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadBringsOneBack()
     };
     button(Read)->click();
     QCOMPARE(kept(), (QStringList { stock, u"read"_qs }));
+    QCOMPARE(m_history->entries().first().port, m_emulator->linkPath());
 
     QLineEdit* first = box(Parameter::PwmFrequencyMinLoad);
     const QString range = first->toolTip();
@@ -292,7 +293,7 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadBringsOneBack()
     QVERIFY(!first->font().underline());
     button(DefaultWrite)->click();
     QCOMPARE(kept(),
-        u"%1 %2 %1 read before-write written read verified default-write read"_qs
+        u"%1 %2 %1 read before-write written read verified before-default default-write"_qs
             .arg(stock, written)
             .split(u' '));
 
