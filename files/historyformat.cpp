@@ -16,7 +16,7 @@ namespace {
     const QRegularExpression& namePattern()
     {
         static const QRegularExpression pattern(
-            u"^(\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d)(Z?)(?:-(\\d{1,9}))?_([a-z-]+)\\.set$"_s);
+            u"^([0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{2}-[0-9]{2}-[0-9]{2})(Z?)(?:-([0-9]{1,9}))?_([a-z-]+)\\.set$"_s);
         return pattern;
     }
 
