@@ -137,11 +137,11 @@ const HistoryStore::Entry* HistoryWindow::selected() const
 void HistoryWindow::fillList()
 {
     const int row = std::max(0, m_list->indexOfTopLevelItem(m_list->currentItem()));
-    const ImageComparison::Texts other = ImageComparison::shownTexts(otherImage());
+    const QString other = otherImage();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     for (const HistoryStore::Entry& e : std::as_const(m_entries)) {
-        const int n = ImageComparison::differences(ImageComparison::shownTexts(e.image), other);
+        const int n = ImageComparison::differences(e.image, other);
         auto* item = new QTreeWidgetItem(m_list,
             { e.time.toLocalTime().toString(DateFormat), HistoryStore::kindsText(e),
                 e.port.isEmpty() ? NotComparable : e.port,

@@ -1,6 +1,7 @@
 #include "maincontroller.h"
 
 #include "appcontext.h"
+#include "changeengine.h"
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "outcometext.h"
@@ -28,6 +29,8 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
 {
     connect(&m_window, &MainWindow::commandClicked, this, &MainController::run);
     connect(&m_window, &MainWindow::closing, this, [this] { m_exchange.abort(); });
+    // Another controller may be behind the port when it opens again.
+    connect(&m_window, &MainWindow::portClosed, &m_values, &SettingValues::forgetController);
     connect(&m_window, &MainWindow::openSettingFile, this,
         [this] { m_files.openDataFile(DataFiles::SettingFilter); });
     connect(&m_window, &MainWindow::saveSettingFile, this, &MainController::saveSettingFile);
@@ -194,12 +197,12 @@ void MainController::refuseData()
 
 void MainController::saveSettingFile()
 {
-    const SettingImage::Encoded encoded = m_values.encode();
-    if (encoded.status != SettingImage::EncodeStatus::Ok) {
+    const ChangeEngine::Plan plan = ChangeEngine::plan(m_values);
+    if (plan.status != ChangeEngine::Status::Ok) {
         refuseData();
         return;
     }
-    m_files.saveDataFile(DataFiles::SettingFilter, encoded.image);
+    m_files.saveDataFile(DataFiles::SettingFilter, plan.image);
 }
 
 LogWindow& MainController::openLogWindow()
@@ -226,11 +229,7 @@ void MainController::showHistory()
         m_historyWindow->refresh();
     } else {
         m_historyWindow = new HistoryWindow(
-            *m_history, m_window.prompts(),
-            [this] {
-                const SettingImage::Encoded encoded = m_values.encode();
-                return encoded.status == SettingImage::EncodeStatus::Ok ? encoded.image : QString();
-            },
+            *m_history, m_window.prompts(), [this] { return ChangeEngine::plan(m_values).image; },
             &m_window);
         connect(m_historyWindow, &HistoryWindow::loadRequested, this,
             [this](const QString& image) { showSettingFile(image); });

@@ -318,6 +318,7 @@ void MainWindow::closePort()
 {
     if (m_context.line().isOpen())
         m_context.line().close();
+    emit portClosed();
 }
 
 void MainWindow::updateCommandButtons()

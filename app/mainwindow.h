@@ -70,6 +70,8 @@ signals:
     void saveLogFile();
     // The window is going away: an operation still waiting must give up.
     void closing();
+    // The port was closed, changed or lost.
+    void portClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "parameterboxes.h"
 
+#include "changeengine.h"
 #include "objectnames.h"
 #include "settingvalues.h"
 #include "twips.h"
@@ -303,29 +304,50 @@ bool ParameterBoxes::captionsFit(const QFont& font)
     return true;
 }
 
+ParameterBoxes::HeldMarks ParameterBoxes::heldMarks() const
+{
+    HeldMarks marks;
+    const QString& controller = m_values.controllerImage();
+    if (m_values.isEmpty()
+        || SettingImage::decode(controller).status != SettingImage::DecodeStatus::Ok)
+        return marks;
+    for (const ChangeEngine::Change& c : ChangeEngine::plan(m_values).changes) {
+        if (c.kind == ChangeEngine::Change::Kind::Mode)
+            marks.modes[size_t(c.index)] = c.from;
+        else if (c.kind != ChangeEngine::Change::Kind::Parameter)
+            continue;
+        else if (c.index == Limit && c.from == u"Off")
+            marks.limiter = c.from;
+        else if (c.index == Limit && c.to == u"Off")
+            marks.limiter = c.from + u' ' + m_limiterUnit->text();
+        else
+            marks.values[size_t(c.index)] = c.from;
+    }
+    return marks;
+}
+
 void ParameterBoxes::update()
 {
     m_updating = true;
+    const HeldMarks marks = heldMarks();
     for (int i = 0; i < ParameterCount; ++i)
-        showEntry(i);
+        showEntry(i, marks.values[size_t(i)]);
     const bool off = m_values.limiterOff();
     setChecked(m_limiterOff, off);
     for (QWidget* w : std::initializer_list<QWidget*> {
              m_valueBoxes[Limit], m_spinButtons[Limit], m_limiterUnit })
         w->setEnabled(!off);
-    const QString limit = m_values.controllerLimiter();
-    markCheck(m_limiterOff,
-        limit.isEmpty() || limit == u"Off" ? limit : limit + u' ' + m_limiterUnit->text());
+    markCheck(m_limiterOff, marks.limiter);
     for (int bit = 0; bit < ModeCount; ++bit) {
         setChecked(m_modeBoxes[size_t(bit)], m_values.mode(modeAt(bit)));
-        markCheck(m_modeBoxes[size_t(bit)], m_values.controllerHolds(modeAt(bit)));
+        markCheck(m_modeBoxes[size_t(bit)], marks.modes[size_t(bit)]);
     }
     m_modelBox->setText(m_values.modelName());
     m_romVersionBox->setText(m_values.romVersionText());
     m_updating = false;
 }
 
-void ParameterBoxes::showEntry(int i)
+void ParameterBoxes::showEntry(int i, const QString& controllerHolds)
 {
     const SettingValues::Entry& entry = m_values.entry(parameterAt(i));
     QLineEdit* box = m_valueBoxes[size_t(i)];
@@ -343,7 +365,7 @@ void ParameterBoxes::showEntry(int i)
     }
     m_spinButtons[size_t(i)]->setValue(entry.spin);
 
-    const QString held = heldLine(m_values.controllerHolds(parameterAt(i)));
+    const QString held = heldLine(controllerHolds);
     if (box->font().underline() != !held.isEmpty())
         box->setFont(valueFont(!held.isEmpty()));
     const QString range = parameterTooltip(parameterAt(i));

@@ -51,7 +51,15 @@ private:
     void buildRow(QWidget* parent, Parameter p, const Place& place);
     void buildModeBoxes(QWidget* visibleParent, QWidget* hiddenFrame);
     void buildHiddenFields(QWidget* hiddenFrame);
-    void showEntry(int i);
+    // Where the values differ from the controller's image, what it holds
+    // there; nothing while no values are shown or no image of this model is held.
+    struct HeldMarks {
+        std::array<QString, ParameterCount> values;
+        std::array<QString, ModeCount> modes;
+        QString limiter; // "Off", or the limit with its unit
+    };
+    HeldMarks heldMarks() const;
+    void showEntry(int i, const QString& controllerHolds);
     void onTextEdited(int i);
 
     SettingValues& m_values;

@@ -49,6 +49,11 @@ std::array<const char16_t*, ParameterCount> parameterCaptions()
     return captions;
 }
 
+QString notWritten(const QString& caption)
+{
+    return caption + u" is not written by this program: the controller keeps its own value"_qs;
+}
+
 // One NAME=VALUE; an error text when it does not hold.
 QString parseOne(const QString& arg, Assignment& out)
 {
@@ -58,6 +63,8 @@ QString parseOne(const QString& arg, Assignment& out)
     const QString name = folded(QStringView(arg).left(equals));
     const QString value = arg.mid(equals + 1).trimmed();
     const int mode = indexOf(name, modeKeys(), modeCaptions());
+    if (mode >= 0 && !isVisible(modeAt(mode)))
+        return notWritten(QString::fromUtf16(modeCaptions()[size_t(mode)]));
     if (mode >= 0) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
@@ -68,6 +75,8 @@ QString parseOne(const QString& arg, Assignment& out)
     const int index = indexOf(name, parameterKeys(), parameterCaptions());
     if (index < 0)
         return arg + u": no such setting ('tz586kv read' lists them)"_qs;
+    if (!parameterTable()[size_t(index)].written)
+        return notWritten(QString::fromUtf16(parameterTable()[size_t(index)].caption));
     if (index == LimiterIndex && value.toLower() == u"off"_qs) {
         out = { Assignment::Kind::LimiterOff, index, 0, false };
         return {};

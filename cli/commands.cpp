@@ -120,7 +120,7 @@ ExitCode diff(CliContext& context)
         if (code != ExitCode::Done)
             return code;
     }
-    const QList<SettingChange> changes = settingChanges(reports[0], reports[1]);
+    const SettingChanges changes = ChangeEngine::compare(reports[0].image, reports[1].image);
     if (context.invocation.json)
         context.console.json({ { u"a"_qs, args[0] }, { u"b"_qs, args[1] },
             { u"changes"_qs, changesJson(changes) } });

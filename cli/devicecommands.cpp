@@ -46,32 +46,32 @@ namespace {
     ExitCode saveShown(CliContext& context, DeviceSession& session)
     {
         const QString& path = context.invocation.output;
-        const SettingImage::Encoded encoded = session.values().encode();
-        if (encoded.status != SettingImage::EncodeStatus::Ok) {
+        const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
+        if (plan.status != ChangeEngine::Status::Ok) {
             context.console.error(outcomeText(Outcome::DataAbnormal) + u' '
                 + session.invalidValueText() + u"; "_qs + path + u" is not written"_qs);
             return ExitCode::Refused;
         }
         if (Interrupts::caught())
             return ExitCode::Interrupted;
-        return saveSettingFile(context.console, path, encoded.image);
+        return saveSettingFile(context.console, path, plan.image);
     }
 
     void sayDifferences(
-        Console& console, const QList<SettingChange>& differences, const QString& readBack)
+        Console& console, const SettingChanges& differences, const QString& readBack)
     {
-        for (const SettingChange& d : differences) {
+        for (const ChangeEngine::Change& d : differences) {
             const QString unit = d.unit.isEmpty() ? QString() : u' ' + d.unit;
-            console.note(u"  %1: written %2%3, read back %4%3"_qs.arg(
-                d.caption, d.fromText, unit, d.toText));
+            console.note(
+                u"  %1: written %2%3, read back %4%3"_qs.arg(d.caption, d.from, unit, d.to));
         }
         if (differences.isEmpty() && !readBack.isEmpty())
             console.note(u"  the controller holds "_qs + readBack);
     }
 
     // The window's Write with its verify; document: the JSON so far.
-    ExitCode writeAndVerify(CliContext& context, DeviceSession& session,
-        const SettingsReport& written, QJsonObject document)
+    ExitCode writeAndVerify(
+        CliContext& context, DeviceSession& session, const QString& written, QJsonObject document)
     {
         QString readBack; // the verify's read, when it came
         QObject::connect(&session.operations(), &DeviceOperations::imageRead, &session,
@@ -79,9 +79,9 @@ namespace {
         const ExitCode code = session.run(Command::Write);
         if (code == ExitCode::Interrupted)
             return code;
-        QList<SettingChange> differences;
+        SettingChanges differences;
         if (code == ExitCode::Refused) {
-            differences = settingChanges(written, reportImage(readBack).report);
+            differences = ChangeEngine::compare(written, readBack);
             sayDifferences(context.console, differences, readBack);
         }
         if (context.invocation.json) {
@@ -104,14 +104,17 @@ namespace {
         if (code != ExitCode::Done)
             return code;
         edit(session.values());
-        const SettingImage::Encoded encoded = session.values().encode();
-        if (encoded.status != SettingImage::EncodeStatus::Ok) {
+        const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
+        if (plan.status != ChangeEngine::Status::Ok) {
             context.console.error(
                 outcomeText(Outcome::DataAbnormal) + u' ' + session.invalidValueText());
             return ExitCode::Refused;
         }
-        const SettingsReport after = reportImage(encoded.image).report;
-        const QList<SettingChange> changes = settingChanges(before, after);
+        const SettingChanges& changes = plan.changes;
+        for (const ChangeEngine::Change& k : plan.kept)
+            context.console.note(k.caption + u": kept at "_qs + k.from + u' ' + k.unit
+                + u" as the controller holds it (given "_qs + k.to + u' ' + k.unit
+                + u"; this program does not write it)"_qs);
         const bool dryRun = context.invocation.dryRun;
         const QJsonObject document { { u"changes"_qs, changesJson(changes) },
             { u"dryRun"_qs, dryRun } };
@@ -119,7 +122,7 @@ namespace {
             context.console.out(changes.isEmpty() ? u"No changes.\n"_qs : changesText(changes));
         else if (dryRun)
             context.console.json(document);
-        return dryRun ? ExitCode::Done : writeAndVerify(context, session, after, document);
+        return dryRun ? ExitCode::Done : writeAndVerify(context, session, plan.image, document);
     }
 
     void apply(SettingValues& values, const Assignment& a)

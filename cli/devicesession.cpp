@@ -1,5 +1,6 @@
 #include "devicesession.h"
 
+#include "changeengine.h"
 #include "clicontext.h"
 #include "interrupts.h"
 #include "outcometext.h"
@@ -77,7 +78,7 @@ ExitCode DeviceSession::exitCodeOf(Outcome outcome)
 
 QString DeviceSession::invalidValueText() const
 {
-    const int i = m_values.encode().invalid;
+    const int i = ChangeEngine::plan(m_values).invalid;
     if (i < 0)
         return {};
     const QString& text = m_values.text(parameterAt(i));

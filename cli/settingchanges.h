@@ -1,26 +1,16 @@
 #pragma once
 
-#include "settingsreport.h"
+#include "changeengine.h"
 
 #include <QJsonArray>
-#include <QJsonValue>
 #include <QList>
 #include <QString>
 
-// One parameter or mode that differs between two sets of settings.
-struct SettingChange {
-    QString key;
-    QString caption;
-    QString unit;
-    QString fromText;
-    QString toText;
-    QJsonValue from; // a number, null for a limiter that is off, or a mode's true/false
-    QJsonValue to;
-};
-
-// Both reports come from reportImage, so their rows line up.
-QList<SettingChange> settingChanges(const SettingsReport& from, const SettingsReport& to);
+// The change engine's changes as the command line prints them.
+using SettingChanges = QList<ChangeEngine::Change>;
 
 // "Dead Band: 10 uS -> 12 uS", one line each.
-QString changesText(const QList<SettingChange>& changes);
-QJsonArray changesJson(const QList<SettingChange>& changes);
+QString changesText(const SettingChanges& changes);
+// Numbers as numbers, a limiter that is off as null, a mode as true or false,
+// a byte as its two hex digits.
+QJsonArray changesJson(const SettingChanges& changes);

@@ -7,13 +7,10 @@
 
 namespace {
 
-constexpr int LimiterIndex = 7;
-constexpr float LimiterOffCurrent = 480;
-constexpr std::array<int, 3> HiddenRows { 2, 3, 4 };
-constexpr std::array<int, ModeCount> ModeOrder { 2, 4, 0, 1, 3 };
+constexpr int LimiterIndex = indexOf(Parameter::CurrentLimit);
 const QString ModelName = QStringLiteral("TZ586KV");
 
-bool isShownMode(int bit) { return bit == 2 || bit == 4; }
+bool isShownMode(int bit) { return isVisible(modeAt(bit)); }
 
 ParameterReport parameterOf(const SettingImage::Decoded& decoded, int index)
 {
@@ -21,7 +18,8 @@ ParameterReport parameterOf(const SettingImage::Decoded& decoded, int index)
     p.index = index;
     p.text = decoded.texts[index];
     p.value = NumberText::wholeNumber(p.text);
-    if (index == LimiterIndex && p.value && static_cast<float>(*p.value) == LimiterOffCurrent) {
+    if (index == LimiterIndex && p.value
+        && static_cast<float>(*p.value) == SettingImage::LimiterOffAmps) {
         p.off = true;
         p.text = u"off"_qs;
         p.value.reset();
@@ -53,12 +51,10 @@ ReportedImage reportImage(QStringView image)
     SettingsReport& report = result.report;
     report.image = image.left(SettingImage::Length).toString().toUpper();
     report.romVersion = decoded.version;
-    for (const Parameter row : VisibleRows)
+    for (const Parameter row : ParameterOrder)
         report.parameters.push_back(parameterOf(decoded, indexOf(row)));
-    for (const int i : HiddenRows)
-        report.parameters.push_back(parameterOf(decoded, i));
-    for (const int bit : ModeOrder)
-        report.modes.push_back({ bit, (decoded.modeByte & (1 << bit)) != 0 });
+    for (const Mode m : ModeOrder)
+        report.modes.push_back({ bitOf(m), (decoded.modeByte & (1 << bitOf(m))) != 0 });
     return result;
 }
 

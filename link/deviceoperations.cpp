@@ -1,5 +1,6 @@
 #include "deviceoperations.h"
 
+#include "changeengine.h"
 #include "logreply.h"
 #include "messageexchange.h"
 #include "operationaborted.h"
@@ -94,14 +95,10 @@ void DeviceOperations::keepPending()
 
 bool DeviceOperations::readOrFail(Kind kind)
 {
-    const Outcome before = m_outcome;
-    m_outcome = Outcome::Completed;
     const bool ok = readImage(kind);
     // A reply that ended but cannot be an image must never pass as done.
-    if (!ok && m_outcome == Outcome::Completed)
-        m_outcome = Outcome::CannotSet;
-    if (ok && before != Outcome::Completed)
-        m_outcome = before;
+    if (!ok)
+        fail(Outcome::CannotSet);
     return ok;
 }
 
@@ -131,25 +128,29 @@ void DeviceOperations::read()
 
 void DeviceOperations::write()
 {
-    if (m_values.controllerImage().isEmpty())
-        readImage();
+    // The bytes only the controller knows must come from the one on this
+    // port: without its image there is nothing to write.
+    if (m_values.controllerImage().isEmpty() && !readOrFail())
+        return;
     m_exchange.delay(0.5);
-    const SettingImage::Encoded encoded = m_values.encode();
-    if (encoded.status != SettingImage::EncodeStatus::Ok) {
+    const ChangeEngine::Plan plan = ChangeEngine::plan(m_values);
+    if (plan.status != ChangeEngine::Status::Ok) {
         fail(Outcome::DataAbnormal);
         return;
     }
     keepNow(Kind::BeforeWrite, m_values.controllerImage());
+    // From here on, what the controller holds is known only from a verify read.
+    m_values.forgetController();
     m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
-    m_exchange.send(encoded.image, encoded.image);
-    keepLater(Kind::Written, encoded.image);
+    m_exchange.send(plan.image, plan.image);
+    keepLater(Kind::Written, plan.image);
     m_exchange.delay(0.5);
-    readImage();
-    // A verify read that failed leaves the image from before the write.
-    if (m_values.controllerImage() != encoded.image)
+    if (!readOrFail())
+        return;
+    if (m_values.controllerImage() != plan.image)
         fail(Outcome::VerifyFailed);
     else
-        keepLater(Kind::Verified, encoded.image);
+        keepLater(Kind::Verified, plan.image);
 }
 
 void DeviceOperations::defaultWrite()
@@ -160,6 +161,7 @@ void DeviceOperations::defaultWrite()
         m_exchange.delay(0.3);
     }
     keepNow(Kind::BeforeDefault, m_values.controllerImage());
+    m_values.forgetController();
     m_exchange.send(QStringLiteral("ae"), Cr);
     m_exchange.delay(0.5);
     m_exchange.send(QStringLiteral("rt"), QStringLiteral("rt"));

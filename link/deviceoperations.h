@@ -41,7 +41,12 @@ private:
     // A read whose failure ends the operation, even one the exchange let pass.
     bool readOrFail(ImageRecorder::Kind kind = ImageRecorder::Kind::Read);
     void showControllerImage();
-    void fail(Outcome outcome) { m_outcome = outcome; }
+    // The first failure is the operation's outcome: no later step undoes it.
+    void fail(Outcome outcome)
+    {
+        if (m_outcome == Outcome::Completed)
+            m_outcome = outcome;
+    }
     // What the controller is about to lose goes to disk before the command.
     void keepNow(ImageRecorder::Kind kind, const QString& image);
     // The rest waits for the end of the operation, out of the exchanges' way.

@@ -1,6 +1,9 @@
 #include "imagecomparison.h"
 
+#include "changeengine.h"
 #include "settingvalues.h"
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,12 +21,10 @@ namespace {
         static const std::array<Place, RowCount> places = [] {
             std::array<Place, RowCount> p {};
             size_t n = 0;
-            for (Parameter row : VisibleRows)
+            for (Parameter row : ParameterOrder)
                 p[n++] = { false, indexOf(row) };
-            for (int i : { 2, 3, 4 })
-                p[n++] = { false, i };
-            for (int bit : { 2, 4, 0, 1, 3 })
-                p[n++] = { true, bit };
+            for (Mode m : ModeOrder)
+                p[n++] = { true, bitOf(m) };
             return p;
         }();
         return places;
@@ -55,35 +56,33 @@ std::vector<Row> compare(QStringView first, QStringView second)
     const Texts a = shownTexts(first);
     const Texts b = shownTexts(second);
     const bool both = !a[0].isEmpty() && !b[0].isEmpty();
+    const QList<ChangeEngine::Change> changes
+        = both ? ChangeEngine::compare(first, second) : QList<ChangeEngine::Change> {};
     std::vector<Row> rows;
     rows.reserve(RowCount);
     for (size_t r = 0; r < a.size(); ++r) {
         const auto [isMode, i] = order()[r];
-        Row row { isMode, i, {}, {}, a[r], b[r], both && a[r] != b[r] };
+        const auto kind
+            = isMode ? ChangeEngine::Change::Kind::Mode : ChangeEngine::Change::Kind::Parameter;
+        const bool differs = std::any_of(changes.cbegin(), changes.cend(),
+            [&](const ChangeEngine::Change& c) { return c.kind == kind && c.index == i; });
+        Row row { isMode, i, {}, {}, a[r], b[r], differs };
         if (isMode) {
-            row.caption = QString::fromUtf16(modeCaptions()[i]);
+            row.caption = QString::fromUtf16(modeCaptions()[size_t(i)]);
         } else {
-            row.caption = QString::fromUtf16(parameterTable()[i].caption);
-            row.unit = QString::fromUtf16(parameterTable()[i].unit);
+            row.caption = QString::fromUtf16(parameterTable()[size_t(i)].caption);
+            row.unit = QString::fromUtf16(parameterTable()[size_t(i)].unit);
         }
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-int differences(const Texts& first, const Texts& second)
-{
-    if (first[0].isEmpty() || second[0].isEmpty())
-        return -1;
-    int n = 0;
-    for (size_t r = 0; r < first.size(); ++r)
-        n += first[r] != second[r];
-    return n;
-}
-
 int differences(QStringView first, QStringView second)
 {
-    return differences(shownTexts(first), shownTexts(second));
+    if (shownTexts(first)[0].isEmpty() || shownTexts(second)[0].isEmpty())
+        return -1;
+    return int(ChangeEngine::compare(first, second).size());
 }
 
 } // namespace ImageComparison

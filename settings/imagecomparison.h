@@ -24,17 +24,15 @@ struct Row {
     bool differs = false; // only when both decode
 };
 
-// The rows of the main window from the top, then the hidden parameters, then
-// the mode switches ("Reverse Cancel" and "Robot Mode" first).
+// Every parameter and mode in the order people see them; a row differs when
+// the change engine finds its bytes changed.
 std::vector<Row> compare(QStringView first, QStringView second);
 
 // One image's texts in the rows' order, all empty when it does not decode.
 // The current limiter reads "Off" when off; a mode switch "On" or "Off".
 Texts shownTexts(QStringView image);
 
-// How many rows differ; -1 when either image does not decode. The second
-// form spares decoding one side again when it is compared with many.
+// How many values and bytes differ; -1 when either image does not decode.
 int differences(QStringView first, QStringView second);
-int differences(const Texts& first, const Texts& second);
 
 } // namespace ImageComparison

@@ -6,15 +6,19 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
-#include <optional>
 
-// The controller's 32-byte setting record as 64 hex characters, and its
-// translation to and from what the main window shows.
+// The controller's 32-byte setting record as 64 hex characters, and each
+// parameter's translation to and from it, as its table entry says.
 namespace SettingImage {
 
 inline constexpr int Length = 64;
 inline constexpr int ThisModel = 2;
 inline constexpr int DeletedModel = 255;
+inline constexpr int ModelByte = 29;
+inline constexpr int VersionByte = 30;
+// The limiter byte that means "off"; it decodes to this current.
+inline constexpr int LimiterOffByte = 0xFF;
+inline constexpr float LimiterOffAmps = 480;
 
 enum class DecodeStatus {
     Ok,
@@ -38,27 +42,13 @@ Decoded decode(QStringView text);
 // True when the first 64 characters exist and all are hex digits.
 bool isHexImage(QStringView text);
 
-// What a write carries: nothing for a value that may not be written.
-struct WriteValues {
-    std::array<std::optional<double>, ParameterCount> values;
-    bool limiterOff = false; // the limiter byte is FF and its value is not read
-    std::array<bool, ModeCount> modes {};
-};
-
-enum class EncodeStatus {
-    Ok,
-    InvalidValue, // parameter `invalid` may not be written
-    NoSource, // no image to take bytes 4-9 and 28-30 from
-};
-
-struct Encoded {
-    EncodeStatus status = EncodeStatus::NoSource;
-    int invalid = -1;
-    QString image; // 64 upper-case hex characters when Ok
-};
-
-// source: the last image read from the controller, or else the image last
-// decoded from a file; empty when there is neither.
-Encoded encode(const WriteValues& values, QStringView source);
+// Byte k of an image that isHexImage.
+int byteAt(QStringView image, int k);
+// The hex characters a parameter takes in an image.
+QStringView field(Parameter p, QStringView image);
+// A parameter's value in an image that isHexImage, as the window shows it.
+QString fieldText(Parameter p, QStringView image);
+// The upper-case hex characters that carry value for p.
+QString fieldHex(Parameter p, float value);
 
 } // namespace SettingImage

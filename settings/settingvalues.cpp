@@ -12,8 +12,7 @@ constexpr int TimedLimit = indexOf(Parameter::TimedCurrentLimit);
 constexpr int Volts = indexOf(Parameter::LowBatteryCutoff);
 constexpr int ReverseCancel = bitOf(Mode::ReverseCancel);
 constexpr int RobotMode = bitOf(Mode::RobotMode);
-// The limiter byte FF decodes to this current, which means "off".
-constexpr float LimiterOffAmps = 480;
+constexpr float LimiterOffAmps = SettingImage::LimiterOffAmps;
 constexpr float LimiterOnAmps = 300;
 
 const ParameterInfo& infoAt(int i) { return parameterTable()[size_t(i)]; }
@@ -242,61 +241,4 @@ void SettingValues::setControllerImage(const QString& image)
 {
     Batch batch(*this);
     m_controllerImage = image;
-    m_held = SettingImage::decode(image);
-}
-
-bool SettingValues::comparable() const
-{
-    return !isEmpty() && m_held.status == SettingImage::DecodeStatus::Ok;
-}
-
-bool SettingValues::heldLimiterOff() const
-{
-    return leading(m_held.texts[Limit]) == LimiterOffAmps;
-}
-
-QString SettingValues::controllerHolds(Parameter p) const
-{
-    const int i = indexOf(p);
-    const QString& shown = entry(p).text;
-    // An empty box, and the limit while the controller's limiter is off,
-    // leave the difference to the limiter switch.
-    if (!comparable() || shown.isEmpty() || (i == Limit && heldLimiterOff()))
-        return {};
-    const QString& held = m_held.texts[size_t(i)];
-    const std::optional<double> number = NumberText::wholeNumber(shown);
-    const bool same = shown == held || (number && float(*number) == leading(held));
-    return same ? QString() : held;
-}
-
-QString SettingValues::controllerHolds(Mode m) const
-{
-    if (!comparable())
-        return {};
-    const int bit = bitOf(m);
-    bool held = (m_held.modeByte >> bit) & 1;
-    // Shown, "Robot Mode" unchecks "Reverse Cancel".
-    if (bit == ReverseCancel && ((m_held.modeByte >> RobotMode) & 1))
-        held = false;
-    if (held == mode(m))
-        return {};
-    return held ? QStringLiteral("On") : QStringLiteral("Off");
-}
-
-QString SettingValues::controllerLimiter() const
-{
-    if (!comparable() || heldLimiterOff() == m_limiterOff)
-        return {};
-    return heldLimiterOff() ? QStringLiteral("Off") : m_held.texts[Limit];
-}
-
-SettingImage::Encoded SettingValues::encode() const
-{
-    SettingImage::WriteValues values;
-    for (int i = 0; i < ParameterCount; ++i)
-        values.values[size_t(i)] = value(parameterAt(i));
-    values.limiterOff = m_limiterOff;
-    values.modes = m_modes;
-    return SettingImage::encode(
-        values, m_controllerImage.isEmpty() ? QStringView(m_lastShown) : m_controllerImage);
 }

@@ -46,20 +46,15 @@ public:
 
     // Decodes an image into the values; only Ok changes the parameters.
     SettingImage::DecodeStatus show(QStringView image);
-    // The write image, its copied bytes from the controller's last image, or
-    // from the image last shown when the controller was never read.
-    SettingImage::Encoded encode() const;
+    // The image the values were last shown from, a controller's or a file's.
+    const QString& shownImage() const { return m_lastShown; }
 
+    // What the controller on the open port holds; empty when it has not been
+    // read since the port opened.
     const QString& controllerImage() const { return m_controllerImage; }
     void setControllerImage(const QString& image);
-
-    // Where the values differ from the controller's last image, what it holds
-    // there as the window would show it: "On" or "Off" for a mode, "Off" or
-    // the limit for the limiter switch. Empty where they agree, and everywhere
-    // while no values are shown or no image of this model is held.
-    QString controllerHolds(Parameter p) const;
-    QString controllerHolds(Mode m) const;
-    QString controllerLimiter() const;
+    // The port closed or changed: another controller may be behind it now.
+    void forgetController() { setControllerImage(QString()); }
 
 signals:
     void changed();
@@ -76,8 +71,6 @@ private:
     void spinRule(int i);
     void limiterRule(bool off);
     void applyDecoded(const SettingImage::Decoded& decoded);
-    bool comparable() const;
-    bool heldLimiterOff() const;
 
     std::array<Entry, ParameterCount> m_entries;
     std::array<bool, ModeCount> m_modes {};
@@ -86,7 +79,6 @@ private:
     QString m_modelName;
     QString m_romVersionText;
     QString m_controllerImage;
-    SettingImage::Decoded m_held; // m_controllerImage, decoded once
     QString m_lastShown;
     int m_batchDepth = 0;
 };

@@ -1,4 +1,5 @@
 #include "appcontext.h"
+#include "changeengine.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "logwindow.h"
@@ -226,7 +227,7 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
         QCOMPARE(m_prompts.details.last(), path(u"f"_qs) + u'\n' + detail);
     if (messages.contains(CannotSave))
         QCOMPARE(m_prompts.icons.last(), Prompts::Icon::Warning);
-    QCOMPARE(m_values.encode().image, Other);
+    QCOMPARE(ChangeEngine::plan(m_values).image, Other);
     QVERIFY(m_commands->store().volt == before.volt && m_commands->store().cur == before.cur);
     QCOMPARE(m_commands->store().held, before.held);
     QVERIFY(!m_commands->logWindow());

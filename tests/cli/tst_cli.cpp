@@ -16,7 +16,7 @@ const QByteArray A = Tz586kvEmulator::defaultImage();
 // Dead Band 12, limiter off.
 const QByteArray B = QByteArray(A).replace(32, 2, "0C").replace(38, 2, "FF");
 const QByteArray Range = QByteArray(A).replace(32, 2, "3C"); // Dead Band 60
-const QString Changes = u"Dead Band: 10 uS -> 12 uS\nCurrent Limiter: 150 A -> off\n"_qs;
+const QString Changes = u"Dead Band: 10 uS -> 12 uS\nCurrent Limiter: 150 A -> Off\n"_qs;
 }
 
 // The program run as a process against the emulator on a pseudo-terminal,
@@ -137,6 +137,12 @@ private slots:
         row("write deleted", u"write b.set --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
         row("set", u"set deadband=12 limiter=off --port PORT"_qs, none, 0, Changes, {},
             "srsw" + B + "sr");
+        // Values the window never writes are refused before the port is touched.
+        for (const char* key : { "neutral", "high-forward", "high-brake", "virgin-bit" }) {
+            const QString name = u"set "_qs + QLatin1StringView(key);
+            row(qPrintable(name), name + u"=1500 --port PORT"_qs, none, 1, {},
+                u"is not written by this program"_qs, "");
+        }
         row("set abnormal", u"set cutoff=3 --port PORT"_qs, u"range"_qs, 4, {},
             u"Data is abnormal!! Dead Band: 60 is outside 2..50"_qs, "sr");
         row("defaults", u"defaults --port PORT"_qs, none, 0, u"Model        TZ586KV\n"_qs, {},

@@ -64,7 +64,7 @@ private slots:
         row("read/deleted") << Read << EmulatorFault::Deleted << Outcome::Deleted << 0 << sr << Old;
         row("read/plug-pulled") << Read << PullPlug << CannotSet << 1 << sr << Old;
         row("write/none") << Write << None << Completed << 0 << write << Built;
-        row("write/no-answer") << Write << NoAnswer << VerifyFailed << 3 << write << Built;
+        row("write/no-answer") << Write << NoAnswer << CommunicationFault << 3 << write << Built;
         row("write/sticks-not") << Write << WriteNotSticking << VerifyFailed << 0 << write << Old;
         row("write/refused") << Write << None << DataAbnormal << 0 << QString() << Old;
         row("dflt/none") << DefaultWrite << None << Completed << 0 << dflt << Stock;

@@ -1,3 +1,4 @@
+#include "changeengine.h"
 #include "settingvalues.h"
 
 #include <QSignalSpy>
@@ -93,7 +94,7 @@ private slots:
         values.show(withByte(Example, 19, u"FF"_s));
         QVERIFY(values.limiterOff());
         QVERIFY(values.text(Parameter::CurrentLimit).isEmpty());
-        QCOMPARE(values.encode().image, withByte(Example, 19, u"FF"_s));
+        QCOMPARE(ChangeEngine::plan(values).image, withByte(Example, 19, u"FF"_s));
         values.show(Example);
         QVERIFY(!values.limiterOff());
         QCOMPARE(values.text(Parameter::CurrentLimit), u"150"_s);
@@ -132,12 +133,12 @@ private slots:
         const Parameter p = parameterAt(i);
         QCOMPARE(values.text(p), text);
         QVERIFY(!values.entry(p).inRange);
-        const SettingImage::Encoded refused = values.encode();
-        QCOMPARE(refused.status, SettingImage::EncodeStatus::InvalidValue);
+        const ChangeEngine::Plan refused = ChangeEngine::plan(values);
+        QCOMPARE(refused.status, ChangeEngine::Status::InvalidValue);
         QCOMPARE(refused.invalid, i);
         type(values, p, fixed);
-        const SettingImage::Encoded encoded = values.encode();
-        QCOMPARE(encoded.status, SettingImage::EncodeStatus::Ok);
+        const ChangeEngine::Plan encoded = ChangeEngine::plan(values);
+        QCOMPARE(encoded.status, ChangeEngine::Status::Ok);
         // Hidden values go out as the controller last reported them.
         QCOMPARE(encoded.image, i == 2 ? image : Example);
     }

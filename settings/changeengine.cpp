@@ -1,0 +1,260 @@
+#include "changeengine.h"
+
+#include "numbertext.h"
+#include "settingimage.h"
+#include "settingvalues.h"
+
+#include <array>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace ChangeEngine {
+
+namespace {
+
+    using SettingImage::byteAt;
+    using SettingImage::field;
+
+    constexpr int Limiter = indexOf(Parameter::CurrentLimit);
+    // Bits 5-7 of the mode byte belong to no mode switch.
+    constexpr int ModeBits = (1 << ModeCount) - 1;
+
+    // Which parameter each byte carries, -1 for none.
+    const std::array<int, ImageBytes>& owners()
+    {
+        static const std::array<int, ImageBytes> table = [] {
+            std::array<int, ImageBytes> t {};
+            t.fill(-1);
+            for (int i = 0; i < ParameterCount; ++i) {
+                const ParameterInfo& p = parameterTable()[size_t(i)];
+                for (int k = 0; k < widthOf(p.codec); ++k)
+                    t[size_t(p.offset + k)] = i;
+            }
+            return t;
+        }();
+        return table;
+    }
+
+    QString hexByte(int value) { return (u"0"_s + NumberText::hex(uint32_t(value))).right(2); }
+
+    QString shownText(Parameter p, QStringView image)
+    {
+        QString text = SettingImage::fieldText(p, image);
+        // The window switches the limiter off for this current.
+        if (p == Parameter::CurrentLimit
+            && text == NumberText::shortest(SettingImage::LimiterOffAmps))
+            return u"Off"_s;
+        return text;
+    }
+
+    Change parameterChange(Parameter p, QStringView from, QStringView to)
+    {
+        const ParameterInfo& i = info(p);
+        return { Change::Kind::Parameter, indexOf(p), QString::fromUtf16(i.caption),
+            QString::fromUtf16(i.unit), shownText(p, from), shownText(p, to),
+            field(p, from).toString().toUpper(), field(p, to).toString().toUpper(), {}, true };
+    }
+
+    void compareModes(QStringView from, QStringView to, QList<Change>& changes)
+    {
+        const int a = byteAt(from, ModeByte);
+        const int b = byteAt(to, ModeByte);
+        for (Mode m : ModeOrder) {
+            const int bit = 1 << bitOf(m);
+            if ((a & bit) == (b & bit))
+                continue;
+            changes.append({ Change::Kind::Mode, bitOf(m),
+                QString::fromUtf16(modeCaptions()[size_t(bitOf(m))]), {},
+                a & bit ? u"On"_s : u"Off"_s, b & bit ? u"On"_s : u"Off"_s, hexByte(a), hexByte(b),
+                {}, true });
+        }
+    }
+
+    void compareBytes(QStringView from, QStringView to, QList<Change>& changes)
+    {
+        for (int k = 0; k < ImageBytes; ++k) {
+            const int a = byteAt(from, k);
+            const int b = byteAt(to, k);
+            const int mask = k == ModeByte ? ~ModeBits & 0xFF : 0xFF;
+            if (owners()[size_t(k)] >= 0 || (a & mask) == (b & mask))
+                continue;
+            changes.append({ Change::Kind::Byte, k, u"Byte %1"_s.arg(k), {}, hexByte(a), hexByte(b),
+                hexByte(a), hexByte(b), {}, true });
+        }
+    }
+
+    // What the window shows for an image, through its own rules.
+    struct Shown {
+        SettingValues values;
+        bool ok = false;
+        explicit Shown(QStringView image)
+        {
+            ok = SettingImage::isHexImage(image)
+                && values.show(image) == SettingImage::DecodeStatus::Ok;
+        }
+    };
+
+    bool sameValue(const SettingValues& a, const Shown& b, Parameter p)
+    {
+        if (!b.ok)
+            return false;
+        if (p == Parameter::CurrentLimit) {
+            if (a.limiterOff() != b.values.limiterOff())
+                return false;
+            if (a.limiterOff())
+                return true;
+        }
+        return a.value(p) && a.value(p) == b.values.value(p);
+    }
+
+    bool sameModes(const SettingValues& a, const Shown& b)
+    {
+        if (!b.ok)
+            return false;
+        for (int bit = 0; bit < ModeCount; ++bit) {
+            if (a.mode(modeAt(bit)) != b.values.mode(modeAt(bit)))
+                return false;
+        }
+        return true;
+    }
+
+    int modeBits(const SettingValues& values)
+    {
+        int bits = 0;
+        for (int bit = 0; bit < ModeCount; ++bit) {
+            if (values.mode(modeAt(bit)))
+                bits |= 1 << bit;
+        }
+        return bits;
+    }
+
+    // The first parameter that may not be written, -1 for none.
+    int firstInvalid(const SettingValues& values)
+    {
+        for (int i = 0; i < ParameterCount; ++i) {
+            const Parameter p = parameterAt(i);
+            if (!values.value(p) && !(i == Limiter && values.limiterOff()))
+                return i;
+        }
+        return -1;
+    }
+
+    // A value that cannot be written, where it is not what the controller holds.
+    void addUnwritable(
+        const SettingValues& values, QStringView held, int invalid, QList<Change>& changes)
+    {
+        for (int i = invalid; i >= 0 && i < ParameterCount; ++i) {
+            const Parameter p = parameterAt(i);
+            const QString& text = values.text(p);
+            if (values.value(p) || text.isEmpty() || (i == Limiter && values.limiterOff()))
+                continue;
+            const QString heldText = shownText(p, held);
+            const auto number = NumberText::wholeNumber(text);
+            if (number && heldText != u"Off"_s && float(*number) == float(heldText.toDouble()))
+                continue;
+            Change c = parameterChange(p, held, held);
+            c.to = text;
+            c.toHex.clear();
+            c.writable = false;
+            changes.append(c);
+        }
+    }
+
+    void noteRounding(const SettingValues& values, QList<Change>& changes)
+    {
+        for (Change& c : changes) {
+            if (c.kind != Change::Kind::Parameter || c.to == u"Off"_s)
+                continue;
+            const QString& typed = values.text(parameterAt(c.index));
+            const auto number = NumberText::wholeNumber(typed);
+            if (number && float(*number) != float(c.to.toDouble()))
+                c.rounded = typed;
+        }
+    }
+
+} // namespace
+
+QList<Change> compare(QStringView from, QStringView to)
+{
+    QList<Change> changes;
+    if (!SettingImage::isHexImage(from) || !SettingImage::isHexImage(to))
+        return changes;
+    for (Parameter p : ParameterOrder) {
+        if (field(p, from).compare(field(p, to), Qt::CaseInsensitive) != 0)
+            changes.append(parameterChange(p, from, to));
+    }
+    compareModes(from, to, changes);
+    compareBytes(from, to, changes);
+    return changes;
+}
+
+Plan plan(const SettingValues& values)
+{
+    Plan result;
+    const QString& controller = values.controllerImage();
+    const bool held = SettingImage::isHexImage(controller);
+    const QString base = SettingImage::isHexImage(values.shownImage())
+        ? values.shownImage().left(SettingImage::Length).toUpper()
+        : (held ? controller.left(SettingImage::Length).toUpper() : QString());
+    result.invalid = firstInvalid(values);
+    if (base.isEmpty()) {
+        result.status = result.invalid >= 0 ? Status::InvalidValue : Status::NoSource;
+        return result;
+    }
+    // What only the controller knows comes from it, the rest from what was shown.
+    const QString hidden = held ? controller.left(SettingImage::Length).toUpper() : base;
+    const Shown shown(base);
+    QString image = base;
+    for (int i = 0; i < ParameterCount; ++i) {
+        const Parameter p = parameterAt(i);
+        const ParameterInfo& pi = info(p);
+        QString bytes;
+        if (!pi.written) {
+            bytes = field(p, hidden).toString();
+            if (held && field(p, base) != bytes)
+                result.kept.append(parameterChange(p, hidden, base));
+        } else if (sameValue(values, shown, p))
+            continue;
+        else if (i == Limiter && values.limiterOff())
+            bytes = u"FF"_s;
+        else if (const auto v = values.value(p))
+            bytes = SettingImage::fieldHex(p, float(*v));
+        else
+            continue;
+        image.replace(2 * pi.offset, bytes.size(), bytes);
+    }
+    if (!sameModes(values, shown)) {
+        const int bits = (byteAt(base, ModeByte) & ~ModeBits) | modeBits(values);
+        image.replace(2 * ModeByte, 2, hexByte(bits));
+    }
+    for (int k :
+        { SettingImage::ModelByte - 1, SettingImage::ModelByte, SettingImage::VersionByte })
+        image.replace(2 * k, 2, hidden.mid(2 * k, 2));
+
+    const QString& reference = held ? controller : base;
+    result.changes = compare(reference, image);
+    noteRounding(values, result.changes);
+    addUnwritable(values, reference, result.invalid, result.changes);
+    result.status = result.invalid >= 0 ? Status::InvalidValue : Status::Ok;
+    if (result.status == Status::Ok)
+        result.image = image;
+    return result;
+}
+
+QString describe(const Change& c)
+{
+    const auto withUnit = [&c](const QString& text) {
+        return c.unit.isEmpty() || text == u"Off"_s ? text : text + u' ' + c.unit;
+    };
+    QString line = c.caption + u": "_s + withUnit(c.from) + u" -> "_s + withUnit(c.to);
+    if (!c.rounded.isEmpty())
+        line += u" (%1 rounded)"_s.arg(withUnit(c.rounded));
+    else if (c.kind == Change::Kind::Parameter && c.from == c.to)
+        line += u" (bytes %1 -> %2)"_s.arg(c.fromHex, c.toHex);
+    if (!c.writable)
+        line += u" (cannot be written)"_s;
+    return line;
+}
+
+} // namespace ChangeEngine
