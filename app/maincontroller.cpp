@@ -175,7 +175,7 @@ void MainController::refuseData()
 {
     const QString text
         = outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly.");
-    const int invalid = m_values.encode().invalid;
+    const int invalid = ChangeEngine::plan(m_values).invalid;
     if (invalid < 0) {
         m_window.prompts().message(text, Prompts::Icon::Information);
         return;
