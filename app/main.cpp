@@ -14,6 +14,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(
+        u"%1.%2.%3"_qs.arg(TZ_VERSION_MAJOR).arg(TZ_VERSION_MINOR).arg(TZ_VERSION_PATCH));
     AppState state;
     QtPrompts prompts(state.title);
 

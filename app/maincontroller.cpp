@@ -2,6 +2,8 @@
 
 #include "appcontext.h"
 #include "changeengine.h"
+#include "commandhelp.h"
+#include "helpboxes.h"
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "outcometext.h"
@@ -10,6 +12,9 @@
 #include "prompts.h"
 #include "settingvalues.h"
 
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -40,6 +45,9 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
     connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
     connect(&m_window, &MainWindow::showHistory, this, &MainController::showHistory);
+    connect(&m_window, &MainWindow::aboutWanted, this, &MainController::showAbout);
+    connect(&m_window, &MainWindow::commandLineHelpWanted, this,
+        [this] { makeTextBox(u"tz586kv --help"_qs, programHelp(), &m_window)->show(); });
     m_notice.setSingleShot(true);
     m_notice.setInterval(NoticeDelayMs);
     connect(&m_notice, &QTimer::timeout, this, &MainController::showNotice);
@@ -241,6 +249,14 @@ void MainController::showHistory()
     m_historyWindow->show();
     m_historyWindow->raise();
     m_historyWindow->activateWindow();
+}
+
+void MainController::showAbout()
+{
+    const AboutFacts facts { QCoreApplication::applicationVersion(),
+        QString::fromLatin1(qVersion()), LicenceText, QDir::toNativeSeparators(m_context.iniPath()),
+        m_history ? QDir::toNativeSeparators(m_history->root()) : QString() };
+    makeAboutBox(m_context.state().title, facts, &m_window)->show();
 }
 
 void MainController::placeBesideMainWindow(QWidget* window)

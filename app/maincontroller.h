@@ -57,6 +57,7 @@ private:
     void refuseData();
     LogWindow& openLogWindow();
     void placeBesideMainWindow(QWidget* window);
+    void showAbout();
     void noteHistory();
     void showNotice();
 

@@ -208,6 +208,11 @@ void MainWindow::buildMenus()
     QAction* exit = named(menuBar()->addAction(u"&Exit"_qs), ObjectName::ExitMenu);
     connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePort);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    QMenu* help = menuBar()->addMenu(u"&Help"_qs);
+    connect(help->addAction(u"About "_qs + m_context.state().title), &QAction::triggered, this,
+        &MainWindow::aboutWanted);
+    connect(help->addAction(u"Command-line program"_qs), &QAction::triggered, this,
+        &MainWindow::commandLineHelpWanted);
 }
 
 QAction* MainWindow::fileAction(const QString& objectName) const

@@ -68,6 +68,8 @@ signals:
     void showHistory();
     void openLogFile();
     void saveLogFile();
+    void aboutWanted();
+    void commandLineHelpWanted();
     // The window is going away: an operation still waiting must give up.
     void closing();
     // The port was closed, changed or lost.

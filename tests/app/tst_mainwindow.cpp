@@ -2,6 +2,8 @@
 #include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "fontfit.h"
+#include "historystore.h"
+#include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
 #include "settingvalues.h"
@@ -131,6 +133,36 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(open.size() + save.size(), 2);
+    }
+    // Help: the About box states where the program keeps its files, each to
+    // copy; "Command-line program" shows what tz586kv --help prints.
+    void helpMenu_statesThePathsAndTheCommandHelp()
+    {
+        MainController controller(*m_context, *m_window, m_values);
+        HistoryStore history(m_dir.filePath(u"history"_qs));
+        controller.setHistory(&history);
+        const QList<QAction*> items = m_window->menuBar()->actions().last()->menu()->actions();
+        QCOMPARE(m_window->menuBar()->actions().last()->text(), u"&Help"_qs);
+        items.first()->trigger();
+        auto* about = m_window->findChild<QDialog*>(u"DlgAbout"_qs);
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), u"About TZ586KV Link"_qs);
+        QCOMPARE(about->findChild<QLineEdit*>(u"Configuration file"_qs)->text(),
+            m_dir.filePath(u"TZ586KV Link.ini"_qs));
+        QCOMPARE(about->findChild<QLineEdit*>(u"History folder"_qs)->text(), history.root());
+        QCOMPARE(about->findChild<QLineEdit*>(u"Qt"_qs)->text(), QString::fromLatin1(qVersion()));
+        const QList<QPushButton*> copies = about->findChildren<QPushButton*>(QString());
+        QTest::mouseClick(copies.at(4), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), history.root());
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(!m_window->findChild<QDialog*>(u"DlgAbout"_qs));
+
+        items.last()->trigger();
+        auto* text = m_window->findChild<QDialog*>(u"DlgText"_qs);
+        QVERIFY(text
+            && text->findChild<QPlainTextEdit*>()->toPlainText().startsWith(
+                u"Usage: tz586kv COMMAND [OPTIONS]\n"_qs));
+        delete text;
     }
 
 private:
