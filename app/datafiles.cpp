@@ -76,6 +76,9 @@ void DataFiles::loadSettingFile(const QString& path)
         trouble(path, QStringLiteral("The file cannot be read"));
         break;
     case SettingFile::LoadStatus::WrongLength:
+    case SettingFile::LoadStatus::NotHex:
+        trouble(path, loaded.problem);
+        break;
     case SettingFile::LoadStatus::Empty:
         break;
     }

@@ -18,8 +18,10 @@ SettingInput readSettingFile(const QString& path)
     case SettingFile::LoadStatus::Unreadable:
         return refuse(QFileInfo::exists(path) ? u"cannot be read"_qs : u"no such file"_qs);
     case SettingFile::LoadStatus::Empty:
+        return refuse(u"not a setting file: it is empty"_qs);
     case SettingFile::LoadStatus::WrongLength:
-        return refuse(u"not a setting file (it must hold exactly 64 hex characters)"_qs);
+    case SettingFile::LoadStatus::NotHex:
+        return refuse(u"not a setting file: "_qs + loaded.problem);
     case SettingFile::LoadStatus::Image:
         break;
     }

@@ -9,6 +9,46 @@ namespace SettingFile {
 
 namespace {
     constexpr qint64 ImageLength = 64;
+    // A byte-order mark, the image, CR LF, and one byte to tell a longer file.
+    constexpr qint64 MostRead = 3 + ImageLength + 2 + 1;
+    const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+    bool isHex(char c)
+    {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    }
+
+    QByteArray withoutLineEnd(QByteArray bytes)
+    {
+        if (bytes.endsWith("\r\n"))
+            bytes.chop(2);
+        else if (bytes.endsWith('\n'))
+            bytes.chop(1);
+        return bytes;
+    }
+
+    // length: the image's part of the whole file, for the message.
+    void check(const QByteArray& image, qint64 length, Loaded& result)
+    {
+        for (qsizetype i = 0; i < image.size() && i < ImageLength; ++i) {
+            if (!isHex(image[i])) {
+                result.status = LoadStatus::NotHex;
+                result.problem
+                    = QStringLiteral("Character %1: expected a hexadecimal digit").arg(i + 1);
+                return;
+            }
+        }
+        if (image.size() != ImageLength) {
+            result.status = LoadStatus::WrongLength;
+            result.problem = QStringLiteral("%1 characters: a setting file holds the 64 "
+                                            "hexadecimal characters of the image, then at "
+                                            "most one line end")
+                                 .arg(length);
+            return;
+        }
+        result.status = LoadStatus::Image;
+        result.text = QString::fromLatin1(image);
+    }
 }
 
 Loaded load(const QString& path)
@@ -19,17 +59,20 @@ Loaded load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    // One byte more than an image tells a longer file from an image.
-    const QByteArray bytes = file.read(ImageLength + 1);
+    QByteArray bytes = file.read(MostRead);
     if (file.error() != QFileDevice::NoError)
         return result;
-    result.text = QString::fromLatin1(bytes);
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
         result.status = LoadStatus::Empty;
-    else if (bytes.size() == ImageLength)
-        result.status = LoadStatus::Image;
-    else
-        result.status = LoadStatus::WrongLength;
+        return result;
+    }
+    qint64 length = file.size();
+    if (bytes.startsWith(Bom)) {
+        bytes.remove(0, Bom.size());
+        length -= Bom.size();
+    }
+    const QByteArray image = withoutLineEnd(bytes);
+    check(image, length - (bytes.size() - image.size()), result);
     return result;
 }
 

@@ -2,12 +2,15 @@
 
 #include <QString>
 
-// A setting file holds the 64-character setting image and nothing else.
+// A setting file holds the 64-character setting image. Text editors add a
+// line end and some a UTF-8 byte-order mark: both are accepted on reading,
+// never written.
 namespace SettingFile {
 
 enum class LoadStatus {
-    Image, // exactly 64 characters: text holds them
-    WrongLength, // anything else that is not empty: ignored without a word
+    Image, // 64 hex characters: text holds them
+    WrongLength, // problem says how long it is
+    NotHex, // problem names the first character that is not hex
     Empty,
     Unreadable,
 };
@@ -15,9 +18,10 @@ enum class LoadStatus {
 struct Loaded {
     LoadStatus status = LoadStatus::Unreadable;
     QString text;
+    QString problem; // for WrongLength and NotHex
 };
 
-// Reads at most 65 bytes, so a huge file costs nothing.
+// Reads at most a few bytes past an image, so a huge file costs nothing.
 Loaded load(const QString& path);
 
 // Writes exactly the image, no line end; false (old file intact) on failure or

@@ -130,6 +130,20 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     QCOMPARE(
         m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
     QCOMPARE(read(u"c.set"_qs), Absent);
+    // What text editors add is read past, and never saved.
+    m_prompts = FakePrompts();
+    for (const QByteArray& added : { "\n"_qba, "\r\n"_qba, "\xEF\xBB\xBF"_qba }) {
+        QVERIFY(m_commands->showSettingFile(Example));
+        QFile edited(path(u"d.set"_qs));
+        const QByteArray bom = added.startsWith('\xEF') ? added : QByteArray();
+        QVERIFY(edited.open(QIODevice::WriteOnly)
+            && edited.write(bom + Other.toLatin1() + (bom.isEmpty() ? added : "\r\n")) > 0);
+        edited.close();
+        trigger(OpenSetting, u"d.set"_qs);
+        trigger(SaveSetting, u"e.set"_qs);
+        QCOMPARE(read(u"e.set"_qs), Other.toLatin1());
+    }
+    QCOMPARE(m_prompts.messages, QStringList(2, Overwrite));
 }
 
 void TstDataFiles::refusedSave_namesTheValueAndFocusesIt_data()
@@ -179,10 +193,16 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone_data()
     // Made read-only before the save.
     QTest::newRow("read-only") << 1 << "keep"_qba << QStringList { Overwrite, CannotSave } << none;
     QTest::newRow("no overwrite") << 1 << "keep"_qba << QStringList { Overwrite } << none;
-    QTest::newRow("setting CR LF") << 0 << Example.toLatin1() + "\r\n" << QStringList() << none;
+    QTest::newRow("setting CR CR LF")
+        << 0 << Example.toLatin1() + "\r\r\n"
+        << trouble
+        << u"65 characters: a setting file holds the 64 hexadecimal characters of the image, "
+           u"then at most one line end"_qs;
+    QTest::newRow("setting 63") << 0 << Example.toLatin1().left(63) + "\n"
+                                << trouble << u"63 characters: a setting file holds the 64"_qs;
     QTest::newRow("setting not hex") << 0 << Example.toLatin1().replace(10, 1, "G") << trouble
                                      << u"Character 11: expected a hexadecimal digit"_qs;
-    QTest::newRow("setting 1 GB") << 0 << Huge << QStringList() << none;
+    QTest::newRow("setting 1 GB") << 0 << Huge << trouble << u"Character 1: expected a"_qs;
     QTest::newRow("log header only")
         << 2 << Header << trouble << u"Line 2: expected the first sample"_qs;
     QTest::newRow("log not a header")
@@ -224,7 +244,7 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
     QCOMPARE(m_prompts.messages, messages);
     QFETCH(QString, detail);
     if (!detail.isEmpty())
-        QCOMPARE(m_prompts.details.last(), path(u"f"_qs) + u'\n' + detail);
+        QVERIFY(m_prompts.details.last().startsWith(path(u"f"_qs) + u'\n' + detail));
     if (messages.contains(CannotSave))
         QCOMPARE(m_prompts.icons.last(), Prompts::Icon::Warning);
     QCOMPARE(ChangeEngine::plan(m_values).image, Other);

@@ -68,6 +68,8 @@ private slots:
     {
         const QList<std::pair<QString, QByteArray>> files { { u"a.set"_qs, A }, { u"b.set"_qs, B },
             { u"range.set"_qs, Range }, { u"short.set"_qs, A.left(63) },
+            { u"bom.set"_qs, "\xEF\xBB\xBF" + B + "\r\n" }, { u"lf.set"_qs, B + "\n" },
+            { u"nothex.set"_qs, QByteArray(A).replace(10, 1, "G") },
             { u"tz586kv-link/history/2024-01-02_03-04-05_read.set"_qs, B } };
         QVERIFY(QDir(m_dir.path()).mkpath(u"tz586kv-link/history"_qs));
         for (const auto& [name, bytes] : files) {
@@ -108,7 +110,12 @@ private slots:
         row("diff help", u"diff --help"_qs, none, 0, u"  130  interrupted"_qs, {});
         row("same", u"diff a.set a.set"_qs, none, 0, u"The settings are the same.\n"_qs, {});
         row("diff", u"diff a.set b.set"_qs, none, 0, Changes, {});
-        row("short", u"diff a.set short.set"_qs, none, 5, {}, u"short.set: not a setting"_qs);
+        row("short", u"diff a.set short.set"_qs, none, 5, {},
+            u"short.set: not a setting file: 63 characters"_qs);
+        row("not hex", u"diff nothex.set a.set"_qs, none, 5, {},
+            u"nothex.set: not a setting file: Character 11: expected a hexadecimal digit"_qs);
+        row("BOM CR LF", u"diff a.set bom.set"_qs, none, 0, Changes, {});
+        row("LF", u"write lf.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
         // The port does not exist: 2 would mean that it was tried before the file.
         row("write short", u"write short.set --port /dev/tz-none"_qs, none, 5, {},
             u"not a setting file"_qs);
