@@ -40,12 +40,12 @@ QString AppContext::iniPath() const
 
 Configuration AppContext::configuration() const { return Configuration(iniPath()); }
 
-QString AppContext::readIniKey(const QString& section, const QString& key) const
+QString AppContext::configValue(const QString& section, const QString& key) const
 {
     return configuration().read(section, key);
 }
 
-void AppContext::writeIniKey(const QString& section, const QString& key, const QString& value)
+void AppContext::setConfigValue(const QString& section, const QString& key, const QString& value)
 {
     // A failed write stays silent: the value in memory serves this run.
     configuration().write(section, key, value);
@@ -54,7 +54,7 @@ void AppContext::writeIniKey(const QString& section, const QString& key, const Q
 void AppContext::setPortNumber(int16_t number)
 {
     m_state.portNumber = number;
-    writeIniKey(PortSection, PortKey, QString::number(number));
+    setConfigValue(PortSection, PortKey, QString::number(number));
 }
 
 PortOverrides AppContext::portOverrides() const { return configuration().portOverrides(); }

@@ -34,8 +34,8 @@ public:
     // The configuration file: beside the program while its folder takes
     // writes (a portable copy), otherwise in the user's configuration folder.
     QString iniPath() const;
-    QString readIniKey(const QString& section, const QString& key) const;
-    void writeIniKey(const QString& section, const QString& key, const QString& value);
+    QString configValue(const QString& section, const QString& key) const;
+    void setConfigValue(const QString& section, const QString& key, const QString& value);
     void setPortNumber(int16_t number);
 
     // The devices named in the configuration's "Ports" section.

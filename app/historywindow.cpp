@@ -100,10 +100,10 @@ void HistoryWindow::buildControls()
     pressOnReturn({ m_load, m_saveAs, m_compareFile, m_compareWindow, close });
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryWindow::showSelected);
-    connect(m_load, &QPushButton::clicked, this, &HistoryWindow::cmdLoad_Click);
-    connect(m_saveAs, &QPushButton::clicked, this, &HistoryWindow::cmdSaveAs_Click);
-    connect(m_compareFile, &QPushButton::clicked, this, &HistoryWindow::cmdCompareFile_Click);
-    connect(m_compareWindow, &QPushButton::clicked, this, &HistoryWindow::cmdCompareWindow_Click);
+    connect(m_load, &QPushButton::clicked, this, &HistoryWindow::loadSelected);
+    connect(m_saveAs, &QPushButton::clicked, this, &HistoryWindow::saveSelectedAs);
+    connect(m_compareFile, &QPushButton::clicked, this, &HistoryWindow::compareWithFile);
+    connect(m_compareWindow, &QPushButton::clicked, this, &HistoryWindow::compareWithWindow);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -190,7 +190,7 @@ void HistoryWindow::showSelected()
     }
 }
 
-void HistoryWindow::cmdLoad_Click()
+void HistoryWindow::loadSelected()
 {
     if (const HistoryStore::Entry* entry = selected()) {
         emit loadRequested(entry->image);
@@ -199,7 +199,7 @@ void HistoryWindow::cmdLoad_Click()
     }
 }
 
-void HistoryWindow::cmdSaveAs_Click()
+void HistoryWindow::saveSelectedAs()
 {
     const HistoryStore::Entry* entry = selected();
     if (!entry)
@@ -215,7 +215,7 @@ void HistoryWindow::cmdSaveAs_Click()
         m_prompts.message(u"The file cannot be saved."_s, Prompts::Icon::Warning);
 }
 
-void HistoryWindow::cmdCompareFile_Click()
+void HistoryWindow::compareWithFile()
 {
     const QString path = m_prompts.openFileName(DataFiles::SettingFilter);
     if (path.isEmpty())
@@ -242,7 +242,7 @@ void HistoryWindow::cmdCompareFile_Click()
     }
 }
 
-void HistoryWindow::cmdCompareWindow_Click()
+void HistoryWindow::compareWithWindow()
 {
     m_file.clear();
     m_fileImage.clear();

@@ -50,10 +50,10 @@ public:
     QPushButton* cmdCompareFile() const { return m_compareFile; }
     QPushButton* cmdCompareWindow() const { return m_compareWindow; }
 
-    void cmdLoad_Click();
-    void cmdSaveAs_Click();
-    void cmdCompareFile_Click();
-    void cmdCompareWindow_Click();
+    void loadSelected();
+    void saveSelectedAs();
+    void compareWithFile();
+    void compareWithWindow();
 
 signals:
     // Put image into the main window as File > Open would.

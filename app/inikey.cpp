@@ -15,8 +15,8 @@ int main(int argc, char* argv[])
     }
     IniFile file(args[1]);
     if (args.size() == 4) {
-        QTextStream(stdout) << file.ReadIniKey(args[2], args[3]) << Qt::endl;
+        QTextStream(stdout) << file.value(args[2], args[3]) << Qt::endl;
         return 0;
     }
-    return file.WriteIniKey(args[2], args[3], args[4]) ? 0 : 1;
+    return file.setValue(args[2], args[3], args[4]) ? 0 : 1;
 }

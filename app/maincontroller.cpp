@@ -219,7 +219,7 @@ LogWindow& MainController::openLogWindow()
         m_log = new LogWindow(
             m_store, m_context.state().scaleLines,
             [this](const QString& key, const QString& value) {
-                m_context.writeIniKey(QStringLiteral("Chart"), key, value);
+                m_context.setConfigValue(QStringLiteral("Chart"), key, value);
             },
             &m_window);
         m_log->setPrompts(&m_window.prompts());

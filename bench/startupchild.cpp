@@ -123,8 +123,8 @@ int runMain(bool get)
     state.appPath = dir.path();
     state.versionText = AppContext::makeVersionText(1, 0, 0);
     IniFile ini(dir.filePath(state.title + QStringLiteral(".ini")));
-    ini.WriteIniKey(QStringLiteral("RS232C"), QStringLiteral("CommPort"), QStringLiteral("16"));
-    ini.WriteIniKey(QStringLiteral("Ports"), QStringLiteral("Com16"), link);
+    ini.setValue(QStringLiteral("RS232C"), QStringLiteral("CommPort"), QStringLiteral("16"));
+    ini.setValue(QStringLiteral("Ports"), QStringLiteral("Com16"), link);
     const qint64 setup = setupTimer.nsecsElapsed();
 
     QtPrompts prompts(state.title);

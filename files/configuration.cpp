@@ -29,13 +29,13 @@ Configuration::Configuration(QString path)
 
 QString Configuration::read(const QString& section, const QString& key) const
 {
-    return IniFile(m_path).ReadIniKey(section, key);
+    return IniFile(m_path).value(section, key);
 }
 
 bool Configuration::write(const QString& section, const QString& key, const QString& value) const
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    return IniFile(m_path).WriteIniKey(section, key, value);
+    return IniFile(m_path).setValue(section, key, value);
 }
 
 std::optional<int16_t> Configuration::number(const QString& section, const QString& key) const
@@ -56,7 +56,7 @@ QMap<int, QString> Configuration::portOverrides() const
     const IniFile file(m_path);
     QMap<int, QString> overrides;
     for (int n = 1; n <= LastPort; ++n) {
-        const QString named = file.ReadIniKey(u"Ports"_qs, u"Com"_qs + QString::number(n));
+        const QString named = file.value(u"Ports"_qs, u"Com"_qs + QString::number(n));
         if (named != Missing && !named.trimmed().isEmpty())
             overrides.insert(n, named.trimmed());
     }

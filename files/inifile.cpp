@@ -198,7 +198,7 @@ IniFile::IniFile(QString path)
 {
 }
 
-QString IniFile::ReadIniKey(const QString& section, const QString& key) const
+QString IniFile::value(const QString& section, const QString& key) const
 {
     std::optional<QString> text = readText(m_path);
     if (!text)
@@ -214,7 +214,7 @@ QString IniFile::ReadIniKey(const QString& section, const QString& key) const
     return unquoted(line.mid(k.equals + 1)).left(MaxValueLength);
 }
 
-bool IniFile::WriteIniKey(const QString& section, const QString& key, const QString& value)
+bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
     // A name or value that would break the line structure is refused, not
     // smuggled into the file as extra lines.

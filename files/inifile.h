@@ -13,10 +13,10 @@ public:
 
     // The value, cut to 255 characters, or "Error" when the file, the
     // section or the key is missing (or the file is not readable as one).
-    QString ReadIniKey(const QString& section, const QString& key) const;
+    QString value(const QString& section, const QString& key) const;
 
     // Creates file, section and key as needed; false when it could not write.
-    bool WriteIniKey(const QString& section, const QString& key, const QString& value);
+    bool setValue(const QString& section, const QString& key, const QString& value);
 
     const QString& path() const { return m_path; }
 

@@ -136,8 +136,8 @@ private slots:
 #endif
         QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
         AppContext context(m_state, line);
-        context.writeIniKey(u"Ports"_s, u"Com5"_s, u" /dev/serial/by-id/tz "_s);
-        context.writeIniKey(u"Ports"_s, u"Com6"_s, u" "_s);
+        context.setConfigValue(u"Ports"_s, u"Com5"_s, u" /dev/serial/by-id/tz "_s);
+        context.setConfigValue(u"Ports"_s, u"Com6"_s, u" "_s);
         QVERIFY(QFile::exists(configFile()));
         QCOMPARE(context.portOverrides(), PortOverrides({ { 5, u"/dev/serial/by-id/tz"_s } }));
     }

@@ -102,8 +102,7 @@ private slots:
 private:
     QString storedPort() const
     {
-        return IniFile(m_dir->filePath(u"TZ586KV Link.ini"_s))
-            .ReadIniKey(u"RS232C"_s, u"CommPort"_s);
+        return IniFile(m_dir->filePath(u"TZ586KV Link.ini"_s)).value(u"RS232C"_s, u"CommPort"_s);
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

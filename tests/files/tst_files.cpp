@@ -63,7 +63,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, key);
         QVERIFY(writeAll(path(), content));
-        QTEST(IniFile(path()).ReadIniKey(u"RS232C"_qs, key), "value");
+        QTEST(IniFile(path()).value(u"RS232C"_qs, key), "value");
     }
 
     void ini_writeChangesOnlyWhatItMust_data()
@@ -90,17 +90,17 @@ private slots:
         if (before != "<missing>")
             QVERIFY(writeAll(path(), before));
         else
-            QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"Error"_qs);
-        QVERIFY(ini.WriteIniKey(section, u"CommPort"_qs, u"5"_qs));
+            QCOMPARE(ini.value(section, u"CommPort"_qs), u"Error"_qs);
+        QVERIFY(ini.setValue(section, u"CommPort"_qs, u"5"_qs));
         QTEST(readAll(path()), "after");
-        QCOMPARE(ini.ReadIniKey(section, u"CommPort"_qs), u"5"_qs);
+        QCOMPARE(ini.value(section, u"CommPort"_qs), u"5"_qs);
     }
 
     void ini_writeToReadOnlyFile_failsAndKeepsIt()
     {
         QVERIFY(writeAll(path(), ForeignFile));
         QFile::setPermissions(path(), QFileDevice::ReadOwner);
-        QVERIFY(!IniFile(path()).WriteIniKey(u"RS232C"_qs, u"CommPort"_qs, u"4"_qs));
+        QVERIFY(!IniFile(path()).setValue(u"RS232C"_qs, u"CommPort"_qs, u"4"_qs));
         QCOMPARE(readAll(path()), ForeignFile);
     }
 
@@ -108,8 +108,8 @@ private slots:
     {
         QVERIFY(writeAll(path(), "[a]\nk=1\n" + QByteArray(5 * 1024 * 1024, ' ')));
         IniFile ini(path());
-        QCOMPARE(ini.ReadIniKey(u"a"_qs, u"k"_qs), u"Error"_qs);
-        QVERIFY(!ini.WriteIniKey(u"a"_qs, u"k"_qs, u"2"_qs));
+        QCOMPARE(ini.value(u"a"_qs, u"k"_qs), u"Error"_qs);
+        QVERIFY(!ini.setValue(u"a"_qs, u"k"_qs, u"2"_qs));
         QCOMPARE(QFileInfo(path()).size(), 8 + 5 * 1024 * 1024);
     }
 

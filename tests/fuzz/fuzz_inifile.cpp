@@ -51,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IniFile ini(path);
     std::array<QString, Known.size()> known;
     for (size_t i = 0; i < Known.size(); ++i)
-        known[i] = ini.ReadIniKey(Known[i].first, Known[i].second);
-    FUZZ_CHECK(ini.ReadIniKey(section, key).size() <= IniFile::MaxValueLength);
+        known[i] = ini.value(Known[i].first, Known[i].second);
+    FUZZ_CHECK(ini.value(section, key).size() <= IniFile::MaxValueLength);
 
-    const bool written = ini.WriteIniKey(section, key, value);
+    const bool written = ini.setValue(section, key, value);
     const QByteArray after = readAll(path);
     if (!written) {
         FUZZ_CHECK(after == file);
@@ -63,12 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(oneLineChanged(file, after));
     // A value with no blank or quote at its ends reads back as written, cut to 255.
     if (value == value.trimmed() && !value.startsWith(u'"'))
-        FUZZ_CHECK(ini.ReadIniKey(section, key) == value.left(IniFile::MaxValueLength));
+        FUZZ_CHECK(ini.value(section, key) == value.left(IniFile::MaxValueLength));
     // Every other key reads as before.
     for (size_t i = 0; i < Known.size(); ++i) {
         const bool same = Known[i].first.compare(section, Qt::CaseInsensitive) == 0
             && Known[i].second.compare(key, Qt::CaseInsensitive) == 0;
-        FUZZ_CHECK(same || ini.ReadIniKey(Known[i].first, Known[i].second) == known[i]);
+        FUZZ_CHECK(same || ini.value(Known[i].first, Known[i].second) == known[i]);
     }
     return 0;
 }
