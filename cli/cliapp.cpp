@@ -7,6 +7,7 @@
 #include "historystore.h"
 #include "hostprobe.h"
 #include "interrupts.h"
+#include "linehistory.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int runCli(const QStringList& args, const QString& programDir)
     Interrupts interrupts;
     const CliConfig config(programDir);
     const HostProbe probe;
-    HistoryStore history(HistoryStore::defaultRoot());
+    HistoryStore history(historyRootFor(config.port(invocation.port).device));
     CliContext context { invocation, console, interrupts, config, probe, history };
     const ExitCode code = dispatch(context);
     if (Interrupts::caught()) {

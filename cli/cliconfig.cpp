@@ -1,6 +1,7 @@
 #include "cliconfig.h"
 
 #include "configuration.h"
+#include "demoline.h"
 #include "porttable.h"
 
 CliConfig::CliConfig(const QString& programDir)
@@ -17,11 +18,10 @@ Doctor::Port CliConfig::port(const QString& option) const
 {
     if (option.contains(u'/'))
         return { 0, option };
-    int number = 0;
-    if (!option.isNull()) {
-        number = option.toInt();
-    } else {
-        number = Configuration(m_iniPath).portNumber().value_or(0);
-    }
+    const Configuration config(m_iniPath);
+    const QString name = option.isNull() ? config.portName() : option;
+    if (DemoLine::isDemoDevice(name))
+        return { 0, DemoLine::Device };
+    const int number = option.isNull() ? config.portNumber().value_or(0) : option.toInt();
     return { number, deviceOf(number) };
 }

@@ -65,14 +65,16 @@ const std::array<CommandInfo, 10> Commands { {
         u"find what stops the serial port from working",
         u"Checks what stops a serial port from working on this machine: your groups,\n"
         u"brltty, ModemManager, the adapter, the chosen port, and whether the\n"
-        u"controller answers. Each finding is one line with its fix. Exits 0 only\n"
-        u"when nothing is wrong.",
+        u"controller answers; for a network port, whether its host name resolves,\n"
+        u"the connection opens and the controller answers. Each finding is one\n"
+        u"line with its fix. Exits 0 only when nothing is wrong.",
         u"", u"tz586kv doctor" },
 } };
 
 const QString CommonOptions
-    = QStringLiteral("  --port P           port number 1-16 or a device path (default: the\n"
-                     "                     configured port)\n"
+    = QStringLiteral("  --port P           port number 1-16, a device path, demo (the demo\n"
+                     "                     controller) or tcp://HOST:PORT (a serial bridge;\n"
+                     "                     default: the configured port)\n"
                      "  --json             one JSON document on standard output\n"
                      "  --help             this help\n");
 

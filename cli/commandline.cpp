@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "commandhelp.h"
+#include "demoline.h"
 #include "portreport.h"
 
 namespace {
@@ -18,7 +19,7 @@ struct Parser {
 
 bool validPort(const QString& port)
 {
-    if (port.contains(u'/'))
+    if (port.contains(u'/') || DemoLine::isDemoDevice(port))
         return true;
     bool ok = false;
     const int number = port.toInt(&ok);
@@ -112,7 +113,8 @@ void Parser::check()
     else if (info->maxArguments >= 0 && count > info->maxArguments)
         error = u"too many arguments for "_qs + name;
     else if (!inv.port.isNull() && !validPort(inv.port))
-        error = u"--port takes a port number 1-16 or a device path, not "_qs + inv.port;
+        error = u"--port takes a port number 1-16, a device path, demo or tcp://HOST:PORT, not "_qs
+            + inv.port;
 }
 
 } // namespace

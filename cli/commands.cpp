@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "clicontext.h"
+#include "demoline.h"
 #include "devicecommands.h"
 #include "portreport.h"
 #include "settingchanges.h"
@@ -54,8 +55,10 @@ namespace {
 
 ExitCode ports(CliContext& context)
 {
-    const QList<PortReport::Entry> report = PortReport::build(
+    QList<PortReport::Entry> report = PortReport::build(
         context.probe, [&](int p) { return context.config.deviceOf(p); }, context.invocation.all);
+    // Always there, needing no device: --port demo.
+    report.append({ 0, DemoLine::Device, PortReport::State::Opens, {}, 0 });
     if (context.invocation.json) {
         QJsonArray entries;
         for (const PortReport::Entry& e : report)

@@ -237,7 +237,7 @@ ExitCode readController(CliContext& context, SettingsReport& report)
 Doctor::ControllerCheck controllerCheck(CliContext& context)
 {
     return [&context](const QString& device) {
-        QtSerialLine line;
+        PortLine line;
         if (!line.open(device))
             return false;
         MessageExchange exchange(line);

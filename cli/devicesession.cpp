@@ -9,7 +9,7 @@
 
 QByteArray CountingLine::readAll()
 {
-    const QByteArray data = QtSerialLine::readAll();
+    const QByteArray data = PortLine::readAll();
     m_received += data.size();
     if (m_onReceived && !data.isEmpty())
         m_onReceived(m_received);
@@ -18,7 +18,7 @@ QByteArray CountingLine::readAll()
 
 void CountingLine::discardInput()
 {
-    QtSerialLine::discardInput();
+    PortLine::discardInput();
     m_received = 0;
 }
 

@@ -4,7 +4,7 @@
 #include "exitcode.h"
 #include "historyrecorder.h"
 #include "messageexchange.h"
-#include "qtserialline.h"
+#include "portline.h"
 #include "samplestore.h"
 #include "settingvalues.h"
 
@@ -16,10 +16,10 @@
 struct CliContext;
 
 // Counts what arrives in the current exchange, for a progress line.
-class CountingLine : public QtSerialLine {
+class CountingLine : public PortLine {
     Q_OBJECT
 public:
-    using QtSerialLine::QtSerialLine;
+    using PortLine::PortLine;
 
     QByteArray readAll() override;
     void discardInput() override;

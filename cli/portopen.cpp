@@ -28,6 +28,11 @@ ExitCode openPort(
     case SerialLine::OpenFailure::InUse:
         console.error(name + u" is in use by another program, perhaps TZ586KV Link"_qs);
         break;
+    case SerialLine::OpenFailure::UnknownHost:
+    case SerialLine::OpenFailure::Refused:
+    case SerialLine::OpenFailure::Unreachable:
+        console.error(name + u" cannot be opened: "_qs + line.openFailureText());
+        break;
     case SerialLine::OpenFailure::None:
     case SerialLine::OpenFailure::Other:
         console.error(name + u" cannot be opened ('tz586kv doctor' may tell why)"_qs);

@@ -1,7 +1,7 @@
 #include "doctor.h"
 
 #include "hosttexts.h"
-#include "serialline.h"
+#include "portline.h"
 #include "systemprobe.h"
 
 #include <array>
@@ -48,6 +48,34 @@ namespace {
             break;
         case Failure::None:
         case Failure::PermissionDenied:
+        case Failure::UnknownHost:
+        case Failure::Refused:
+        case Failure::Unreachable:
+            break;
+        }
+    }
+
+    void checkConnection(const Context& c, QList<Finding>& out)
+    {
+        const QString name = c.port.label();
+        switch (c.portFailure) {
+        case Failure::UnknownHost:
+            out.append({ Check::HostUnknown, Severity::Problem,
+                u"The host name of %1 is unknown."_qs.arg(name),
+                u"Check the name under [Ports] or --port, or give the bridge's IP address."_qs });
+            break;
+        case Failure::Refused:
+            out.append({ Check::Refused, Severity::Problem, name + u" refuses the connection."_qs,
+                u"Check that the serial bridge (ser2net or the like) runs and serves this port "
+                u"in raw mode, and that nothing else is connected to it."_qs });
+            break;
+        case Failure::None:
+            break;
+        default:
+            out.append({ Check::Unreachable, Severity::Problem,
+                u"%1 cannot be reached: no route, or no answer within 3 s."_qs.arg(name),
+                u"Check that the bridge's machine is on and on this network, and that no "
+                u"firewall stands between."_qs });
             break;
         }
     }
@@ -144,6 +172,12 @@ namespace {
         checkModemManager,
         checkController,
     };
+    // No adapter, group or driver stands between this machine and a network
+    // port or the demo controller.
+    constexpr std::array<CheckFn, 2> LineChecks {
+        checkConnection,
+        checkController,
+    };
 
 } // namespace
 
@@ -158,8 +192,14 @@ QList<Finding> diagnose(const SystemProbe& probe, const Port& port, const Contro
 {
     const Failure portFailure
         = port.device.isEmpty() ? Failure::NoDevice : probe.openFailure(port.device);
-    const Context context { probe, port, answers, portFailure, probe.serialDevices() };
     QList<Finding> findings;
+    if (!port.device.isEmpty() && PortLine::kindOf(port.device) != PortLine::Kind::Serial) {
+        const Context context { probe, port, answers, portFailure, {} };
+        for (const CheckFn check : LineChecks)
+            check(context, findings);
+        return findings;
+    }
+    const Context context { probe, port, answers, portFailure, probe.serialDevices() };
     for (const CheckFn check : Checks)
         check(context, findings);
     return findings;
@@ -194,6 +234,12 @@ QString checkName(Check check)
         return u"modemmanager"_qs;
     case Check::Silent:
         return u"silent"_qs;
+    case Check::HostUnknown:
+        return u"host-unknown"_qs;
+    case Check::Refused:
+        return u"refused"_qs;
+    case Check::Unreachable:
+        return u"unreachable"_qs;
     }
     return {};
 }

@@ -7,7 +7,8 @@
 class SystemProbe;
 
 // The connection doctor: what stops a serial port from working on this
-// machine, each finding with its fix.
+// machine, each finding with its fix. A network port is checked for its
+// host's name and connection, the demo controller only for its answer.
 namespace Doctor {
 
 enum class Check {
@@ -21,6 +22,9 @@ enum class Check {
     Brltty,
     ModemManager,
     Silent, // the port opens but the controller does not answer "sr"
+    HostUnknown, // a network port's host name does not resolve
+    Refused, // a network port's host refuses the connection
+    Unreachable, // no route to a network port's host, or no answer in time
 };
 
 enum class Severity {

@@ -1,6 +1,6 @@
 #include "hostprobe.h"
 
-#include "qtserialline.h"
+#include "portline.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,9 +164,9 @@ QString HostProbe::resolved(const QString& device) const
 
 SerialLine::OpenFailure HostProbe::openFailure(const QString& device) const
 {
-    if (!QFileInfo::exists(device))
+    if (PortLine::kindOf(device) == PortLine::Kind::Serial && !QFileInfo::exists(device))
         return SerialLine::OpenFailure::NoDevice;
-    QtSerialLine line;
+    PortLine line;
     if (!line.open(device))
         return line.lastOpenFailure();
     line.close();

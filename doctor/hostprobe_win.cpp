@@ -2,7 +2,7 @@
 // user and a port there, so only the ports themselves are looked at.
 #include "hostprobe.h"
 
-#include "qtserialline.h"
+#include "portline.h"
 
 #include <QSerialPortInfo>
 
@@ -30,7 +30,7 @@ QString HostProbe::resolved(const QString& device) const { return device.toUpper
 
 SerialLine::OpenFailure HostProbe::openFailure(const QString& device) const
 {
-    QtSerialLine line;
+    PortLine line;
     if (!line.open(device))
         return line.lastOpenFailure();
     line.close();

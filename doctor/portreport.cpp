@@ -30,6 +30,9 @@ namespace {
             entry.state = State::InUse;
             break;
         case SerialLine::OpenFailure::Other:
+        case SerialLine::OpenFailure::UnknownHost:
+        case SerialLine::OpenFailure::Refused:
+        case SerialLine::OpenFailure::Unreachable:
             entry.state = State::Fails;
             break;
         }

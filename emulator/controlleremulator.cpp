@@ -5,68 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cmath>
-
-namespace {
-constexpr double CharNs = Tz586kvEmulator::CharMs * 1e6;
-constexpr int DefaultWriteMs = 1000;
-constexpr int EraseMs = 200;
-constexpr int ModelAt = 58;
-constexpr int RomVersionAt = 60;
-constexpr char Cr = '\r';
-
-// Past the program's reply window for the command.
-int lateMs(const QByteArray& command)
-{
-    if (command == "ae" || command == "be")
-        return 12500;
-    if (command == "br")
-        return 10500;
-    return 3500;
-}
-
-QByteArray hexByte(int value)
-{
-    return QByteArray::number(value, 16).toUpper().rightJustified(2, '0');
-}
-}
-
-QByteArray Tz586kvEmulator::defaultImage()
-{
-    return QByteArrayLiteral("E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504");
-}
-
-QByteArray Tz586kvEmulator::defaultLog()
-{
-    // A run: battery sagging under load, current in bursts; the last samples
-    // and a few current readings never got written.
-    QByteArray log;
-    for (int n = 0; n < LogSamples; ++n) {
-        const double t = n / double(LogSamples);
-        const double burst = std::max(0.0, std::sin(n / 9.0)) * (0.6 + 0.4 * std::sin(n / 61.0));
-        const int current = int(std::lround(burst * 150.0 + 6 + (n % 7)));
-        const int volt = int(std::lround(112 - 20 * t - burst * 9));
-        if (n >= 500) {
-            log += "FFFF";
-            continue;
-        }
-        log += hexByte(volt);
-        log += (n % 97 == 50) ? QByteArrayLiteral("FF") : hexByte(std::min(current, 254));
-    }
-    return log;
-}
-
 Tz586kvEmulator::Tz586kvEmulator(QObject* parent)
     : QObject(parent)
     , m_pty(new PseudoTerminal(this))
-    , m_image(defaultImage())
-    , m_log(defaultLog())
 {
-    m_clock.start();
-    m_paceTimer.setTimerType(Qt::PreciseTimer);
-    m_paceTimer.setInterval(1);
-    connect(&m_paceTimer, &QTimer::timeout, this, &Tz586kvEmulator::paceTick);
-    connect(m_pty, &PseudoTerminal::received, this, &Tz586kvEmulator::onReceived);
+    connect(m_pty, &PseudoTerminal::received, &m_model, &ControllerModel::receive);
+    connect(&m_model, &ControllerModel::transmit, m_pty, &PseudoTerminal::write);
+    connect(&m_model, &ControllerModel::plugPulled, this, &Tz586kvEmulator::pullPlug);
 }
 
 Tz586kvEmulator::~Tz586kvEmulator()
@@ -84,14 +29,6 @@ bool Tz586kvEmulator::start(const QString& linkPath)
 QString Tz586kvEmulator::devicePath() const { return m_pty->slavePath(); }
 
 bool Tz586kvEmulator::isPluggedIn() const { return m_pty->isOpen(); }
-
-QByteArray Tz586kvEmulator::receivedBytes() const
-{
-    QByteArray all;
-    for (const auto& chunk : m_received)
-        all += chunk.data;
-    return all;
-}
 
 bool Tz586kvEmulator::writeNow(const QByteArray& text) { return m_pty->write(text); }
 
@@ -116,172 +53,7 @@ bool Tz586kvEmulator::updateLink()
 
 void Tz586kvEmulator::pullPlug()
 {
-    ++m_generation;
-    m_pendingReplies = 0;
-    m_paceTimer.stop();
-    m_out.clear();
-    m_pullAfter = -1;
-    m_command.clear();
-    m_imageRemaining = 0;
+    m_model.dropLine();
     m_pty->close();
     emit plugPulled();
-}
-
-void Tz586kvEmulator::onReceived(const QByteArray& data)
-{
-    m_received.append({ m_clock.elapsed(), data });
-    for (char c : data)
-        takeCommandByte(c);
-}
-
-void Tz586kvEmulator::takeCommandByte(char c)
-{
-    if (m_imageRemaining > 0) {
-        m_newImage += c;
-        if (--m_imageRemaining == 0)
-            imageReceived();
-        return;
-    }
-    m_command += c;
-    if (m_command.size() < 2)
-        return;
-    static const QByteArrayList known { "sr", "sw", "ae", "rt", "br", "be" };
-    if (!known.contains(m_command)) {
-        m_command.remove(0, 1); // resynchronise on the next character
-        return;
-    }
-    const QByteArray command = m_command;
-    m_command.clear();
-    emit commandReceived(command);
-    handleCommand(command);
-}
-
-void Tz586kvEmulator::handleCommand(const QByteArray& command)
-{
-    const int late = lateMs(command);
-    if (command == "sr") {
-        reply(settingReply(), 0, late);
-    } else if (command == "sw") {
-        m_imageRemaining = ImageLength;
-        m_newImage.clear();
-        reply("sw", 0, late);
-    } else if (command == "ae") {
-        m_image = defaultImage();
-        reply(QByteArray(1, Cr), DefaultWriteMs, late);
-    } else if (command == "rt") {
-        reply("rt", 0, late);
-    } else if (command == "br") {
-        reply(logReply(), 0, late);
-    } else if (command == "be") {
-        m_log = QByteArray(LogLength, 'F');
-        reply(QByteArray(1, Cr), EraseMs, late);
-    }
-}
-
-void Tz586kvEmulator::imageReceived()
-{
-    if (m_fault != EmulatorFault::WriteNotSticking)
-        m_image = m_newImage.toUpper();
-    reply(m_newImage, 0, lateMs("sw"));
-}
-
-QByteArray Tz586kvEmulator::settingReply() const
-{
-    QByteArray image = m_image.leftJustified(ImageLength, '0', true);
-    if (m_fault == EmulatorFault::Deleted)
-        image.replace(ModelAt, 2, "FF");
-    else if (m_fault == EmulatorFault::OtherModel)
-        image.replace(ModelAt, 2, "03");
-    return "sr" + withPayloadFault(image, RomVersionAt + 1) + "\n\r";
-}
-
-QByteArray Tz586kvEmulator::logReply() const
-{
-    return "br" + withPayloadFault(m_log.leftJustified(LogLength, 'F', true), 4) + Cr;
-}
-
-QByteArray Tz586kvEmulator::withPayloadFault(QByteArray payload, int nonHexAt) const
-{
-    switch (m_fault) {
-    case EmulatorFault::ShortReply:
-        payload.chop(1);
-        break;
-    case EmulatorFault::LongReply:
-        payload.append('0');
-        break;
-    case EmulatorFault::NonHex:
-        payload[nonHexAt] = 'G';
-        break;
-    default:
-        break;
-    }
-    return payload;
-}
-
-void Tz586kvEmulator::reply(const QByteArray& text, int thinkMs, int lateMs)
-{
-    QByteArray out = text;
-    switch (m_fault) {
-    case EmulatorFault::NoAnswer:
-        return;
-    case EmulatorFault::NoTerminator:
-        out.chop(1);
-        break;
-    case EmulatorFault::LateReply:
-        thinkMs = std::max(thinkMs, lateMs);
-        break;
-    default:
-        break;
-    }
-    const int delay = int(std::lround(thinkMs * m_delayScale));
-    if (delay <= 0) {
-        enqueue(out);
-        return;
-    }
-    ++m_pendingReplies;
-    const quint64 generation = m_generation;
-    QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, out, generation] {
-        if (generation != m_generation)
-            return;
-        --m_pendingReplies;
-        enqueue(out);
-    });
-}
-
-void Tz586kvEmulator::enqueue(const QByteArray& text)
-{
-    if (text.isEmpty())
-        return;
-    if (m_out.isEmpty())
-        m_nextCharNs = double(m_clock.nsecsElapsed()) + CharNs;
-    if (m_fault == EmulatorFault::PullPlug && m_pullAfter < 0)
-        m_pullAfter = int(m_out.size() + text.size() / 2);
-    m_out += text;
-    m_paceTimer.start();
-}
-
-void Tz586kvEmulator::paceTick()
-{
-    const double now = double(m_clock.nsecsElapsed());
-    qsizetype due = 0;
-    while (due < m_out.size() && m_nextCharNs <= now) {
-        ++due;
-        m_nextCharNs += CharNs;
-    }
-    if (m_pullAfter >= 0)
-        due = std::min<qsizetype>(due, m_pullAfter);
-    if (due > 0) {
-        m_pty->write(m_out.left(due));
-        m_out.remove(0, due);
-        if (m_pullAfter >= 0)
-            m_pullAfter -= int(due);
-    }
-    if (m_pullAfter == 0) {
-        pullPlug();
-        return;
-    }
-    if (m_out.isEmpty()) {
-        m_paceTimer.stop();
-        emit replySent();
-    }
 }

@@ -1,29 +1,24 @@
 #pragma once
 
-#include "emulatorfault.h"
-#include "receivedchunk.h"
+#include "controllermodel.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class PseudoTerminal;
 
-// A TZ586KV controller behind a pseudo-terminal, answering at the pace of
-// 9600 bit/s with odd parity (11 bits a character).
+// A TZ586KV controller behind a pseudo-terminal.
 class Tz586kvEmulator : public QObject {
     Q_OBJECT
 public:
-    static constexpr double CharMs = 11.0 * 1000.0 / 9600.0;
-    static constexpr int ImageLength = 64;
-    static constexpr int LogSamples = 512;
-    static constexpr int LogLength = LogSamples * 4;
+    static constexpr double CharMs = ControllerModel::CharMs;
+    static constexpr int ImageLength = ControllerModel::ImageLength;
+    static constexpr int LogLength = ControllerModel::LogLength;
 
-    static QByteArray defaultImage();
-    static QByteArray defaultLog();
+    static QByteArray defaultImage() { return ControllerModel::defaultImage(); }
+    static QByteArray defaultLog() { return ControllerModel::defaultLog(); }
 
     explicit Tz586kvEmulator(QObject* parent = nullptr);
     ~Tz586kvEmulator() override;
@@ -34,21 +29,19 @@ public:
     QString devicePath() const;
     QString linkPath() const { return m_linkPath; }
 
-    void setFault(EmulatorFault fault) { m_fault = fault; }
-    EmulatorFault fault() const { return m_fault; }
-    // Multiplies the emulator's own waits ("ae", "be", late replies), not its pace.
-    void setDelayScale(double scale) { m_delayScale = scale; }
-
-    QByteArray image() const { return m_image; }
-    void setImage(const QByteArray& image) { m_image = image; }
-    // 512 groups of four hex digits: voltage byte, then current byte.
-    QByteArray log() const { return m_log; }
-    void setLog(const QByteArray& log) { m_log = log; }
-
-    QList<ReceivedChunk> received() const { return m_received; }
-    QByteArray receivedBytes() const;
-    void clearReceived() { m_received.clear(); }
-    bool isSending() const { return !m_out.isEmpty() || m_pendingReplies > 0; }
+    ControllerModel& model() { return m_model; }
+    const ControllerModel& model() const { return m_model; }
+    void setFault(EmulatorFault fault) { m_model.setFault(fault); }
+    EmulatorFault fault() const { return m_model.fault(); }
+    void setDelayScale(double scale) { m_model.setDelayScale(scale); }
+    QByteArray image() const { return m_model.image(); }
+    void setImage(const QByteArray& image) { m_model.setImage(image); }
+    QByteArray log() const { return m_model.log(); }
+    void setLog(const QByteArray& log) { m_model.setLog(log); }
+    QList<ReceivedChunk> received() const { return m_model.received(); }
+    QByteArray receivedBytes() const { return m_model.receivedBytes(); }
+    void clearReceived() { m_model.clearReceived(); }
+    bool isSending() const { return m_model.isSending(); }
 
     // Puts text on the line unasked, all at once, as if it had been on its way.
     bool writeNow(const QByteArray& text);
@@ -60,40 +53,12 @@ public:
     bool isPluggedIn() const;
 
 signals:
-    void commandReceived(const QByteArray& command);
-    void replySent();
     void plugPulled();
 
 private:
-    void onReceived(const QByteArray& data);
-    void takeCommandByte(char c);
-    void handleCommand(const QByteArray& command);
-    void imageReceived();
-    QByteArray settingReply() const;
-    QByteArray logReply() const;
-    QByteArray withPayloadFault(QByteArray payload, int nonHexAt) const;
-    void reply(const QByteArray& text, int thinkMs, int lateMs);
-    void enqueue(const QByteArray& text);
-    void paceTick();
     bool updateLink();
 
+    ControllerModel m_model;
     PseudoTerminal* m_pty = nullptr;
     QString m_linkPath;
-    EmulatorFault m_fault = EmulatorFault::None;
-    double m_delayScale = 1.0;
-    QByteArray m_image;
-    QByteArray m_log;
-    QList<ReceivedChunk> m_received;
-    QElapsedTimer m_clock;
-
-    QByteArray m_command;
-    int m_imageRemaining = 0;
-    QByteArray m_newImage;
-
-    QTimer m_paceTimer;
-    QByteArray m_out;
-    double m_nextCharNs = 0;
-    int m_pullAfter = -1; // characters still to send before the plug comes out
-    int m_pendingReplies = 0;
-    quint64 m_generation = 0; // replies scheduled before a pull are dropped
 };

@@ -1,4 +1,5 @@
 #include "controlleremulator.h"
+#include "tcpemulator.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -35,6 +36,36 @@ void say(const QString& text)
     QTextStream out(stdout);
     out << text << Qt::endl;
 }
+
+void traceCommands(ControllerModel& model)
+{
+    QObject::connect(&model, &ControllerModel::commandReceived, &model,
+        [](const QByteArray& command) { say(u"received "_qs + QString::fromLatin1(command)); });
+}
+
+int serveTcp(QCoreApplication& app, const QString& where, EmulatorFault fault, bool trace)
+{
+    const qsizetype colon = where.lastIndexOf(u':');
+    const QHostAddress address(colon < 0 ? u"127.0.0.1"_qs : where.left(colon));
+    bool ok = false;
+    const uint port = where.mid(colon + 1).toUInt(&ok);
+    if (address.isNull() || !ok || port > 65535) {
+        QTextStream(stderr) << "Not a port or ADDRESS:PORT: " << where << Qt::endl;
+        return 2;
+    }
+    TcpEmulator emulator;
+    emulator.model().setFault(fault);
+    if (!emulator.listen(address, quint16(port))) {
+        QTextStream(stderr) << "Cannot listen on " << where << Qt::endl;
+        return 1;
+    }
+    say(emulator.url());
+    if (trace)
+        traceCommands(emulator.model());
+    QObject::connect(&emulator, &TcpEmulator::clientDropped, &app,
+        [] { say(QStringLiteral("connection dropped")); });
+    return app.exec();
+}
 }
 
 int main(int argc, char* argv[])
@@ -44,7 +75,8 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Emulates a TZ586KV controller on a pseudo-terminal and prints its device."));
+        "Emulates a TZ586KV controller on a pseudo-terminal, or on a TCP port as a serial "
+        "bridge would offer it, and prints its device or address."));
     parser.addHelpOption();
     const QCommandLineOption linkOption(QStringLiteral("link"),
         QStringLiteral("Keep a symbolic link to the device at <path>."), QStringLiteral("path"));
@@ -53,9 +85,14 @@ int main(int argc, char* argv[])
         QStringLiteral("name"), QStringLiteral("none"));
     const QCommandLineOption traceOption(QStringLiteral("trace"),
         QStringLiteral("Print \"received\" and each command as it arrives."));
+    const QCommandLineOption tcpOption(QStringLiteral("tcp"),
+        QStringLiteral("Listen on TCP <port> (of 127.0.0.1, or ADDRESS:PORT) instead of a "
+                       "pseudo-terminal."),
+        QStringLiteral("port"));
     parser.addOption(linkOption);
     parser.addOption(faultOption);
     parser.addOption(traceOption);
+    parser.addOption(tcpOption);
     parser.process(app);
 
     const auto fault = emulatorFaultFromName(parser.value(faultOption));
@@ -63,6 +100,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "Unknown fault: " << parser.value(faultOption) << Qt::endl;
         return 2;
     }
+    quitOnSignals(app);
+    if (parser.isSet(tcpOption))
+        return serveTcp(app, parser.value(tcpOption), *fault, parser.isSet(traceOption));
     Tz586kvEmulator emulator;
     emulator.setFault(*fault);
     if (!emulator.start(parser.value(linkOption))) {
@@ -71,8 +111,7 @@ int main(int argc, char* argv[])
     }
     say(emulator.devicePath());
     if (parser.isSet(traceOption))
-        QObject::connect(&emulator, &Tz586kvEmulator::commandReceived, &app,
-            [](const QByteArray& command) { say(u"received "_qs + QString::fromLatin1(command)); });
+        traceCommands(emulator.model());
 
     // A pulled plug comes back after a second, as a new device.
     QObject::connect(&emulator, &Tz586kvEmulator::plugPulled, &app, [&emulator] {
@@ -82,6 +121,5 @@ int main(int argc, char* argv[])
                 say(emulator.devicePath());
         });
     });
-    quitOnSignals(app);
     return app.exec();
 }

@@ -12,6 +12,8 @@ const QString Configuration::Missing = QStringLiteral("Error");
 
 namespace {
 constexpr int LastPort = 16;
+const QString PortSection = QStringLiteral("RS232C");
+const QString PortKey = QStringLiteral("CommPort");
 }
 
 QString Configuration::choosePath(const QString& appPath, const QString& fileName)
@@ -46,10 +48,9 @@ std::optional<int16_t> Configuration::number(const QString& section, const QStri
     return NumberText::toInt16(NumberText::leadingNumber(text));
 }
 
-std::optional<int16_t> Configuration::portNumber() const
-{
-    return number(QStringLiteral("RS232C"), QStringLiteral("CommPort"));
-}
+std::optional<int16_t> Configuration::portNumber() const { return number(PortSection, PortKey); }
+
+QString Configuration::portName() const { return read(PortSection, PortKey).trimmed(); }
 
 QMap<int, QString> Configuration::portOverrides() const
 {

@@ -25,6 +25,8 @@ public:
     // A stored number that does not fit 16 bits counts as not stored.
     std::optional<int16_t> number(const QString& section, const QString& key) const;
     std::optional<int16_t> portNumber() const;
+    // The port as stored, trimmed: a number, or a name such as "demo".
+    QString portName() const;
     // The devices named for port numbers 1..16 in the "Ports" section.
     QMap<int, QString> portOverrides() const;
 

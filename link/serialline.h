@@ -21,8 +21,22 @@ public:
     virtual bool write(const QByteArray& data) = 0;
 
     // Why the last open() failed, so that the user can be told what to fix.
-    enum class OpenFailure { None, NoDevice, PermissionDenied, InUse, Other };
+    // The last three are a network line's: the host's name is unknown, the
+    // host refused the connection, or no route or no answer within the time.
+    enum class OpenFailure {
+        None,
+        NoDevice,
+        PermissionDenied,
+        InUse,
+        Other,
+        UnknownHost,
+        Refused,
+        Unreachable,
+    };
     virtual OpenFailure lastOpenFailure() const { return OpenFailure::Other; }
+    // The same in words, naming what failed, where the kind alone says too
+    // little ("bench:2000 refused the connection"); empty otherwise.
+    virtual QString openFailureText() const { return {}; }
 
 signals:
     // At least one received character waits.

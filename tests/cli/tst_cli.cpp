@@ -44,7 +44,7 @@ class TestCli : public QObject {
         QEventLoop loop;
         connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         if (interrupt)
-            connect(m_emulator.get(), &Tz586kvEmulator::commandReceived, &process,
+            connect(&m_emulator->model(), &ControllerModel::commandReceived, &process,
                 [&process] { ::kill(pid_t(process.processId()), SIGINT); });
         process.start(QStringLiteral(TZ586KV_PATH),
             QString(args)

@@ -18,6 +18,7 @@ const QByteArray Built = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485
 const QByteArray Stock = Tz586kvEmulator::defaultImage();
 
 struct OperationBench : LinkBench {
+    using LinkBench::LinkBench;
     SettingValues values;
     SampleStore store;
     DeviceOperations operations { exchange, values, store };
@@ -39,15 +40,12 @@ class TestDeviceOperations : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_rig = std::make_unique<OperationBench>();
-        m_rig->emulator.setImage(Old);
-        QVERIFY(m_rig->start());
-    }
+    void init() { startRig(LineKind::Pty); }
 
+    // Every row over each of the three lines.
     void faultMatrix_endsWithItsOutcome_data()
     {
+        QTest::addColumn<LineKind>("line");
         QTest::addColumn<Command>("command");
         QTest::addColumn<EmulatorFault>("fault");
         QTest::addColumn<Outcome>("outcome");
@@ -56,32 +54,47 @@ private slots:
         QTest::addColumn<QByteArray>("holds");
         const QString sr = u"sr"_qs, br = u"br"_qs, write = u"sw image sr"_qs;
         const QString dflt = u"ae rt sr"_qs;
-        const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
-        row("read/no-answer") << Read << NoAnswer << CommunicationFault << 1 << sr << Old;
-        row("read/no-terminator") << Read << NoTerminator << CannotSet << 1 << sr << Old;
-        row("read/non-hex") << Read << NonHex << CannotSet << 1 << sr << Old;
-        row("read/short-reply") << Read << ShortReply << CannotSet << 0 << sr << Old;
-        row("read/deleted") << Read << EmulatorFault::Deleted << Outcome::Deleted << 0 << sr << Old;
-        row("read/plug-pulled") << Read << PullPlug << CannotSet << 1 << sr << Old;
-        row("write/none") << Write << None << Completed << 0 << write << Built;
-        row("write/no-answer") << Write << NoAnswer << CommunicationFault << 3 << write << Built;
-        row("write/sticks-not") << Write << WriteNotSticking << VerifyFailed << 0 << write << Old;
-        row("write/refused") << Write << None << DataAbnormal << 0 << QString() << Old;
-        row("dflt/none") << DefaultWrite << None << Completed << 0 << dflt << Stock;
-        row("dflt/no-answer") << DefaultWrite << NoAnswer << CommunicationFault << 3 << dflt
-                              << Stock;
-        row("dflt/other") << DefaultWrite << EmulatorFault::OtherModel << Outcome::OtherModel << 0
-                          << dflt << Stock;
-        row("dflt/late") << DefaultWrite << LateReply << CommunicationFault << 3 << dflt << Stock;
-        row("get/none") << Get << None << Completed << 0 << br << Old;
-        row("get/no-answer") << Get << NoAnswer << CommunicationFault << 1 << br << Old;
-        row("get/plug-pulled") << Get << PullPlug << CannotSet << 1 << br << Old;
-        row("clear/none") << Clear << None << Completed << 0 << u"sr be"_qs << Old;
-        row("clear/no-answer") << Clear << NoAnswer << CommunicationFault << 1 << sr << Old;
-        row("clear/short-reply") << Clear << ShortReply << CannotSet << 0 << sr << Old;
+        struct Row {
+            const char* name;
+            Command command;
+            EmulatorFault fault;
+            Outcome outcome;
+            int faults;
+            QString sent;
+            QByteArray holds;
+        };
+        const Row rows[] {
+            { "read/no-answer", Read, NoAnswer, CommunicationFault, 1, sr, Old },
+            { "read/no-terminator", Read, NoTerminator, CannotSet, 1, sr, Old },
+            { "read/non-hex", Read, NonHex, CannotSet, 1, sr, Old },
+            { "read/short-reply", Read, ShortReply, CannotSet, 0, sr, Old },
+            { "read/deleted", Read, EmulatorFault::Deleted, Outcome::Deleted, 0, sr, Old },
+            { "read/plug-pulled", Read, PullPlug, CannotSet, 1, sr, Old },
+            { "write/none", Write, None, Completed, 0, write, Built },
+            { "write/no-answer", Write, NoAnswer, CommunicationFault, 3, write, Built },
+            { "write/sticks-not", Write, WriteNotSticking, VerifyFailed, 0, write, Old },
+            { "write/refused", Write, None, DataAbnormal, 0, QString(), Old },
+            { "dflt/none", DefaultWrite, None, Completed, 0, dflt, Stock },
+            { "dflt/no-answer", DefaultWrite, NoAnswer, CommunicationFault, 3, dflt, Stock },
+            { "dflt/other", DefaultWrite, EmulatorFault::OtherModel, Outcome::OtherModel, 0, dflt,
+                Stock },
+            { "dflt/late", DefaultWrite, LateReply, CommunicationFault, 3, dflt, Stock },
+            { "get/none", Get, None, Completed, 0, br, Old },
+            { "get/no-answer", Get, NoAnswer, CommunicationFault, 1, br, Old },
+            { "get/plug-pulled", Get, PullPlug, CannotSet, 1, br, Old },
+            { "clear/none", Clear, None, Completed, 0, u"sr be"_qs, Old },
+            { "clear/no-answer", Clear, NoAnswer, CommunicationFault, 1, sr, Old },
+            { "clear/short-reply", Clear, ShortReply, CannotSet, 0, sr, Old },
+        };
+        for (LineKind line : LineKinds) {
+            for (const Row& r : rows)
+                QTest::addRow("%s/%s", r.name, lineKindName(line))
+                    << line << r.command << r.fault << r.outcome << r.faults << r.sent << r.holds;
+        }
     }
     void faultMatrix_endsWithItsOutcome()
     {
+        QFETCH(LineKind, line);
         QFETCH(Command, command);
         QFETCH(EmulatorFault, fault);
         QFETCH(Outcome, outcome);
@@ -90,21 +103,22 @@ private slots:
         QFETCH(QByteArray, holds);
         // The log needs 2.4 s on the wire; late replies come after the operation moved on.
         const double scale = command == Get && fault != NoAnswer ? 0.4 : 0.1;
+        startRig(line);
         m_rig->exchange.setTimeScale(scale);
-        m_rig->emulator.setDelayScale(3 * scale);
+        m_rig->model().setDelayScale(3 * scale);
         QCOMPARE(m_rig->operations.run(Read), Completed); // settings on the screen first
         m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
         if (outcome == DataAbnormal)
             m_rig->values.setText(Parameter::DeadBand, u"100"_qs);
-        m_rig->emulator.setFault(fault);
+        m_rig->model().setFault(fault);
         m_rig->faults.clear();
 
         QCOMPARE(m_rig->operations.run(command), outcome);
 
         QCOMPARE(m_rig->faults.size(), faults);
         sent.replace(u"image"_qs, QString::fromLatin1(Built)).remove(u' ');
-        QCOMPARE(QString::fromLatin1(m_rig->emulator.receivedBytes().mid(2)), sent);
-        QCOMPARE(m_rig->emulator.image(), holds);
+        QCOMPARE(QString::fromLatin1(m_rig->model().receivedBytes().mid(2)), sent);
+        QCOMPARE(m_rig->model().image(), holds);
         QCOMPARE(m_rig->store.held, command == Get && outcome == Completed);
         const bool cleared = (command == Read || command == DefaultWrite)
             && (outcome != Completed || fault == EmulatorFault::OtherModel);
@@ -127,28 +141,28 @@ private slots:
         QFETCH(QByteArray, sent);
         QFETCH(QList<int>, pauses);
         m_rig->exchange.setTimeScale(1.0);
-        m_rig->emulator.setDelayScale(0.05); // the controller's own second of work
+        m_rig->model().setDelayScale(0.05); // the controller's own second of work
         m_rig->values.show(QString::fromLatin1(Old)); // a file's values
         m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
 
         QCOMPARE(m_rig->operations.run(command), Completed);
 
-        QCOMPARE(m_rig->emulator.receivedBytes(), sent);
-        const QList<ReceivedChunk> chunks = m_rig->emulator.received();
+        QCOMPARE(m_rig->model().receivedBytes(), sent);
+        const QList<ReceivedChunk> chunks = m_rig->model().received();
         for (qsizetype i = 0; i < pauses.size(); i += 2) {
             const qint64 pause
                 = takenAt(chunks, pauses[i]) - takenAt(chunks, i ? pauses[i - 2] : 0);
             QVERIFY2(pause >= pauses[i + 1] - 50 && pause < pauses[i + 1] + 450,
                 qPrintable(QString::number(pause)));
         }
-        QCOMPARE(m_rig->emulator.image(), command == Write ? Built : Stock);
-        QCOMPARE(m_rig->values.controllerImage().toLatin1(), m_rig->emulator.image());
+        QCOMPARE(m_rig->model().image(), command == Write ? Built : Stock);
+        QCOMPARE(m_rig->values.controllerImage().toLatin1(), m_rig->model().image());
     }
 
     void programEndingMidOperation_unwinds()
     {
         m_rig->exchange.setTimeScale(1.0);
-        m_rig->emulator.setFault(NoAnswer);
+        m_rig->model().setFault(NoAnswer);
         QTimer::singleShot(50, &m_rig->exchange, [this] { m_rig->exchange.abort(); });
         QCOMPARE(m_rig->operations.run(Clear), Aborted);
         QVERIFY(m_rig->faults.isEmpty());
@@ -156,6 +170,13 @@ private slots:
     }
 
 private:
+    void startRig(LineKind line)
+    {
+        m_rig = std::make_unique<OperationBench>(line);
+        m_rig->model().setImage(Old);
+        QVERIFY(m_rig->start());
+    }
+
     std::unique_ptr<OperationBench> m_rig;
 };
 

@@ -22,7 +22,7 @@ private slots:
     {
         m_rig = std::make_unique<LinkBench>();
         QVERIFY(m_rig->start());
-        m_rig->emulator.setDelayScale(0.3); // "ae" and "be" think for 300 ms
+        m_rig->model().setDelayScale(0.3); // "ae" and "be" think for 300 ms
     }
 
     void exchange_endsOnTerminatorElseTimesOutAfterItsWindow_data()
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(reply.text.size(), replyLength);
         QVERIFY(reply.text.endsWith(terminator));
 
-        m_rig->emulator.setFault(EmulatorFault::NoAnswer);
+        m_rig->model().setFault(EmulatorFault::NoAnswer);
         QElapsedTimer clock;
         clock.start();
         const double cpuBefore = cpuSeconds();
@@ -85,21 +85,21 @@ private slots:
         QFETCH(QList<ExchangeFault>, faults);
         const bool pulled = fault == EmulatorFault::PullPlug;
         m_rig->exchange.setTimeScale(pulled ? 1.0 : Fast);
-        QVERIFY(m_rig->emulator.writeNow("stale\r")); // must not pass for the reply
+        m_rig->model().sendNow("stale\r"); // must not pass for the reply
         const std::optional<SettingReply> good = m_rig->exchange.readSettings();
         QVERIFY(good && good->image == Image && good->romVersion == 0x15);
-        m_rig->emulator.setFault(fault);
+        m_rig->model().setFault(fault);
         if (fault == EmulatorFault::None) {
             // Connected after the exchange's own tick: the reply lands in the same pass.
-            m_rig->line.blockSignals(true);
+            m_rig->line->blockSignals(true);
             auto* window = m_rig->exchange.findChild<QTimer*>(u"replyWindow"_qs);
             QVERIFY(window);
-            connect(window, &QTimer::timeout, &m_rig->line, [this] {
-                m_rig->line.blockSignals(false);
-                emit m_rig->line.readyRead();
+            connect(window, &QTimer::timeout, m_rig->line.get(), [this] {
+                m_rig->line->blockSignals(false);
+                emit m_rig->line->readyRead();
             });
         }
-        QSignalSpy lost(&m_rig->line, &SerialLine::lost);
+        QSignalSpy lost(m_rig->line.get(), &SerialLine::lost);
         QElapsedTimer clock;
         clock.start();
         QVERIFY(!m_rig->exchange.readSettings());
@@ -110,13 +110,13 @@ private slots:
         m_rig->exchange.delay(0.3); // a lost port must not flood errors
         QVERIFY(cpuSeconds() - cpuBefore < 0.1);
         QCOMPARE(lost.size(), pulled ? 1 : 0);
-        QCOMPARE(m_rig->line.isOpen(), !pulled);
+        QCOMPARE(m_rig->line->isOpen(), !pulled);
     }
 
     void sendOnClosedLine_refusedAtOnceWithBox()
     {
         m_rig->exchange.setTimeScale(1.0);
-        m_rig->line.close();
+        m_rig->line->close();
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(m_rig->exchange.send(u"sr"_qs, Cr).fault, ExchangeFault::NoAnswer);

@@ -1,0 +1,73 @@
+#include "demoline.h"
+
+const QString DemoLine::Device = QStringLiteral("demo");
+
+bool DemoLine::isDemoDevice(const QString& device)
+{
+    return device.compare(Device, Qt::CaseInsensitive) == 0;
+}
+
+QList<DemoLine::FaultChoice> DemoLine::faultChoices()
+{
+    return {
+        { EmulatorFault::None, u"Answer properly"_qs },
+        { EmulatorFault::NoAnswer, u"No answer"_qs },
+        { EmulatorFault::NoTerminator, u"Reply cut short"_qs },
+        { EmulatorFault::NonHex, u"Non-hex data"_qs },
+        { EmulatorFault::WriteNotSticking, u"Verify fails"_qs },
+        { EmulatorFault::Deleted, u"Setting data deleted"_qs },
+        { EmulatorFault::OtherModel, u"Another model"_qs },
+        { EmulatorFault::PullPlug, u"Unplugged"_qs },
+    };
+}
+
+DemoLine::DemoLine(QObject* parent)
+    : SerialLine(parent)
+{
+    connect(&m_model, &ControllerModel::transmit, this, &DemoLine::onTransmit);
+    connect(&m_model, &ControllerModel::plugPulled, this, &DemoLine::onPlugPulled);
+}
+
+bool DemoLine::open(const QString& device)
+{
+    if (!isDemoDevice(device))
+        return false;
+    if (!m_open)
+        m_input.clear();
+    m_open = true;
+    return true;
+}
+
+void DemoLine::close()
+{
+    m_open = false;
+    m_input.clear();
+    m_model.dropLine();
+}
+
+QByteArray DemoLine::readAll() { return std::exchange(m_input, {}); }
+
+bool DemoLine::write(const QByteArray& data)
+{
+    if (!m_open)
+        return false;
+    m_model.receive(data);
+    return true;
+}
+
+void DemoLine::onTransmit(const QByteArray& data)
+{
+    if (!m_open)
+        return;
+    m_input += data;
+    emit readyRead();
+}
+
+void DemoLine::onPlugPulled()
+{
+    m_model.setFault(EmulatorFault::None);
+    if (!m_open)
+        return;
+    close();
+    emit lost();
+}

@@ -1,0 +1,51 @@
+#include "linkbench.h"
+
+#include <QTcpServer>
+
+class TestTcpLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void open_failsWithTheReason_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<SerialLine::OpenFailure>("failure");
+        QTest::addColumn<QString>("named");
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString address = u"127.0.0.1:%1"_qs.arg(closed.serverPort());
+        closed.close();
+        QTest::newRow("refused") << u"tcp://"_qs + address << SerialLine::OpenFailure::Refused
+                                 << address;
+        QTest::newRow("no port") << u"tcp://bench"_qs << SerialLine::OpenFailure::NoDevice
+                                 << u"tcp://bench"_qs;
+    }
+    void open_failsWithTheReason()
+    {
+        QFETCH(QString, device);
+        QFETCH(SerialLine::OpenFailure, failure);
+        QFETCH(QString, named);
+        TcpLine line;
+        QVERIFY(!line.open(device));
+        QVERIFY(!line.isOpen());
+        QCOMPARE(line.lastOpenFailure(), failure);
+        QVERIFY2(line.openFailureText().contains(named), qPrintable(line.openFailureText()));
+    }
+
+    // A bridge may pass the reply on a byte at a time; what came before the
+    // command is no reply.
+    void slowReply_isTakenWhole()
+    {
+        LinkBench rig(LineKind::Tcp);
+        QVERIFY(rig.start());
+        rig.tcp->setSplitWrites(true);
+        rig.model().sendNow("stale\r");
+        const std::optional<SettingReply> reply = rig.exchange.readSettings();
+        QVERIFY(reply);
+        QCOMPARE(reply->image.toLatin1(), ControllerModel::defaultImage());
+        QVERIFY(rig.faults.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTcpLine)
+#include "tst_tcpline.moc"
