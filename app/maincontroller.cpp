@@ -75,11 +75,22 @@ void MainController::run(Command command)
     if (m_log)
         m_log->setOperationRunning(true);
     m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
+    // What went out and what came back last, for a failed verify.
+    QString written;
+    QString readBack;
+    const QMetaObject::Connection writes = connect(&m_operations, &DeviceOperations::imageWritten,
+        this, [&written](const QString& i) { written = i; });
+    const QMetaObject::Connection reads = connect(&m_operations, &DeviceOperations::imageRead, this,
+        [&readBack](const QString& i) { readBack = i; });
     const Outcome outcome = m_operations.run(command);
+    disconnect(writes);
+    disconnect(reads);
     // The program is ending: leave everything as it is.
     if (outcome == Outcome::Aborted)
         return;
     report(outcome);
+    if (outcome == Outcome::VerifyFailed)
+        showDifferences(written, readBack);
     if (command == Command::Get && outcome == Outcome::Completed)
         openLogWindow().showStore();
     endOperation(command, outcome);
@@ -121,6 +132,14 @@ void MainController::report(Outcome outcome)
         m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
         break;
     }
+}
+
+void MainController::showDifferences(const QString& written, const QString& readBack)
+{
+    QStringList lines;
+    for (const ChangeEngine::Change& change : ChangeEngine::compare(written, readBack))
+        lines.append(ChangeEngine::describe(change));
+    m_window.messageLine()->setToolTip(lines.join(u'\n'));
 }
 
 void MainController::endOperation(Command command, Outcome outcome)

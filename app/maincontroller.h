@@ -51,6 +51,9 @@ public:
 private:
     void onFault(ExchangeFault fault);
     void report(Outcome outcome);
+    // The message line's tooltip after a failed verify: each value written
+    // and what was read back instead.
+    void showDifferences(const QString& written, const QString& readBack);
     void endOperation(Command command, Outcome outcome);
     // Says why an image was not shown; false for an image that cannot be read.
     bool reportDecode(SettingImage::DecodeStatus status);

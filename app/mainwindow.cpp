@@ -285,6 +285,7 @@ void MainWindow::showMessage(const QString& text, MessageTone tone)
     m_messageLine->setPalette(palette);
     m_messageLine->setText(text);
     m_messageLine->setCursorPosition(0);
+    m_messageLine->setToolTip(QString());
 }
 
 void MainWindow::setLamp(Lamp lamp)

@@ -32,6 +32,7 @@ public:
     // The tooltip of a command's button, which the message line shows while it runs.
     static QString commandTooltip(Command command);
 
+    // Replaces the message and clears the line's tooltip.
     void showMessage(const QString& text, MessageTone tone);
     void setLamp(Lamp lamp);
 

@@ -143,6 +143,7 @@ void DeviceOperations::write()
     m_values.forgetController();
     m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
     m_exchange.send(plan.image, plan.image);
+    emit imageWritten(plan.image);
     keepLater(Kind::Written, plan.image);
     m_exchange.delay(0.5);
     if (!readOrFail())

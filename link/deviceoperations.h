@@ -29,6 +29,8 @@ public:
 signals:
     // A setting image came from the controller.
     void imageRead(const QString& image);
+    // A setting image went to the controller after "sw".
+    void imageWritten(const QString& image);
 
 private:
     void read();

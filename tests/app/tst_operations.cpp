@@ -186,6 +186,10 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
 
     QCOMPARE(m_prompts.messages, boxes);
     QCOMPARE(m_window->messageLine()->text(), line);
+    QCOMPARE(m_window->messageLine()->toolTip(),
+        fault == EmulatorFault::WriteNotSticking
+            ? u"PWM frequency(at Min. load): 1200 Hz -> 1000 Hz"_qs
+            : QString());
     QCOMPARE(
         m_window->messageTone(), line == Completion ? MessageTone::Normal : MessageTone::Failure);
     for (int i = 0; i < CommandCount; ++i)
