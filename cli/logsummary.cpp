@@ -38,8 +38,8 @@ LogSummary summarize(const SampleStore& store)
 {
     LogSummary s;
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        const float volt = store.RunVolt(n);
-        const float cur = store.RunCur(n);
+        const float volt = store.voltsAt(n);
+        const float cur = store.ampsAt(n);
         const bool hasVolt = volt != SampleStore::Missing;
         const bool hasCur = cur != SampleStore::Missing;
         if (hasVolt || hasCur)

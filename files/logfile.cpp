@@ -59,12 +59,12 @@ namespace {
         const std::optional<float> volt = sampleValue(fields[1]);
         if (!volt)
             return atLine(k, QStringLiteral("a voltage or nothing in the second field"));
-        store.RunVolt(k) = *volt;
+        store.voltsAt(k) = *volt;
         if (fields.size() >= 3) {
             const std::optional<float> cur = sampleValue(fields[2]);
             if (!cur)
                 return atLine(k, QStringLiteral("a current or nothing in the third field"));
-            store.RunCur(k) = *cur;
+            store.ampsAt(k) = *cur;
         }
         return {};
     }
@@ -94,13 +94,13 @@ namespace {
 
 } // namespace
 
-QString MakeRunDat(const SampleStore& store)
+QString logFileText(const SampleStore& store)
 {
     QString text = Header + LineEnd;
     text.reserve(SampleStore::Count * 16);
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        text += QString::number(n - 1) + u',' + sampleText(store.RunVolt(n)) + u','
-            + sampleText(store.RunCur(n)) + LineEnd;
+        text += QString::number(n - 1) + u',' + sampleText(store.voltsAt(n)) + u','
+            + sampleText(store.ampsAt(n)) + LineEnd;
     }
     return text;
 }
@@ -138,7 +138,7 @@ LoadStatus load(const QString& path, SampleStore& store, QString* problem)
 
 bool save(const QString& path, const SampleStore& store)
 {
-    return saveAtomically(path, MakeRunDat(store).toLatin1());
+    return saveAtomically(path, logFileText(store).toLatin1());
 }
 
 } // namespace LogFile

@@ -9,7 +9,7 @@ namespace LogFile {
 
 inline constexpr qint64 MaxFileSize = 1024 * 1024;
 
-QString MakeRunDat(const SampleStore& store);
+QString logFileText(const SampleStore& store);
 
 enum class LoadStatus {
     Loaded, // the samples of the file's lines replaced, store.held set
@@ -21,7 +21,7 @@ enum class LoadStatus {
 // "Line 3: expected the sample number 1 first".
 LoadStatus load(const QString& path, SampleStore& store, QString* problem = nullptr);
 
-// Writes MakeRunDat's text; false (old file intact) on failure.
+// Writes logFileText's text; false (old file intact) on failure.
 bool save(const QString& path, const SampleStore& store);
 
 } // namespace LogFile

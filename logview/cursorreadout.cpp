@@ -30,8 +30,8 @@ CursorReadout readCursor(float x, float y, float picLeft, float picTop, float pi
     r.left = picLeft + x + 300;
     r.visible = r.t >= 1 && r.t <= SampleStore::Count && r.p >= 1 && r.p <= 99;
     if (r.visible) {
-        r.lines = QStringList { QString::number(r.t) + u's', valueText(store.RunVolt(r.t)) + u'V',
-            valueText(store.RunCur(r.t)) + u'A' };
+        r.lines = QStringList { QString::number(r.t) + u's', valueText(store.voltsAt(r.t)) + u'V',
+            valueText(store.ampsAt(r.t)) + u'A' };
     }
     return r;
 }

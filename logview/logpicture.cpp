@@ -91,12 +91,12 @@ void LogPicture::DrawGraph(
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     drawChannel(
-        painter, sw, [&](int n) { return store.RunVolt(n); },
+        painter, sw, [&](int n) { return store.voltsAt(n); },
         [&](float v) { return nearest((10.01 - static_cast<double>(v)) * sh / 10.01); });
     pen.setColor(curColour);
     painter.setPen(pen);
     drawChannel(
-        painter, sw, [&](int n) { return store.RunCur(n); },
+        painter, sw, [&](int n) { return store.ampsAt(n); },
         [&](float i) { return nearest((300.33 - static_cast<double>(i)) * sh / 300.33); });
     update();
 }

@@ -22,15 +22,15 @@ bool isSample(int raw) { return raw >= 0 && raw != 0xFF; }
 
 } // namespace
 
-void decodeLogReply(QStringView recvBuf, SampleStore& store)
+void decodeLogReply(QStringView reply, SampleStore& store)
 {
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        const int volt = byteAt(recvBuf, 4 * n - 2);
-        const int cur = byteAt(recvBuf, 4 * n);
-        store.RunVolt(n) = isSample(volt)
+        const int volt = byteAt(reply, 4 * n - 2);
+        const int cur = byteAt(reply, 4 * n);
+        store.voltsAt(n) = isSample(volt)
             ? Conversions::RawToVolt(QStringLiteral("&H%1").arg(volt, 2, 16, QLatin1Char('0')))
             : SampleStore::Missing;
-        store.RunCur(n) = isSample(cur) ? Conversions::RawToCurrent(QString::number(cur))
+        store.ampsAt(n) = isSample(cur) ? Conversions::RawToCurrent(QString::number(cur))
                                         : SampleStore::Missing;
     }
     store.held = true;

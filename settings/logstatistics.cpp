@@ -29,8 +29,8 @@ LogStatistics logStatistics(const SampleStore& store, int first, int last)
     double curSum = 0;
     double energySum = 0; // V x A x 1 s
     for (int n = s.first; n <= s.last; ++n) {
-        const float v = store.held ? store.RunVolt(n) : SampleStore::Missing;
-        const float i = store.held ? store.RunCur(n) : SampleStore::Missing;
+        const float v = store.held ? store.voltsAt(n) : SampleStore::Missing;
+        const float i = store.held ? store.ampsAt(n) : SampleStore::Missing;
         if (v != SampleStore::Missing) {
             s.voltMin = s.voltSamples == 0 ? v : std::min<double>(s.voltMin, v);
             s.voltMax = s.voltSamples == 0 ? v : std::max<double>(s.voltMax, v);

@@ -15,8 +15,8 @@ struct SampleStore {
 
     SampleStore() { volt[0] = Missing; }
 
-    float& RunVolt(int n) { return volt[n - 1]; }
-    float& RunCur(int n) { return cur[n - 1]; }
-    float RunVolt(int n) const { return volt[n - 1]; }
-    float RunCur(int n) const { return cur[n - 1]; }
+    float& voltsAt(int n) { return volt[n - 1]; }
+    float& ampsAt(int n) { return cur[n - 1]; }
+    float voltsAt(int n) const { return volt[n - 1]; }
+    float ampsAt(int n) const { return cur[n - 1]; }
 };

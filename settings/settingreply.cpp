@@ -7,11 +7,11 @@ constexpr qsizetype ReplyLength = 68;
 constexpr qsizetype RomVersionAt = 60;
 }
 
-std::optional<SettingReply> acceptSettingReply(QStringView recvBuf)
+std::optional<SettingReply> acceptSettingReply(QStringView reply)
 {
-    if (recvBuf.size() != ReplyLength)
+    if (reply.size() != ReplyLength)
         return std::nullopt;
-    QString reply = recvBuf.toString();
+    QString reply = reply.toString();
     reply.remove(QStringLiteral("sr"));
     // A garbled image must not reach the window half-decoded.
     if (!SettingImage::isHexImage(reply))

@@ -13,4 +13,4 @@ struct SettingReply {
 
 // Nothing unless the reply is exactly 68 characters long and, with every "sr"
 // taken out, starts with a whole hex image.
-std::optional<SettingReply> acceptSettingReply(QStringView recvBuf);
+std::optional<SettingReply> acceptSettingReply(QStringView reply);

@@ -103,8 +103,8 @@ QByteArray TstDataFiles::read(const QString& name) const
 void TstDataFiles::fillStore()
 {
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        m_commands->store().RunVolt(n) = n % 7 ? float((100 + n) / 10.0) : SampleStore::Missing;
-        m_commands->store().RunCur(n) = n % 5 ? float(n * 10 - 300) : SampleStore::Missing;
+        m_commands->store().voltsAt(n) = n % 7 ? float((100 + n) / 10.0) : SampleStore::Missing;
+        m_commands->store().ampsAt(n) = n % 5 ? float(n * 10 - 300) : SampleStore::Missing;
     }
     m_commands->store().held = true;
 }
@@ -260,12 +260,12 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
 
 void TstDataFiles::logSave_refusedUnlessHeld_thenLoadsBackIntoTheWindow()
 {
-    m_commands->store().RunVolt(1) = 12.5f;
+    m_commands->store().voltsAt(1) = 12.5f;
     trigger(SaveLog);
     QCOMPARE(m_prompts.messages, QStringList { u"There is no preserved data."_qs });
     QCOMPARE(m_prompts.dialogs, QStringList());
     fillStore();
-    m_commands->store().RunVolt(1) = SampleStore::Missing;
+    m_commands->store().voltsAt(1) = SampleStore::Missing;
     const SampleStore saved = m_commands->store();
     m_prompts = FakePrompts();
     trigger(SaveLog);

@@ -132,7 +132,7 @@ void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
     QVERIFY(locked && file->isEnabled() && port->isEnabled());
     QCOMPARE(m_emulator->receivedBytes(), "br");
     QVERIFY(m_prompts.dialogs.isEmpty());
-    QCOMPARE(m_controller->store().RunVolt(1), 8.7f); // 0x70 * 198 / 2550, one decimal
+    QCOMPARE(m_controller->store().voltsAt(1), 8.7f); // 0x70 * 198 / 2550, one decimal
     QCOMPARE(m_window->messageLine()->text(), Completion);
     QCOMPARE(m_window->focusWidget(), box(Parameter::PwmFrequencyMinLoad));
 
@@ -143,7 +143,7 @@ void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
     button(Get)->click();
     QCOMPARE(m_controller->logWindow(), log);
     QCOMPARE(log->pos(), moved);
-    QCOMPARE(m_controller->store().RunVolt(512), 0.0f);
+    QCOMPARE(m_controller->store().voltsAt(512), 0.0f);
 }
 
 void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()

@@ -26,8 +26,8 @@ SampleStore filledStore()
 {
     SampleStore store;
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        store.RunVolt(n) = float(n % 200) / 10.0f;
-        store.RunCur(n) = float(n % 49) * 10.0f;
+        store.voltsAt(n) = float(n % 200) / 10.0f;
+        store.ampsAt(n) = float(n % 49) * 10.0f;
     }
     return store;
 }
@@ -129,8 +129,8 @@ private slots:
     void logFile_saveThenLoad_givesTheSameSamples()
     {
         SampleStore saved = filledStore();
-        saved.RunVolt(3) = saved.RunCur(3) = saved.RunCur(4) = SampleStore::Missing;
-        const QStringList lines = LogFile::MakeRunDat(saved).split(u"\r\n"_qs);
+        saved.voltsAt(3) = saved.ampsAt(3) = saved.ampsAt(4) = SampleStore::Missing;
+        const QStringList lines = LogFile::logFileText(saved).split(u"\r\n"_qs);
         QCOMPARE(lines.size(), 514); // the last line end leaves an empty tail
         QCOMPARE(lines.mid(1, 4),
             QStringList({ u"0,0.1,10"_qs, u"1,0.2,20"_qs, u"2,,"_qs, u"3,0.4,"_qs }));
@@ -169,8 +169,8 @@ private slots:
         QCOMPARE(LogFile::load(path(), store), status);
         QCOMPARE(store.held, status == LoadStatus::Loaded);
         for (int n = 1; n <= SampleStore::Count; ++n) {
-            QCOMPARE(store.RunVolt(n), n <= std::abs(lines) ? 1.5f : before.RunVolt(n));
-            QCOMPARE(store.RunCur(n), n <= lines ? 70.0f : before.RunCur(n));
+            QCOMPARE(store.voltsAt(n), n <= std::abs(lines) ? 1.5f : before.voltsAt(n));
+            QCOMPARE(store.ampsAt(n), n <= lines ? 70.0f : before.ampsAt(n));
         }
     }
 

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // What the store held before the load, every sample distinct.
     SampleStore before;
     for (int n = 1; n <= SampleStore::Count; ++n)
-        before.RunCur(n) = -(before.RunVolt(n) = float(n) / 7);
+        before.ampsAt(n) = -(before.voltsAt(n) = float(n) / 7);
     SampleStore store = before;
     const LogFile::LoadStatus status = LogFile::load(path, store);
     if (status != LogFile::LoadStatus::Loaded) {
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SampleStore again = before;
     FUZZ_CHECK(LogFile::load(copy, again) == LogFile::LoadStatus::Loaded);
     for (int n = 1; n <= SampleStore::Count; ++n) {
-        FUZZ_CHECK(close(store.RunVolt(n), again.RunVolt(n)));
-        FUZZ_CHECK(close(store.RunCur(n), again.RunCur(n)));
+        FUZZ_CHECK(close(store.voltsAt(n), again.voltsAt(n)));
+        FUZZ_CHECK(close(store.ampsAt(n), again.ampsAt(n)));
     }
     return 0;
 }

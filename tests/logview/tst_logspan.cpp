@@ -35,7 +35,7 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     store.held = true;
     store.volt.fill(5);
     store.cur.fill(100);
-    store.RunVolt(150) = SampleStore::Missing;
+    store.voltsAt(150) = SampleStore::Missing;
     std::array<int16_t, 2> scaleLine { 0, 0 };
     LogWindow log(store, scaleLine, {}, nullptr);
     FakePrompts prompts;

@@ -91,8 +91,8 @@ private slots:
         store.cur.fill(42);
         decodeLogReply(text, store);
         QVERIFY(store.held);
-        QTEST(store.RunVolt(n), "volt");
-        QTEST(store.RunCur(n), "cur");
+        QTEST(store.voltsAt(n), "volt");
+        QTEST(store.ampsAt(n), "cur");
     }
 
     void layout_fitsTheGraphToTheWindowAndSnapsToTheMinimum()
@@ -124,9 +124,9 @@ private slots:
         QFETCH(float, p);
         QFETCH(QString, text);
         SampleStore store;
-        store.RunVolt(12) = 7.5f;
-        store.RunCur(12) = 190;
-        store.RunVolt(13) = store.RunCur(13) = -1;
+        store.voltsAt(12) = 7.5f;
+        store.ampsAt(12) = 190;
+        store.voltsAt(13) = store.ampsAt(13) = -1;
         // Graph outer 5805 x 3105 twips at 540, 1020; inner 30 twips less each side.
         const CursorReadout r
             = readCursor(t * 5745 / 540, p * 3045 / 100, 540, 1020, 5805, 3105, store);
@@ -245,7 +245,7 @@ private slots:
         f.store.volt.fill(2.5f);
         f.store.cur.fill(150);
         for (int n = 200; n < 240; ++n)
-            f.store.RunVolt(n) = f.store.RunCur(n) = -1;
+            f.store.voltsAt(n) = f.store.ampsAt(n) = -1;
         LogWindow* log = f.open();
         log->showStore();
         QImage image = f.graph();

@@ -43,11 +43,11 @@ private slots:
         SampleStore store;
         store.held = held;
         for (int n = 1; n <= SampleStore::Count; ++n) {
-            store.RunVolt(n) = n % 2 ? 12.0f : 11.0f;
-            store.RunCur(n) = n % 2 ? 100.0f : 200.0f;
+            store.voltsAt(n) = n % 2 ? 12.0f : 11.0f;
+            store.ampsAt(n) = n % 2 ? 100.0f : 200.0f;
         }
-        store.RunVolt(150) = store.RunVolt(160) = SampleStore::Missing;
-        store.RunCur(151) = store.RunCur(152) = store.RunCur(160) = SampleStore::Missing;
+        store.voltsAt(150) = store.voltsAt(160) = SampleStore::Missing;
+        store.ampsAt(151) = store.ampsAt(152) = store.ampsAt(160) = SampleStore::Missing;
         QTEST(logStatisticsLines(logStatistics(store, first, last)).join(u'|'), "lines");
     }
 };
