@@ -92,6 +92,32 @@ QString parseOne(const QString& arg, Assignment& out)
     return {};
 }
 
+bool sameSetting(const Assignment& a, const Assignment& b)
+{
+    return (a.kind == Assignment::Kind::Mode) == (b.kind == Assignment::Kind::Mode)
+        && a.index == b.index;
+}
+
+bool switchedOn(const Assignment& a, Mode mode)
+{
+    return a.kind == Assignment::Kind::Mode && a.index == bitOf(mode) && a.on;
+}
+
+// Why a and b cannot both be meant; empty when they can.
+QString conflict(const QString& argA, const Assignment& a, const QString& argB, const Assignment& b)
+{
+    const QString both = argA + u" and "_qs + argB;
+    if (sameSetting(a, b) && a.kind == b.kind && a.value == b.value && a.on == b.on)
+        return both + u": the same setting given twice"_qs;
+    if (sameSetting(a, b))
+        return both + u" contradict each other"_qs;
+    if ((switchedOn(a, Mode::ReverseCancel) && switchedOn(b, Mode::RobotMode))
+        || (switchedOn(a, Mode::RobotMode) && switchedOn(b, Mode::ReverseCancel)))
+        return both
+            + u" contradict each other: Reverse Cancel and Robot Mode exclude each other"_qs;
+    return {};
+}
+
 } // namespace
 
 ParsedAssignments parseAssignments(const QStringList& args)
@@ -100,6 +126,8 @@ ParsedAssignments parseAssignments(const QStringList& args)
     for (const QString& arg : args) {
         Assignment assignment;
         parsed.error = parseOne(arg, assignment);
+        for (qsizetype i = 0; i < parsed.assignments.size() && parsed.error.isEmpty(); ++i)
+            parsed.error = conflict(args[i], parsed.assignments[i], arg, assignment);
         if (!parsed.error.isEmpty())
             return parsed;
         parsed.assignments.append(assignment);

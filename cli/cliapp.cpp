@@ -8,6 +8,7 @@
 #include "hostprobe.h"
 #include "interrupts.h"
 #include "linehistory.h"
+#include "settinginput.h"
 
 namespace {
 
@@ -40,6 +41,26 @@ ExitCode dispatch(CliContext& context)
     return ExitCode::Usage;
 }
 
+// diff and history diff end 1 when the sides differ, and 2 for trouble that
+// is 1 elsewhere.
+bool comparesSides(const Invocation& invocation)
+{
+    return invocation.command == CliCommand::Diff
+        || (invocation.command == CliCommand::History && !invocation.arguments.isEmpty()
+            && invocation.arguments.front() == u"diff"_qs);
+}
+
+int finish(Console& console, const Invocation& invocation, ExitCode code)
+{
+    int exitCode = static_cast<int>(code);
+    if (exitCode == 1 && console.failed() && comparesSides(invocation)) {
+        console.setErrorKind(u"usage"_qs);
+        exitCode = 2;
+    }
+    console.finish(exitCode);
+    return exitCode;
+}
+
 } // namespace
 
 int runCli(const QStringList& args, const QString& programDir)
@@ -47,10 +68,12 @@ int runCli(const QStringList& args, const QString& programDir)
     Console console;
     const ParsedCommandLine parsed = parseCommandLine(args);
     const Invocation& invocation = parsed.invocation;
+    console.setJson(invocation.json);
+    console.setQuiet(invocation.quiet);
     if (!parsed.error.isEmpty()) {
         console.error(parsed.error);
         console.note(helpHint(invocation.command));
-        return static_cast<int>(ExitCode::Usage);
+        return finish(console, invocation, ExitCode::Usage);
     }
     if (invocation.help) {
         console.out(invocation.command == CliCommand::None ? programHelp()
@@ -61,6 +84,12 @@ int runCli(const QStringList& args, const QString& programDir)
         console.out(u"tz586kv " TZ_VERSION "\n"_qs);
         return static_cast<int>(ExitCode::Done);
     }
+    // A target that cannot be written is refused before the port is touched.
+    if (!invocation.output.isEmpty()) {
+        const ExitCode code = checkOutput(console, invocation.output);
+        if (code != ExitCode::Done)
+            return finish(console, invocation, code);
+    }
     Interrupts interrupts;
     const CliConfig config(programDir);
     const HostProbe probe;
@@ -69,7 +98,7 @@ int runCli(const QStringList& args, const QString& programDir)
     const ExitCode code = dispatch(context);
     if (Interrupts::caught()) {
         console.error(u"interrupted"_qs);
-        return static_cast<int>(ExitCode::Interrupted);
+        return finish(console, invocation, ExitCode::Interrupted);
     }
-    return static_cast<int>(code);
+    return finish(console, invocation, code);
 }

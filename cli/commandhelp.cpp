@@ -17,34 +17,48 @@ const std::array<CommandInfo, 10> Commands { {
         u"Reads the controller's settings and prints every parameter with its\n"
         u"caption, value, unit, range and whether it is in range, the modes, the\n"
         u"model and the ROM version.",
-        u"  -o, --output FILE  also save the settings as a setting file\n",
-        u"tz586kv read --port 1 -o bench.set" },
-    { CliCommand::Write, u"write", OptDryRun, 1, 1, u"write FILE.set [--dry-run]",
+        u"  -o FILE, -oFILE, --output=FILE\n"
+        u"                     also save the settings as a setting file (the 64\n"
+        u"                     characters as read); -o - writes it to standard output\n"
+        u"                     instead of the table\n",
+        u"tz586kv read --port COM1 -o bench.set" },
+    { CliCommand::Write, u"write", OptDryRun | OptForce, 1, 1,
+        u"write FILE.set [--dry-run] [--force]",
         u"write a setting file to the controller and verify it",
         u"Reads the controller, shows what will change (caption: old -> new),\n"
         u"refuses a value out of range before anything is sent, writes the file's\n"
         u"settings, reads them back and names the values that differ when the\n"
-        u"verify fails.",
-        u"  --dry-run          stop after showing the changes\n",
+        u"verify fails. Values the file does not change are written back exactly\n"
+        u"as read. When the controller already holds the file's values nothing is\n"
+        u"written: \"Nothing to write: the controller already holds these values.\"",
+        u"  --dry-run          stop after showing the changes; only the read is sent\n"
+        u"  --force            write and verify even when nothing changes\n",
         u"tz586kv write bench.set --dry-run" },
-    { CliCommand::Set, u"set", 0, 1, -1, u"set NAME=VALUE...",
-        u"change named settings in the controller",
+    { CliCommand::Set, u"set", OptDryRun | OptForce, 1, -1,
+        u"set NAME=VALUE... [--dry-run] [--force]", u"change named settings in the controller",
         u"Reads the controller, changes the named settings by the window's rules (a\n"
         u"current limit snaps to tens; Reverse Cancel and Robot Mode exclude each\n"
         u"other), shows what will change, writes and verifies. A NAME is a\n"
         u"parameter's caption or its key (tz586kv read lists both), for example\n"
-        u"deadband, cutoff or limiter=off; a mode takes on or off.",
-        u"", u"tz586kv set deadband=6 cutoff=3.3 robot-mode=on" },
+        u"deadband, cutoff or limiter=off; a mode takes on or off. A name given\n"
+        u"twice, or values that contradict each other, are refused. Every value not\n"
+        u"named is written back exactly as read.",
+        u"  --dry-run          stop after showing the changes; only the read is sent\n"
+        u"  --force            write and verify even when nothing changes\n",
+        u"tz586kv set deadband=6 cutoff=3.3 robot-mode=on" },
     { CliCommand::Defaults, u"defaults", 0, 0, 0, u"defaults",
         u"restore the controller's default settings and show them",
         u"Makes the controller restore its default settings, as Default Write in the\n"
-        u"window does, then reads and prints them.",
+        u"window does, then reads and prints them. It takes about 22 s: on a\n"
+        u"terminal each step shows how long it may wait (\"ae: up to 12 s\").",
         u"", u"tz586kv defaults --json" },
     { CliCommand::Log, u"log", OptOutput, 0, 0, u"log [-o FILE.csv]", u"fetch the run log",
         u"Fetches the controller's run log (about 2.4 s; a progress line on a\n"
         u"terminal) and prints a summary: the samples present, the lowest and\n"
         u"highest voltage, the highest current, and when each was.",
-        u"  -o, --output FILE  also save the log as CSV, as the window does\n",
+        u"  -o FILE, -oFILE, --output=FILE\n"
+        u"                     also save the log as CSV, as the window does; -o -\n"
+        u"                     writes the CSV to standard output instead of the summary\n",
         u"tz586kv log -o run.csv" },
     { CliCommand::ClearLog, u"clear-log", 0, 0, 0, u"clear-log",
         u"clear the run log in the controller",
@@ -52,15 +66,20 @@ const std::array<CommandInfo, 10> Commands { {
         u"tz586kv clear-log --port /dev/ttyUSB0" },
     { CliCommand::Diff, u"diff", 0, 2, 2, u"diff A B", u"show the settings that differ",
         u"Prints the parameters and modes that differ between A and B, each a\n"
-        u"setting file or the word controller.",
+        u"setting file or the word controller. Exits 0 when they are the same, 1\n"
+        u"when they differ, 2 and above for trouble, as diff and cmp do.",
         u"", u"tz586kv diff bench.set controller" },
-    { CliCommand::History, u"history", 0, 0, 2, u"history [show N]",
-        u"list the settings kept from reads and writes",
+    { CliCommand::History, u"history", 0, 0, 3,
+        u"history [show ID | diff ID [ID|controller|FILE] | restore ID]",
+        u"the settings kept from reads and writes",
         u"Lists the setting images kept from every read and write of the controller,\n"
-        u"newest first, numbered from 1, in local time, with the port each came from.\n"
-        u"show N prints entry N beside the settings the controller holds now. Each\n"
-        u"entry is a setting file.",
-        u"", u"tz586kv history show 1" },
+        u"newest first, in local time, with the port each came from. ID is the\n"
+        u"entry's name (2026-12-07_14-03-22Z_read; a unique beginning will do);\n"
+        u"it never changes. show ID prints the entry; diff compares it with another\n"
+        u"entry, a setting file or the controller (the default); restore writes it\n"
+        u"to the controller as write does (changes, write, verify). Only\n"
+        u"controller and restore touch the port.",
+        u"", u"tz586kv history diff 2026-12-07_14-03-22Z_read controller" },
     { CliCommand::Doctor, u"doctor", 0, 0, 0, u"doctor",
         u"find what stops the serial port from working",
         u"Checks what stops a serial port from working on this machine: your groups,\n"
@@ -71,24 +90,29 @@ const std::array<CommandInfo, 10> Commands { {
         u"", u"tz586kv doctor" },
 } };
 
-const QString CommonOptions
-    = QStringLiteral("  --port P           port number 1-16, a device path, demo (the demo\n"
-                     "                     controller) or tcp://HOST:PORT (a serial bridge;\n"
-                     "                     default: the configured port)\n"
-                     "  --json             one JSON document on standard output\n"
-                     "  --help             this help\n");
+const QString CommonOptions = QStringLiteral(
+    "  --port P           3, Com3 or COM3 (1-16), a device path, demo (the\n"
+    "                     demo controller) or tcp://HOST:PORT (a serial bridge;\n"
+    "                     default: the configured port)\n"
+    "  --json             one JSON document on standard output, also on\n"
+    "                     failure: {\"error\": {\"kind\", \"message\", \"exit\"}}\n"
+    "  -q, --quiet        print nothing but errors\n"
+    "  --help             this help (or: tz586kv help COMMAND)\n");
 
 const QString ExitCodes
     = QStringLiteral("Exit codes:\n"
-                     "  0    done\n"
-                     "  1    usage error\n"
-                     "  2    the port cannot be opened\n"
+                     "  0    done (diff: the two sides are the same)\n"
+                     "  1    usage error, or a value out of range on the command line (diff:\n"
+                     "       the two sides differ; trouble there is 2 and above)\n"
+                     "  2    the port cannot be opened, or was lost\n"
                      "  3    no answer or a broken answer from the controller (\"RS232\n"
                      "       communication fault.\", \"TZ cannot be set.\", \"Setting Data is\n"
                      "       deleted.\", \"TZ type is different.\")\n"
                      "  4    the controller refused the data or the verify failed (\"Data is\n"
-                     "       abnormal!!\", a value out of range; \"Verify was NG.\")\n"
-                     "  5    a file cannot be read or written, or holds bad data\n"
+                     "       abnormal!!\": it holds a value out of range that would be\n"
+                     "       written back; \"Verify was NG.\")\n"
+                     "  5    a file cannot be read or written, or holds bad data or a value\n"
+                     "       out of range\n"
                      "  130  interrupted (Ctrl-C)\n");
 
 } // namespace
@@ -100,6 +124,14 @@ const CommandInfo* findCommand(QStringView name)
             return &info;
     }
     return nullptr;
+}
+
+QStringList commandNames()
+{
+    QStringList names { u"help"_qs };
+    for (const CommandInfo& info : Commands)
+        names.append(QString::fromUtf16(info.name));
+    return names;
 }
 
 const CommandInfo& commandInfo(CliCommand command)
@@ -121,15 +153,16 @@ QString programHelp()
                     .arg(QString::fromUtf16(info.summary));
     text += u"\nOptions of every command:\n"_qs + CommonOptions
         + u"  --version          the program's version\n\n"_qs + ExitCodes
-        + u"\nExample:\n  tz586kv read --port 1 -o bench.set\n\n"
-          u"tz586kv COMMAND --help tells more about a command.\n"_qs;
+        + u"\nValues that a write does not change are written back exactly as read.\n"
+          u"\nExample:\n  tz586kv read --port 1 -o bench.set\n\n"
+          u"tz586kv help COMMAND (or COMMAND --help) tells more about a command.\n"_qs;
     return text;
 }
 
 QString commandHelp(CliCommand command)
 {
     const CommandInfo& info = commandInfo(command);
-    return u"Usage: tz586kv %1 [--port P] [--json]\n\n%2\n\nOptions:\n%3%4\n%5\nExample:\n  %6\n"_qs
+    return u"Usage: tz586kv %1 [--port P] [--json] [--quiet]\n\n%2\n\nOptions:\n%3%4\n%5\nExample:\n  %6\n"_qs
         .arg(QString::fromUtf16(info.synopsis), QString::fromUtf16(info.description),
             QString::fromUtf16(info.optionLines), CommonOptions, ExitCodes,
             QString::fromUtf16(info.example));

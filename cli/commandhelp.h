@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 struct CommandInfo {
@@ -19,6 +20,8 @@ struct CommandInfo {
 };
 
 const CommandInfo* findCommand(QStringView name);
+// Every command's name, and help.
+QStringList commandNames();
 const CommandInfo& commandInfo(CliCommand command);
 
 QString programHelp();

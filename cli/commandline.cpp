@@ -4,6 +4,10 @@
 #include "demoline.h"
 #include "portreport.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
 namespace {
 
 struct Parser {
@@ -17,13 +21,38 @@ struct Parser {
     void check();
 };
 
-bool validPort(const QString& port)
+// Edits that turn a into b, for the nearest command to a misspelt one.
+qsizetype distance(QStringView a, QStringView b)
 {
-    if (port.contains(u'/') || DemoLine::isDemoDevice(port))
-        return true;
-    bool ok = false;
-    const int number = port.toInt(&ok);
-    return ok && number >= PortReport::FirstPort && number <= PortReport::LastPort;
+    QList<qsizetype> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype above = row[j];
+            row[j] = std::min({ above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1]) });
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+QString unknownCommand(const QString& name)
+{
+    QString nearest;
+    qsizetype best = 3; // farther is no suggestion
+    for (const QString& known : commandNames()) {
+        // A beginning ("hist") counts as near.
+        const qsizetype d = known.startsWith(name.toLower()) ? 1 : distance(name.toLower(), known);
+        if (d < best) {
+            best = d;
+            nearest = known;
+        }
+    }
+    return u"unknown command "_qs + name
+        + (nearest.isEmpty() ? QString() : u"; did you mean '%1'?"_qs.arg(nearest));
 }
 
 // "FILE.set" of "write FILE.set [--dry-run]".
@@ -64,6 +93,15 @@ void Parser::option(const QString& arg, const QStringList& args, qsizetype& i)
         return flag(inv.all, OptAll, name, hasValue);
     if (name == u"--dry-run"_qs)
         return flag(inv.dryRun, OptDryRun, name, hasValue);
+    if (name == u"--force"_qs)
+        return flag(inv.force, OptForce, name, hasValue);
+    if (name == u"--quiet"_qs || name == u"-q"_qs)
+        return flag(inv.quiet, 0, name, hasValue);
+    if (name.startsWith(u"-o"_qs) && name.size() > 2) { // -oFILE
+        inv.output = name.mid(2);
+        extras.append({ OptOutput, u"-o"_qs });
+        return;
+    }
     const bool isPort = name == u"--port"_qs;
     if (!isPort && name != u"-o"_qs && name != u"--output"_qs) {
         error = u"unknown option "_qs + name;
@@ -78,6 +116,8 @@ void Parser::option(const QString& arg, const QStringList& args, qsizetype& i)
     }
     if (isPort) {
         inv.port = value;
+    } else if (value.isEmpty()) {
+        error = name + u" needs a file name, or - for standard output"_qs;
     } else {
         inv.output = value;
         extras.append({ OptOutput, name });
@@ -91,10 +131,17 @@ void Parser::check()
             error = u"no command given"_qs;
         return;
     }
-    const QString name = positional.takeFirst();
+    QString name = positional.takeFirst();
+    // "help CMD" is "CMD --help".
+    if (name == u"help"_qs) {
+        inv.help = true;
+        if (positional.isEmpty())
+            return;
+        name = positional.takeFirst();
+    }
     const CommandInfo* info = findCommand(name);
     if (!info) {
-        error = u"unknown command "_qs + name;
+        error = unknownCommand(name);
         return;
     }
     inv.command = info->command;
@@ -112,12 +159,35 @@ void Parser::check()
         error = name + u" needs "_qs + required(*info);
     else if (info->maxArguments >= 0 && count > info->maxArguments)
         error = u"too many arguments for "_qs + name;
-    else if (!inv.port.isNull() && !validPort(inv.port))
-        error = u"--port takes a port number 1-16, a device path, demo or tcp://HOST:PORT, not "_qs
+    else if (inv.output == u"-"_qs && inv.json)
+        error = u"-o - and --json both write to standard output"_qs;
+    else if (!inv.port.isNull() && normalizedPort(inv.port).isEmpty())
+        error = u"--port takes a port number 1-16 (3, com3 or COM3), a device path, demo or "
+                u"tcp://HOST:PORT, not "_qs
             + inv.port;
+    else if (!inv.port.isNull())
+        inv.port = normalizedPort(inv.port);
 }
 
 } // namespace
+
+QString normalizedPort(const QString& port)
+{
+    static const QRegularExpression numbered(
+        u"^(?:com)?([0-9]+)$"_qs, QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = numbered.match(port);
+    if (match.hasMatch()) {
+        const int number = match.captured(1).toInt();
+        const bool inTable = number >= PortReport::FirstPort && number <= PortReport::LastPort;
+        return inTable ? QString::number(number) : QString();
+    }
+    // The line selection of the session decides what these lead to.
+    if (DemoLine::isDemoDevice(port) || port.startsWith(u"tcp://"_qs))
+        return port;
+    if (port.contains(u'/') || QFileInfo::exists(port))
+        return QDir::cleanPath(QFileInfo(port).absoluteFilePath());
+    return {};
+}
 
 ParsedCommandLine parseCommandLine(const QStringList& args)
 {

@@ -22,6 +22,7 @@ enum CommandOption : unsigned {
     OptAll = 1, // --all
     OptOutput = 2, // -o FILE
     OptDryRun = 4, // --dry-run
+    OptForce = 8, // --force
 };
 
 // One command line, checked.
@@ -32,8 +33,10 @@ struct Invocation {
     bool json = false;
     bool all = false;
     bool dryRun = false;
+    bool force = false;
+    bool quiet = false;
     QString port; // as given; empty for the configured port
-    QString output; // -o
+    QString output; // -o; "-" for standard output
     QStringList arguments; // after the command's name
 };
 
@@ -44,3 +47,8 @@ struct ParsedCommandLine {
 
 // args without the program's name.
 ParsedCommandLine parseCommandLine(const QStringList& args);
+
+// --port as CliConfig takes it: "3" for 3, com3 or COM3, an absolute path for
+// a path relative to the current folder, demo and tcp://HOST:PORT as they are;
+// empty when it names no port.
+QString normalizedPort(const QString& port);

@@ -130,7 +130,7 @@ ExitCode diff(CliContext& context)
     else
         context.console.out(
             changes.isEmpty() ? u"The settings are the same.\n"_qs : changesText(changes));
-    return ExitCode::Done;
+    return changes.isEmpty() ? ExitCode::Done : ExitCode::Differ;
 }
 
 ExitCode write(CliContext& context)

@@ -28,10 +28,21 @@ bool errIsTerminal()
 
 } // namespace
 
-void Console::out(const QString& text) { put(stdout, text); }
+void Console::out(const QString& text)
+{
+    if (!m_quiet)
+        put(stdout, text);
+}
+
+void Console::data(const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
 
 void Console::json(const QJsonObject& document)
 {
+    m_documentPrinted = true;
     const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Indented);
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fflush(stdout);
@@ -40,7 +51,53 @@ void Console::json(const QJsonObject& document)
 void Console::error(const QString& message)
 {
     endProgress();
+    if (m_firstError.isEmpty())
+        m_firstError = message;
     put(stderr, u"tz586kv: "_qs + message + u'\n');
+}
+
+void Console::info(const QString& line)
+{
+    if (!m_quiet)
+        note(line);
+}
+
+void Console::setErrorKind(const QString& kind)
+{
+    if (m_errorKind.isEmpty())
+        m_errorKind = kind;
+}
+
+void Console::finish(int exitCode)
+{
+    if (!m_json || m_documentPrinted || exitCode == 0)
+        return;
+    QString kind = m_errorKind;
+    if (kind.isEmpty()) {
+        switch (exitCode) {
+        case 1:
+            kind = u"usage"_qs;
+            break;
+        case 2:
+            kind = u"port"_qs;
+            break;
+        case 3:
+            kind = u"no-answer"_qs;
+            break;
+        case 4:
+            kind = u"refused"_qs;
+            break;
+        case 5:
+            kind = u"file"_qs;
+            break;
+        default:
+            kind = u"interrupted"_qs;
+            break;
+        }
+    }
+    json({ { u"error"_qs,
+        QJsonObject {
+            { u"kind"_qs, kind }, { u"message"_qs, m_firstError }, { u"exit"_qs, exitCode } } } });
 }
 
 void Console::note(const QString& line)
@@ -51,7 +108,7 @@ void Console::note(const QString& line)
 
 void Console::progress(const QString& text)
 {
-    if (!errIsTerminal())
+    if (m_quiet || !errIsTerminal())
         return;
     // Erase to the end of the line: a shorter text leaves no tail.
     put(stderr, u"\r"_qs + text + u"\x1b[K"_qs);
@@ -62,7 +119,8 @@ void Console::endProgress()
 {
     if (!m_progressShown)
         return;
-    put(stderr, u"\n"_qs);
+    // Progress is only for while it lasts.
+    put(stderr, u"\r\x1b[K"_qs);
     m_progressShown = false;
 }
 

@@ -5,22 +5,46 @@
 #include <QString>
 #include <QStringList>
 
-// Data to standard output, messages to standard error.
+// Results to standard output, progress and messages to standard error.
+// Quiet leaves only the errors; in JSON mode a failure still ends in one
+// document on standard output.
 class Console {
 public:
-    void out(const QString& text); // text as it is
+    void setQuiet(bool quiet) { m_quiet = quiet; }
+    void setJson(bool json) { m_json = json; }
+
+    void out(const QString& text); // text as it is; not when quiet
+    void data(const QByteArray& bytes); // a file's content for -o -, always
     void json(const QJsonObject& document);
-    // "tz586kv: " + message + line end, on standard error.
+    // "tz586kv: " + message + line end, on standard error; the first one is
+    // the message of the JSON error document.
     void error(const QString& message);
     // A further line on standard error, as it is.
     void note(const QString& line);
+    // A line on standard error that is not about a failure: not when quiet.
+    void info(const QString& line);
 
-    // One line on standard error that rewrites itself; only on a terminal.
+    // One line on standard error that rewrites itself, erased at the end;
+    // only on a terminal.
     void progress(const QString& text);
     void endProgress();
 
+    // Whether an error was said.
+    bool failed() const { return !m_firstError.isEmpty(); }
+    // The error document's kind, when the exit code alone would not tell it
+    // ("port-lost", "out-of-range", "verify-failed").
+    void setErrorKind(const QString& kind);
+    // In JSON mode, after a failure for which no document was printed:
+    // {"error": {"kind", "message", "exit"}}.
+    void finish(int exitCode);
+
 private:
+    bool m_quiet = false;
+    bool m_json = false;
     bool m_progressShown = false;
+    bool m_documentPrinted = false;
+    QString m_firstError;
+    QString m_errorKind;
 };
 
 // Rows with their columns padded to line up, each row ending in a line end.

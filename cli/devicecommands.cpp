@@ -23,6 +23,9 @@ namespace {
 
     using Edit = std::function<void(SettingValues&)>;
 
+    const QString NothingToWrite
+        = QStringLiteral("Nothing to write: the controller already holds these values.\n");
+
     void printSettings(CliContext& context, const SettingsReport& report)
     {
         if (context.invocation.json)
@@ -112,17 +115,23 @@ namespace {
         }
         const SettingChanges& changes = plan.changes;
         for (const ChangeEngine::Change& k : plan.kept)
-            context.console.note(k.caption + u": kept at "_qs + k.from + u' ' + k.unit
+            context.console.info(k.caption + u": kept at "_qs + k.from + u' ' + k.unit
                 + u" as the controller holds it (given "_qs + k.to + u' ' + k.unit
                 + u"; this program does not write it)"_qs);
         const bool dryRun = context.invocation.dryRun;
-        const QJsonObject document { { u"changes"_qs, changesJson(changes) },
-            { u"dryRun"_qs, dryRun } };
+        // With nothing to change no "sw" goes out, unless forced.
+        const bool writing = !dryRun && (!changes.isEmpty() || context.invocation.force);
+        QJsonObject document { { u"changes"_qs, changesJson(changes) }, { u"dryRun"_qs, dryRun },
+            { u"written"_qs, writing } };
         if (!context.invocation.json)
-            context.console.out(changes.isEmpty() ? u"No changes.\n"_qs : changesText(changes));
-        else if (dryRun)
+            context.console.out(!changes.isEmpty() ? changesText(changes)
+                    : writing ? u"No changes; written all the same (--force).\n"_qs
+                              : NothingToWrite);
+        if (writing)
+            return writeAndVerify(context, session, plan.image, document);
+        if (context.invocation.json)
             context.console.json(document);
-        return dryRun ? ExitCode::Done : writeAndVerify(context, session, plan.image, document);
+        return ExitCode::Done;
     }
 
     void apply(SettingValues& values, const Assignment& a)
@@ -152,7 +161,9 @@ ExitCode read(CliContext& context)
     const ExitCode code = readInto(session, report);
     if (code != ExitCode::Done)
         return code;
-    printSettings(context, report);
+    // With -o - the file is the output.
+    if (context.invocation.output != u"-"_qs)
+        printSettings(context, report);
     if (context.invocation.output.isEmpty())
         return ExitCode::Done;
     return saveShown(context, session);
@@ -202,9 +213,10 @@ ExitCode log(CliContext& context)
     if (code != ExitCode::Done)
         return code;
     const LogSummary summary = summarize(session.store());
+    const bool fileIsOutput = context.invocation.output == u"-"_qs;
     if (context.invocation.json)
         console.json(summaryJson(summary));
-    else
+    else if (!fileIsOutput)
         console.out(summaryText(summary));
     if (context.invocation.output.isEmpty())
         return ExitCode::Done;

@@ -16,6 +16,14 @@ QByteArray CountingLine::readAll()
     return data;
 }
 
+bool CountingLine::write(const QByteArray& data)
+{
+    // Commands are two letters; the image after "sw" is not one.
+    if (m_onCommand && data.size() == 2)
+        m_onCommand(QString::fromLatin1(data));
+    return PortLine::write(data);
+}
+
 void CountingLine::discardInput()
 {
     PortLine::discardInput();
@@ -34,6 +42,12 @@ DeviceSession::DeviceSession(CliContext& context)
             fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet));
     });
     m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
+    // Each step says how long it may wait; Get shows its own progress.
+    m_line.setOnCommand([this](const QString& command) {
+        if (command != u"br"_qs)
+            m_context.console.progress(u"%1: up to %2 s"_qs.arg(command).arg(
+                MessageExchange::replyWindowMs(command) / 1000));
+    });
 }
 
 DeviceSession::~DeviceSession() { m_context.interrupts.setAbortHook({}); }
@@ -49,6 +63,7 @@ ExitCode DeviceSession::run(Command command)
 {
     const Outcome outcome = m_operations.run(command);
     m_exchange.stopLamp();
+    m_context.console.endProgress();
     if (outcome == Outcome::DataAbnormal)
         say(outcomeText(outcome) + u' ' + invalidValueText());
     else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)

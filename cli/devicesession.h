@@ -23,14 +23,21 @@ public:
 
     QByteArray readAll() override;
     void discardInput() override;
+    bool write(const QByteArray& data) override;
     void setOnReceived(std::function<void(qsizetype)> onReceived)
     {
         m_onReceived = std::move(onReceived);
+    }
+    // Called with each command as it goes out ("sr", "sw", ...).
+    void setOnCommand(std::function<void(const QString&)> onCommand)
+    {
+        m_onCommand = std::move(onCommand);
     }
 
 private:
     qsizetype m_received = 0;
     std::function<void(qsizetype)> m_onReceived;
+    std::function<void(const QString&)> m_onCommand;
 };
 
 // One command's use of the controller: the window's exchange and operations

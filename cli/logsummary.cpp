@@ -73,6 +73,10 @@ QJsonObject summaryJson(const LogSummary& s)
 
 ExitCode saveLogFile(Console& console, const QString& path, const SampleStore& store)
 {
+    if (path == u"-"_qs) {
+        console.data(LogFile::logFileText(store).toLatin1());
+        return ExitCode::Done;
+    }
     if (LogFile::save(path, store))
         return ExitCode::Done;
     console.error(path + u": cannot be written"_qs);

@@ -2,6 +2,9 @@
 
 #include "console.h"
 #include "settingfile.h"
+#include "writetarget.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 
@@ -52,8 +55,32 @@ QStringList rangeProblems(const SettingsReport& report)
     return problems;
 }
 
+ExitCode checkOutput(Console& console, const QString& path)
+{
+    if (path == u"-"_qs)
+        return ExitCode::Done;
+    const QFileInfo info(path);
+    QString why;
+    if (info.isDir())
+        why = u"is a folder"_qs;
+    else if (info.exists() && !mayReplace(path))
+        why = u"may not be replaced (permission denied)"_qs;
+    else if (!info.exists() && !info.dir().exists())
+        why = u"the folder %1 does not exist"_qs.arg(info.dir().path());
+    else if (!info.exists() && !mayWriteInto(info.dir().path()))
+        why = u"the folder %1 may not be written (permission denied)"_qs.arg(info.dir().path());
+    if (why.isEmpty())
+        return ExitCode::Done;
+    console.error(path + u": cannot be written: "_qs + why);
+    return ExitCode::FileTrouble;
+}
+
 ExitCode saveSettingFile(Console& console, const QString& path, const QString& image)
 {
+    if (path == u"-"_qs) {
+        console.data(image.toLatin1());
+        return ExitCode::Done;
+    }
     if (SettingFile::save(path, image))
         return ExitCode::Done;
     console.error(path + u": cannot be written"_qs);

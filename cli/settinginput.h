@@ -21,5 +21,10 @@ SettingInput readSettingFile(const QString& path);
 // to write; empty when all may be written.
 QStringList rangeProblems(const SettingsReport& report);
 
-// The window's atomic save; Done, or FileTrouble with a message.
+// The window's atomic save; Done, or FileTrouble with a message. "-" is
+// standard output.
 ExitCode saveSettingFile(Console& console, const QString& path, const QString& image);
+
+// Done when path ("-": standard output) may be written, else FileTrouble
+// with the reason said.
+ExitCode checkOutput(Console& console, const QString& path);

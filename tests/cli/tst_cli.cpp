@@ -48,6 +48,8 @@ class TestCli : public QObject {
                 [&process] { ::kill(pid_t(process.processId()), SIGINT); });
         process.start(QStringLiteral(TZ586KV_PATH),
             QString(args)
+                .replace(
+                    u"RELPORT"_qs, QDir(m_dir.path()).relativeFilePath(m_emulator->devicePath()))
                 .replace(u"PORT"_qs, m_emulator->devicePath())
                 .split(u' ', Qt::SkipEmptyParts));
         loop.exec();
@@ -109,12 +111,43 @@ private slots:
         row("help", u"--help"_qs, none, 0, u"  5    a file cannot be read"_qs, {});
         row("diff help", u"diff --help"_qs, none, 0, u"  130  interrupted"_qs, {});
         row("same", u"diff a.set a.set"_qs, none, 0, u"The settings are the same.\n"_qs, {});
-        row("diff", u"diff a.set b.set"_qs, none, 0, Changes, {});
+        row("diff", u"diff a.set b.set"_qs, none, 1, Changes, {});
+        row("diff JSON", u"diff a.set b.set --json"_qs, none, 1, u"\"key\": \"deadband\""_qs, {});
+        row("diff one side", u"diff a.set --json"_qs, none, 2, u"\"kind\": \"usage\""_qs,
+            u"diff needs A B"_qs);
+        row("help CMD", u"help diff"_qs, none, 0, u"Usage: tz586kv diff A B"_qs, {});
+        row("unknown", u"reed"_qs, none, 1, {}, u"unknown command reed; did you mean 'read'?"_qs);
+        row("COM3", u"read --port COM3 --json"_qs, none, 2, u"\"kind\": \"port\""_qs,
+            u"Com3 (/dev/ttyUSB2) does not exist"_qs);
+        row("com17", u"read --port com17"_qs, none, 1, {}, u"not com17"_qs);
+        row("relative port", u"read --port RELPORT -oout.set"_qs, none, 0, u"deadband"_qs, {}, "sr",
+            u"out.set"_qs, A);
+        row("--output=", u"read --port PORT --output=out.set -q"_qs, none, 0, {}, {}, "sr",
+            u"out.set"_qs, A);
+        row("-o -", u"read --port PORT -o -"_qs, none, 0, QString::fromLatin1(A), {}, "sr");
+        row("-o empty", u"read --port PORT --output="_qs, none, 1, {}, u"--output needs a file name"_qs);
+        row("-o no folder", u"log --port PORT -o none/run.csv"_qs, none, 5, {},
+            u"none/run.csv: cannot be written: the folder none does not exist"_qs, "");
+        row("set twice", u"set deadband=6 deadband=7 --port PORT"_qs, none, 1, {},
+            u"deadband=6 and deadband=7 contradict each other"_qs, "");
+        row("set off and limit", u"set limiter=off limiter=150 --port PORT --json"_qs, none, 1,
+            u"\"kind\": \"usage\""_qs, u"contradict each other"_qs, "");
+        row("set modes", u"set reverse-cancel=on robot-mode=on --port PORT"_qs, none, 1, {},
+            u"Reverse Cancel and Robot Mode exclude each other"_qs, "");
+        row("set dry", u"set deadband=12 --dry-run --port PORT"_qs, none, 0,
+            u"Dead Band: 10 uS -> 12 uS\n"_qs, {}, "sr");
+        row("set same", u"set deadband=10 --port PORT"_qs, none, 0,
+            u"Nothing to write: the controller already holds these values.\n"_qs, {}, "sr");
+        row("write same", u"write a.set --port PORT"_qs, none, 0, u"Nothing to write"_qs, {}, "sr");
+        row("write forced", u"write a.set --force --port PORT"_qs, none, 0,
+            u"Written and verified.\n"_qs, {}, "srsw" + A + "sr");
+        row("set quiet", u"set deadband=12 limiter=off -q --port PORT"_qs, none, 0, {}, {},
+            "srsw" + B + "sr");
         row("short", u"diff a.set short.set"_qs, none, 5, {},
             u"short.set: not a setting file: 63 characters"_qs);
         row("not hex", u"diff nothex.set a.set"_qs, none, 5, {},
             u"nothex.set: not a setting file: Character 11: expected a hexadecimal digit"_qs);
-        row("BOM CR LF", u"diff a.set bom.set"_qs, none, 0, Changes, {});
+        row("BOM CR LF", u"diff a.set bom.set"_qs, none, 1, Changes, {});
         row("LF", u"write lf.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
         // The port does not exist: 2 would mean that it was tried before the file.
         row("write short", u"write short.set --port /dev/tz-none"_qs, none, 5, {},
@@ -194,6 +227,13 @@ private slots:
         QVERIFY2(out.isEmpty() ? m_out.isEmpty() : m_out.contains(out.toUtf8()), m_out.constData());
         QVERIFY2(err.isEmpty() ? m_err.isEmpty() : m_err.contains(err.toUtf8()), m_err.constData());
         QCOMPARE(m_emulator->receivedBytes(), received);
+        // One document, also on failure; the exit code of diff's differences is no failure.
+        if (args.contains(u"--json"_qs)) {
+            const QJsonObject error
+                = QJsonDocument::fromJson(m_out).object()[u"error"_qs].toObject();
+            QCOMPARE(error[u"exit"_qs].toInt(), args.startsWith(u"diff a.set b.set"_qs) ? 0 : code);
+            QCOMPARE(error[u"message"_qs].toString().isEmpty(), code == 0 || error.isEmpty());
+        }
         if (file.isEmpty())
             return;
         QFile written(m_dir.filePath(file));
