@@ -11,13 +11,13 @@ std::optional<SettingReply> acceptSettingReply(QStringView reply)
 {
     if (reply.size() != ReplyLength)
         return std::nullopt;
-    QString reply = reply.toString();
-    reply.remove(QStringLiteral("sr"));
+    QString text = reply.toString();
+    text.remove(QStringLiteral("sr"));
     // A garbled image must not reach the window half-decoded.
-    if (!SettingImage::isHexImage(reply))
+    if (!SettingImage::isHexImage(text))
         return std::nullopt;
     SettingReply accepted;
-    accepted.image = reply.left(SettingImage::Length);
+    accepted.image = text.left(SettingImage::Length);
     accepted.romVersion = QStringView(accepted.image).mid(RomVersionAt, 2).toInt(nullptr, 16);
     return accepted;
 }

@@ -125,7 +125,8 @@ private slots:
         row("--output=", u"read --port PORT --output=out.set -q"_qs, none, 0, {}, {}, "sr",
             u"out.set"_qs, A);
         row("-o -", u"read --port PORT -o -"_qs, none, 0, QString::fromLatin1(A), {}, "sr");
-        row("-o empty", u"read --port PORT --output="_qs, none, 1, {}, u"--output needs a file name"_qs);
+        row("-o empty", u"read --port PORT --output="_qs, none, 1, {},
+            u"--output needs a file name"_qs);
         row("-o no folder", u"log --port PORT -o none/run.csv"_qs, none, 5, {},
             u"none/run.csv: cannot be written: the folder none does not exist"_qs, "");
         row("set twice", u"set deadband=6 deadband=7 --port PORT"_qs, none, 1, {},
