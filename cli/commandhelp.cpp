@@ -69,17 +69,19 @@ const std::array<CommandInfo, 10> Commands { {
         u"setting file or the word controller. Exits 0 when they are the same, 1\n"
         u"when they differ, 2 and above for trouble, as diff and cmp do.",
         u"", u"tz586kv diff bench.set controller" },
-    { CliCommand::History, u"history", 0, 0, 3,
+    { CliCommand::History, u"history", OptDryRun | OptForce, 0, 3,
         u"history [show ID | diff ID [ID|controller|FILE] | restore ID]",
         u"the settings kept from reads and writes",
         u"Lists the setting images kept from every read and write of the controller,\n"
         u"newest first, in local time, with the port each came from. ID is the\n"
         u"entry's name (2026-12-07_14-03-22Z_read; a unique beginning will do);\n"
-        u"it never changes. show ID prints the entry; diff compares it with another\n"
-        u"entry, a setting file or the controller (the default); restore writes it\n"
-        u"to the controller as write does (changes, write, verify). Only\n"
-        u"controller and restore touch the port.",
-        u"", u"tz586kv history diff 2026-12-07_14-03-22Z_read controller" },
+        u"it never changes. show ID prints the entry; diff lists what changes from\n"
+        u"the other side (the entry before it, another entry, a setting file or the\n"
+        u"controller) to the entry, exiting as diff does; restore writes it to the\n"
+        u"controller as write does (changes, write, verify). Only controller and\n"
+        u"restore touch the port.",
+        u"  --dry-run, --force with restore, as for write\n",
+        u"tz586kv history diff 2026-12-07_14-03-22Z_read controller" },
     { CliCommand::Doctor, u"doctor", 0, 0, 0, u"doctor",
         u"find what stops the serial port from working",
         u"Checks what stops a serial port from working on this machine: your groups,\n"

@@ -123,10 +123,16 @@ ExitCode diff(CliContext& context)
         if (code != ExitCode::Done)
             return code;
     }
-    const SettingChanges changes = ChangeEngine::compare(reports[0].image, reports[1].image);
+    return printComparison(context, args[0], reports[0].image, args[1], reports[1].image);
+}
+
+ExitCode printComparison(CliContext& context, const QString& nameA, const QString& imageA,
+    const QString& nameB, const QString& imageB)
+{
+    const SettingChanges changes = ChangeEngine::compare(imageA, imageB);
     if (context.invocation.json)
-        context.console.json({ { u"a"_qs, args[0] }, { u"b"_qs, args[1] },
-            { u"changes"_qs, changesJson(changes) } });
+        context.console.json(
+            { { u"a"_qs, nameA }, { u"b"_qs, nameB }, { u"changes"_qs, changesJson(changes) } });
     else
         context.console.out(
             changes.isEmpty() ? u"The settings are the same.\n"_qs : changesText(changes));

@@ -2,8 +2,9 @@
 #include "commands.h"
 #include "devicecommands.h"
 #include "historystore.h"
-#include "imagecomparison.h"
+#include "settinginput.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace Commands {
@@ -11,6 +12,7 @@ namespace Commands {
 namespace {
 
     const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    const QString ControllerWord = QStringLiteral("controller");
 
     // Local time with its offset, so that an hour repeated in autumn stays apart.
     QString isoTime(const QDateTime& time)
@@ -21,15 +23,18 @@ namespace {
 
     QString localTime(const QDateTime& time) { return time.toLocalTime().toString(TimeFormat); }
 
-    QJsonObject entryJson(int number, const HistoryStore::Entry& e)
+    // The entry's file name without ".set": it never changes.
+    QString idOf(const HistoryStore::Entry& e) { return QFileInfo(e.path).completeBaseName(); }
+
+    QJsonObject entryJson(const HistoryStore::Entry& e)
     {
         QJsonArray kinds;
         for (HistoryStore::Kind kind : e.kinds)
             kinds.append(HistoryStore::kindWord(kind));
-        return { { u"number"_qs, number }, { u"time"_qs, isoTime(e.time) },
+        return { { u"id"_qs, idOf(e) }, { u"time"_qs, isoTime(e.time) },
             { u"lastSeen"_qs, isoTime(e.lastSeen) }, { u"kind"_qs, HistoryStore::kindWord(e.kind) },
             { u"kinds"_qs, kinds }, { u"path"_qs, e.path }, { u"image"_qs, e.image },
-            { u"port"_qs, e.port.isEmpty() ? QJsonValue() : QJsonValue(e.port) },
+            { u"device"_qs, e.port.isEmpty() ? QJsonValue() : QJsonValue(e.port) },
             { u"modelCode"_qs, e.modelCode }, { u"romVersion"_qs, e.romVersion } };
     }
 
@@ -37,8 +42,8 @@ namespace {
     {
         if (context.invocation.json) {
             QJsonArray array;
-            for (qsizetype i = 0; i < entries.size(); ++i)
-                array.append(entryJson(int(i + 1), entries[i]));
+            for (const HistoryStore::Entry& e : entries)
+                array.append(entryJson(e));
             context.console.json({ { u"entries"_qs, array } });
             return ExitCode::Done;
         }
@@ -46,59 +51,105 @@ namespace {
             context.console.out(u"No settings have been kept yet.\n"_qs);
             return ExitCode::Done;
         }
-        QList<QStringList> rows { { u"No"_qs, u"Time"_qs, u"Kind"_qs, u"Port"_qs, u"Model"_qs,
-            u"ROM"_qs, u"File"_qs } };
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const HistoryStore::Entry& e = entries[i];
-            rows.append({ QString::number(i + 1), localTime(e.time), HistoryStore::kindsText(e),
+        QList<QStringList> rows { { u"ID"_qs, u"Time"_qs, u"Kind"_qs, u"Port"_qs, u"Model"_qs,
+            u"ROM"_qs } };
+        for (const HistoryStore::Entry& e : entries) {
+            rows.append({ idOf(e), localTime(e.time), HistoryStore::kindsText(e),
                 e.port.isEmpty() ? u"-"_qs : e.port, QString::number(e.modelCode),
-                QString::number(e.romVersion), e.path });
+                QString::number(e.romVersion) });
         }
         context.console.out(columns(rows));
         return ExitCode::Done;
     }
 
-    QString rowKey(const ImageComparison::Row& row)
+    // The entry an ID names: its whole name, with or without ".set", or a
+    // beginning that only it has. -1 when none or several match.
+    qsizetype find(const QList<HistoryStore::Entry>& entries, QString id)
     {
-        return QString::fromUtf16(
-            row.isMode ? modeKeys()[size_t(row.index)] : parameterKeys()[size_t(row.index)]);
+        if (id.endsWith(u".set"_qs))
+            id.chop(4);
+        qsizetype found = -1;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const QString name = idOf(entries[i]);
+            if (name == id)
+                return i;
+            if (name.startsWith(id))
+                found = found < 0 ? i : -2;
+        }
+        return found < 0 ? -1 : found;
     }
 
-    QString withUnit(const QString& text, const QString& unit)
+    ExitCode noSuchEntry(CliContext& context, const QString& id)
     {
-        return unit.isEmpty() || text == u"Off"_qs ? text : text + u' ' + unit;
+        context.console.error(
+            u"no history entry %1, or several begin so ('tz586kv history' lists them)"_qs.arg(id));
+        return ExitCode::Usage;
     }
 
-    // The entry beside what the controller holds now.
-    ExitCode show(CliContext& context, int number, const HistoryStore::Entry& entry)
+    ExitCode show(CliContext& context, const HistoryStore::Entry& entry)
     {
-        SettingsReport controller;
-        const ExitCode code = DeviceCommands::readController(context, controller);
-        if (code != ExitCode::Done)
-            return code;
-        const std::vector<ImageComparison::Row> rows
-            = ImageComparison::compare(entry.image, controller.image);
+        const SettingsReport report = reportImage(entry.image).report;
         if (context.invocation.json) {
-            QJsonArray array;
-            for (const ImageComparison::Row& r : rows)
-                array.append(QJsonObject { { u"key"_qs, rowKey(r) }, { u"caption"_qs, r.caption },
-                    { u"unit"_qs, r.unit }, { u"entry"_qs, r.first },
-                    { u"controller"_qs, r.second }, { u"differs"_qs, r.differs } });
-            QJsonObject document = entryJson(number, entry);
-            document.insert(u"controller"_qs, controller.image);
-            document.insert(u"rows"_qs, array);
+            QJsonObject document = settingsJson(report);
+            const QJsonObject fields = entryJson(entry);
+            for (auto it = fields.begin(); it != fields.end(); ++it)
+                document.insert(it.key(), it.value());
             context.console.json(document);
             return ExitCode::Done;
         }
-        QList<QStringList> table { { u"Setting"_qs, u"Entry %1"_qs.arg(number),
-            u"Controller"_qs } };
-        for (const ImageComparison::Row& r : rows)
-            table.append({ r.caption, withUnit(r.first, r.unit), withUnit(r.second, r.unit),
-                r.differs ? u"differs"_qs : QString() });
-        context.console.out(u"Entry %1: %2, %3\n\n"_qs.arg(QString::number(number),
-                                localTime(entry.time), HistoryStore::kindsText(entry))
-            + columns(table));
+        context.console.out(
+            u"%1: %2, %3, port %4\n\n"_qs.arg(idOf(entry), localTime(entry.time),
+                HistoryStore::kindsText(entry), entry.port.isEmpty() ? u"unknown"_qs : entry.port)
+            + settingsTable(report));
         return ExitCode::Done;
+    }
+
+    // The other side of history diff: another entry, the controller or a
+    // setting file; the entry before it when none is named.
+    ExitCode otherSide(CliContext& context, const QList<HistoryStore::Entry>& entries,
+        qsizetype index, QString& name, QString& image)
+    {
+        const QStringList& args = context.invocation.arguments;
+        if (args.size() < 3) {
+            if (index + 1 >= entries.size()) {
+                context.console.error(
+                    u"%1 is the oldest entry: name another side"_qs.arg(idOf(entries[index])));
+                return ExitCode::Usage;
+            }
+            name = idOf(entries[index + 1]);
+            image = entries[index + 1].image;
+            return ExitCode::Done;
+        }
+        name = args[2];
+        if (name == ControllerWord) {
+            SettingsReport controller;
+            const ExitCode code = DeviceCommands::readController(context, controller);
+            image = controller.image;
+            return code;
+        }
+        const qsizetype other = find(entries, name);
+        if (other >= 0) {
+            image = entries[other].image;
+            return ExitCode::Done;
+        }
+        if (!QFileInfo::exists(name))
+            return noSuchEntry(context, name);
+        const SettingInput input = readSettingFile(name);
+        if (input.code != ExitCode::Done)
+            context.console.error(input.message);
+        image = input.report.image;
+        return input.code;
+    }
+
+    ExitCode diff(CliContext& context, const QList<HistoryStore::Entry>& entries, qsizetype index)
+    {
+        QString name;
+        QString image;
+        const ExitCode code = otherSide(context, entries, index, name, image);
+        if (code != ExitCode::Done)
+            return code;
+        // From the other side to the entry: what restoring it would change.
+        return printComparison(context, name, image, idOf(entries[index]), entries[index].image);
     }
 
 } // namespace
@@ -106,26 +157,34 @@ namespace {
 ExitCode history(CliContext& context)
 {
     const QStringList& args = context.invocation.arguments;
-    const bool showing = !args.isEmpty();
-    if (showing && (args.size() != 2 || args[0] != u"show"_qs)) {
-        context.console.error(u"history takes nothing, or show N"_qs);
+    const QString verb = args.value(0);
+    const bool known = (args.size() == 2 && (verb == u"show"_qs || verb == u"restore"_qs))
+        || ((args.size() == 2 || args.size() == 3) && verb == u"diff"_qs) || args.isEmpty();
+    if (!known) {
+        context.console.error(u"history takes nothing, show ID, diff ID [ID|controller|FILE] "
+                              u"or restore ID"_qs);
+        return ExitCode::Usage;
+    }
+    if ((context.invocation.dryRun || context.invocation.force) && verb != u"restore"_qs) {
+        context.console.error(u"--dry-run and --force go with history restore only"_qs);
         return ExitCode::Usage;
     }
     const QList<HistoryStore::Entry> entries = context.history.entries();
-    if (!showing)
+    if (args.isEmpty())
         return list(context, entries);
-    if (entries.isEmpty()) {
-        context.console.error(u"no settings have been kept yet"_qs);
-        return ExitCode::Usage;
+    const qsizetype index = find(entries, args[1]);
+    if (index < 0)
+        return noSuchEntry(context, args[1]);
+    if (verb == u"diff"_qs)
+        return diff(context, entries, index);
+    if (reportImage(entries[index].image).status != SettingImage::DecodeStatus::Ok) {
+        context.console.error(idOf(entries[index]) + u": not the settings of a TZ586KV"_qs);
+        return ExitCode::FileTrouble;
     }
-    bool ok = false;
-    const int number = args[1].toInt(&ok);
-    if (!ok || number < 1 || number > entries.size()) {
-        context.console.error(u"history show takes a number from 1 to %1 ('tz586kv history' "
-                              u"lists them)"_qs.arg(entries.size()));
-        return ExitCode::Usage;
-    }
-    return show(context, number, entries[number - 1]);
+    if (verb == u"show"_qs)
+        return show(context, entries[index]);
+    // The window's restore: the change list, then write and verify.
+    return DeviceCommands::write(context, reportImage(entries[index].image).report);
 }
 
 } // namespace Commands

@@ -200,11 +200,25 @@ private slots:
             deleted, "sr");
         row("doctor", u"doctor --port PORT"_qs, u"no-answer"_qs, -1,
             u"opens but the controller does not answer \"sr\"."_qs, {}, "sr");
-        row("history", u"history"_qs, none, 0, u"1   2024-01-02 03:04:05  read"_qs, {});
-        row("history show", u"history show 1 --port PORT"_qs, none, 0,
-            u"Dead Band                    12 uS    10 uS       differs\n"_qs, {}, "sr");
-        // The read of "show" was kept as the newest entry.
-        row("history 3", u"history show 3 --port PORT"_qs, none, 1, {}, u"from 1 to 2"_qs);
+        // The history rows share one history; only controller and restore touch the port.
+        const QString entry = u"2024-01-02_03-04-05_read"_qs;
+        row("history", u"history"_qs, none, 0, entry + u"  2024-01-02 03:04:05  read  -"_qs, {});
+        row("history show", u"history show 2024-01-02 --port /dev/tz-none"_qs, none, 0,
+            u"deadband       Dead Band                    12     uS"_qs, {});
+        row("history unknown", u"history show 1999 --json"_qs, none, 1, u"\"kind\": \"usage\""_qs,
+            u"no history entry 1999"_qs);
+        row("history oldest", u"history diff 2024-01-02 --port /dev/tz-none"_qs, none, 2, {},
+            u"is the oldest entry"_qs);
+        row("history diff file", u"history diff 2024-01-02 a.set --port /dev/tz-none"_qs, none, 1,
+            Changes, {});
+        row("history diff controller", u"history diff 2024 controller --port PORT"_qs, none, 1,
+            Changes, {}, "sr");
+        row("history restore dry", u"history restore 2024-01-02 --dry-run --port PORT"_qs, none, 0,
+            Changes, {}, "sr");
+        row("history restore", u"history restore 2024-01-02 --port PORT"_qs, none, 0,
+            Changes + u"Written and verified.\n"_qs, {}, "srsw" + B + "sr");
+        row("history show --force", u"history show 2024-01-02 --force"_qs, none, 1, {},
+            u"go with history restore only"_qs);
     }
     void run_exitCodeOutputReceivedAndDisk()
     {
