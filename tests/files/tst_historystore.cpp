@@ -202,7 +202,7 @@ private slots:
     void damagedEntries_areSkipped()
     {
         record(Kind::Read, A);
-        writeAll(root() + u"/2026-12-07_14-03-23Z_read.set"_s, A.toLatin1() + "\n");
+        writeAll(root() + u"/2026-12-07_14-03-23Z_read.set"_s, A.toLatin1() + "\n\n");
         writeAll(root() + u"/2026-12-07_14-03-24_read.set"_s, "XY" + A.toLatin1().mid(2));
         writeAll(root() + u"/2026-12-07_14-03-25Z_written.set"_s, QByteArray());
         writeAll(root() + u"/2026-12-07_14-03-26Z_other.set"_s, A.toLatin1());
