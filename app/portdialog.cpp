@@ -1,5 +1,6 @@
 #include "portdialog.h"
 
+#include "controllerquestion.h"
 #include "doctor.h"
 #include "fontfit.h"
 #include "hostprobe.h"
@@ -11,6 +12,7 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -183,17 +185,38 @@ void PortDialog::diagnose()
 {
     const int number = m_context.state().portNumber;
     const Doctor::Port port { number, number > 0 ? m_context.portDevice(number) : QString() };
-    // The controller is not asked: the window owns the line and may be busy on it.
-    const QList<Doctor::Finding> findings = Doctor::diagnose(HostProbe(), port);
+    // The window's line is closed while the dialog is up: the question borrows it.
+    ControllerQuestion question(m_context.line());
+    const QList<QWidget*> controls { m_ok, m_cancel, m_diagnose, m_combo };
+    for (QWidget* control : controls)
+        control->setEnabled(false);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_question = &question;
+    const QList<Doctor::Finding> findings = Doctor::diagnose(
+        HostProbe(), port, [&question](const QString& device) { return question.ask(device); });
+    m_question = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+    for (QWidget* control : controls)
+        control->setEnabled(true);
+    // Closed while it waited: nobody is there to read the findings.
+    if (question.stopped())
+        return;
     QStringList lines;
     for (const Doctor::Finding& f : findings)
         lines.append(f.line + u"\nFix: "_qs + f.fix);
     if (lines.isEmpty())
-        lines.append(u"No problems found with %1."_qs.arg(port.label()));
+        lines.append(u"No problems found with %1; the controller answers."_qs.arg(port.label()));
     const QString text = lines.join(u"\n\n"_qs);
     if (Prompts* prompts = m_context.prompts()) {
         prompts->copyableMessage(text);
         return;
     }
     QtPrompts(m_context.state().title, this).copyableMessage(text);
+}
+
+void PortDialog::reject()
+{
+    if (m_question)
+        m_question->stop();
+    QDialog::reject();
 }

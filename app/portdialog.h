@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class ControllerQuestion;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -21,11 +22,14 @@ public:
 
     // Shows the dialog modally and says how it was left.
     AppContext::DialogAnswer run();
+    // Also stops Diagnose's question to the controller.
+    void reject() override;
 
     QComboBox* portList() const { return m_combo; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
-    // Shows the connection doctor's findings for the port picked.
+    // Shows the connection doctor's findings for the port picked, the
+    // controller's answer to "sr" on it among them.
     QPushButton* diagnoseButton() const { return m_diagnose; }
     // Below the list: the devices that exist but refused to open, and why.
     QLabel* refusedLabel() const { return m_refused; }
@@ -45,4 +49,5 @@ private:
     QPushButton* m_cancel = nullptr;
     QPushButton* m_diagnose = nullptr;
     QLabel* m_refused = nullptr;
+    ControllerQuestion* m_question = nullptr; // while Diagnose waits for the controller
 };

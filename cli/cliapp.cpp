@@ -95,10 +95,12 @@ int runCli(const QStringList& args, const QString& programDir)
     const HostProbe probe;
     HistoryStore history(historyRootFor(config.port(invocation.port).device));
     CliContext context { invocation, console, interrupts, config, probe, history };
+    // A signal that came after the work was done changes nothing.
     const ExitCode code = dispatch(context);
-    if (Interrupts::caught()) {
+    if (code == ExitCode::Interrupted)
         console.error(u"interrupted"_qs);
-        return finish(console, invocation, ExitCode::Interrupted);
-    }
+    // Not a failure of the command: its exit code stays.
+    if (history.takeFailureNotice())
+        console.note(u"tz586kv: "_qs + history.failureText());
     return finish(console, invocation, code);
 }

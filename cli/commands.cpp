@@ -3,6 +3,7 @@
 #include "clicontext.h"
 #include "demoline.h"
 #include "devicecommands.h"
+#include "interrupts.h"
 #include "portreport.h"
 #include "settingchanges.h"
 #include "settinginput.h"
@@ -78,6 +79,9 @@ ExitCode doctor(CliContext& context)
     const Doctor::Port port = context.port();
     const QList<Doctor::Finding> findings
         = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
+    // A question cut short by Ctrl-C proves nothing.
+    if (Interrupts::caught())
+        return ExitCode::Interrupted;
     if (context.invocation.json) {
         QJsonArray list;
         for (const Doctor::Finding& f : findings) {

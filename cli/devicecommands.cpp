@@ -1,11 +1,11 @@
 #include "devicecommands.h"
 
 #include "clicontext.h"
+#include "controllerquestion.h"
 #include "devicesession.h"
 #include "interrupts.h"
 #include "logsummary.h"
 #include "numbertext.h"
-#include "operationaborted.h"
 #include "outcometext.h"
 #include "settingchanges.h"
 #include "settinginput.h"
@@ -250,17 +250,11 @@ Doctor::ControllerCheck controllerCheck(CliContext& context)
 {
     return [&context](const QString& device) {
         PortLine line;
-        if (!line.open(device))
-            return false;
-        MessageExchange exchange(line);
-        context.interrupts.setAbortHook([&exchange] { exchange.abort(); });
-        bool answered = false;
-        try {
-            answered = exchange.readSettings().has_value();
-        } catch (const OperationAborted&) {
-        }
+        ControllerQuestion question(line);
+        context.interrupts.setAbortHook([&question] { question.stop(); });
+        const Doctor::ControllerAnswer answer = question.ask(device);
         context.interrupts.setAbortHook({});
-        return answered;
+        return answer;
     };
 }
 

@@ -48,6 +48,14 @@ DeviceSession::DeviceSession(CliContext& context)
             m_context.console.progress(u"%1: up to %2 s"_qs.arg(command).arg(
                 MessageExchange::replyWindowMs(command) / 1000));
     });
+    // Stopped halfway, a change leaves the controller half written.
+    connect(&m_operations, &DeviceOperations::changingController, &m_context.interrupts,
+        &Interrupts::setHolding);
+    connect(&m_context.interrupts, &Interrupts::held, this, [this] {
+        m_context.console.note(u"tz586kv: interrupted while the controller changes: the change "
+                               u"ends first (Ctrl-C again ends at once, leaving the controller's "
+                               u"state unknown)"_qs);
+    });
 }
 
 DeviceSession::~DeviceSession() { m_context.interrupts.setAbortHook({}); }

@@ -14,14 +14,40 @@
 
 namespace {
 
-volatile std::sig_atomic_t s_caught = 0;
+volatile std::sig_atomic_t s_caught = 0; // a first signal that aborts
+volatile std::sig_atomic_t s_held = 0; // a first signal that came during a change
+volatile std::sig_atomic_t s_holding = 0;
 int s_pipe[2] = { -1, -1 };
 
+constexpr char Unknown[] = "tz586kv: ended in the middle of a change: the controller's state is "
+                           "unknown; read it (tz586kv read) before going on\n";
+
+// Takes a first signal; false for a second one, after saying what it cuts short.
+bool takeFirst(int signal, void (*say)(const char*, size_t))
+{
+    if (s_caught != 0 || s_held != 0) {
+        if (s_holding != 0)
+            say(Unknown, sizeof Unknown - 1);
+        return false;
+    }
+    if (s_holding != 0)
+        s_held = signal;
+    else
+        s_caught = signal;
+    return true;
+}
+
 #ifdef Q_OS_UNIX
+void put(const char* text, size_t size)
+{
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, size);
+}
+
 void handler(int signal)
 {
+    if (!takeFirst(signal, put))
+        ::_exit(130);
     const int saved = errno;
-    s_caught = signal;
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(s_pipe[1], &byte, 1);
     errno = saved;
@@ -32,9 +58,8 @@ void install(int signal)
     struct sigaction action { };
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
-    // Restarted calls keep a file write whole; the reset lets a second
-    // Ctrl-C end a program that no longer listens.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    // Restarted calls keep a file write whole.
+    action.sa_flags = SA_RESTART;
     ::sigaction(signal, &action, nullptr);
 }
 #endif
@@ -42,14 +67,19 @@ void install(int signal)
 #ifdef Q_OS_WIN
 Interrupts* s_instance = nullptr;
 
+void put(const char* text, size_t size)
+{
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, DWORD(size), &written, nullptr);
+}
+
 // Runs on a thread of its own: it only queues the call into the event loop.
 BOOL WINAPI consoleHandler(DWORD event)
 {
     const bool interrupt = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
     // After the first, the default handler ends the program at once.
-    if (!interrupt || s_caught != 0 || !s_instance)
+    if (!interrupt || !s_instance || !takeFirst(SIGINT, put))
         return FALSE;
-    s_caught = SIGINT;
     QMetaObject::invokeMethod(s_instance, "onSignal", Qt::QueuedConnection);
     return TRUE;
 }
@@ -94,6 +124,16 @@ Interrupts::~Interrupts()
 
 bool Interrupts::caught() { return s_caught != 0; }
 
+void Interrupts::setHolding(bool holding)
+{
+    s_holding = holding ? 1 : 0;
+    // Raised first, looked at after: a signal in between is held.
+    if (holding && s_caught != 0) {
+        s_holding = 0;
+        abortOnce();
+    }
+}
+
 void Interrupts::onSignal()
 {
 #ifdef Q_OS_UNIX
@@ -101,7 +141,19 @@ void Interrupts::onSignal()
     while (::read(s_pipe[0], &byte, 1) == 1) { }
     m_notifier->setEnabled(false);
 #endif
+    if (s_held != 0) {
+        emit held();
+        return;
+    }
+    abortOnce();
+    emit interrupted(static_cast<int>(s_caught));
+}
+
+void Interrupts::abortOnce()
+{
+    if (m_aborted)
+        return;
+    m_aborted = true;
     if (m_abort)
         m_abort();
-    emit interrupted(static_cast<int>(s_caught));
 }

@@ -45,11 +45,11 @@ LogSummary summarize(const SampleStore& store)
         if (hasVolt || hasCur)
             ++s.present;
         if (hasVolt) {
-            keep(s.voltMin, volt, n - 1, false);
-            keep(s.voltMax, volt, n - 1, true);
+            keep(s.voltMin, volt, n, false);
+            keep(s.voltMax, volt, n, true);
         }
         if (hasCur)
-            keep(s.curMax, cur, n - 1, true);
+            keep(s.curMax, cur, n, true);
     }
     return s;
 }

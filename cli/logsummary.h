@@ -9,8 +9,8 @@
 class Console;
 struct SampleStore;
 
-// What the log command prints after a fetch. Sample n was taken at n - 1
-// seconds, as the CSV file's time column says.
+// What the log command prints after a fetch. Sample n is at n seconds, as the
+// log window's time axis and readout put it (the CSV file's column counts from 0).
 struct LogSummary {
     struct Extreme {
         float value = 0;

@@ -157,11 +157,21 @@ namespace {
 
     void checkController(const Context& c, QList<Finding>& out)
     {
-        if (c.portFailure != Failure::None || !c.answers || c.answers(c.port.device))
+        if (!c.answers)
             return;
-        out.append({ Check::Silent, Severity::Problem,
-            c.port.label() + u" opens but the controller does not answer \"sr\"."_qs,
-            u"Check the cable, that the controller is powered, and that this is its port."_qs });
+        const ControllerAnswer answer = c.portFailure == Failure::None ? c.answers(c.port.device)
+                                                                       : ControllerAnswer::NotAsked;
+        if (answer == ControllerAnswer::Silent)
+            out.append({ Check::Silent, Severity::Problem,
+                c.port.label() + u" opens but the controller does not answer \"sr\"."_qs,
+                u"Check the cable, that the controller is powered, and that this is its "
+                u"port."_qs });
+        else if (answer == ControllerAnswer::NotAsked)
+            out.append({ Check::NotAsked, Severity::Warning,
+                u"The controller was not asked for its settings: %1."_qs.arg(c.port.device.isEmpty()
+                        ? u"no port is chosen"_qs
+                        : c.port.label() + u" did not open"_qs),
+                u"Once the port opens, diagnose again."_qs });
     }
 
     constexpr std::array<CheckFn, 6> Checks {
@@ -240,6 +250,8 @@ QString checkName(Check check)
         return u"refused"_qs;
     case Check::Unreachable:
         return u"unreachable"_qs;
+    case Check::NotAsked:
+        return u"not-asked"_qs;
     }
     return {};
 }

@@ -25,6 +25,7 @@ enum class Check {
     HostUnknown, // a network port's host name does not resolve
     Refused, // a network port's host refuses the connection
     Unreachable, // no route to a network port's host, or no answer in time
+    NotAsked, // the controller could not be asked: the port did not open for it
 };
 
 enum class Severity {
@@ -47,12 +48,18 @@ struct Port {
     QString label() const; // "Com3 (/dev/ttyUSB2)", or the device
 };
 
-// Asks the controller behind device for its settings ("sr"); true when it
-// gave a proper answer. The device is closed when it is called.
-using ControllerCheck = std::function<bool(const QString& device)>;
+enum class ControllerAnswer {
+    Answered, // a proper answer to "sr"
+    Silent,
+    NotAsked, // the device did not open for the question, or it was stopped
+};
+
+// Asks the controller behind device for its settings ("sr"). The device is
+// closed when it is called.
+using ControllerCheck = std::function<ControllerAnswer(const QString& device)>;
 
 // Runs every check in turn; the controller is asked only when the port opens
-// and answers is set.
+// and answers is set, and a finding says so when it could not be.
 QList<Finding> diagnose(
     const SystemProbe& probe, const Port& port, const ControllerCheck& answers = {});
 

@@ -128,7 +128,11 @@ LoadStatus load(const QString& path, SampleStore& store, QString* problem)
     if (bytes.isEmpty())
         return LoadStatus::Empty;
     // Checked on a copy: a bad line must not leave half a file in the store.
-    SampleStore loaded = store;
+    // The file is the whole log: a sample it does not hold is missing, not
+    // left over from an earlier log.
+    SampleStore loaded;
+    loaded.volt.fill(SampleStore::Missing);
+    loaded.cur.fill(SampleStore::Missing);
     if (const QString broken = readLog(QString::fromLatin1(bytes), loaded); !broken.isEmpty())
         return trouble(broken);
     loaded.held = true;

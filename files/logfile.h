@@ -12,7 +12,7 @@ inline constexpr qint64 MaxFileSize = 1024 * 1024;
 QString logFileText(const SampleStore& store);
 
 enum class LoadStatus {
-    Loaded, // the samples of the file's lines replaced, store.held set
+    Loaded, // the store holds the file's samples, the rest missing; store.held set
     Empty, // empty file: nothing to load, store unchanged
     Trouble, // unreadable, too large or breaking a rule: store unchanged
 };

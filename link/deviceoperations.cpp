@@ -15,6 +15,23 @@ Outcome outcomeOf(ExchangeFault fault)
 {
     return fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet;
 }
+
+// Announces the change of the controller for as long as it lives, also when
+// the operation unwinds.
+class ChangingController {
+public:
+    explicit ChangingController(DeviceOperations& operations)
+        : m_operations(operations)
+    {
+        emit m_operations.changingController(true);
+    }
+    ~ChangingController() { emit m_operations.changingController(false); }
+    ChangingController(const ChangingController&) = delete;
+    ChangingController& operator=(const ChangingController&) = delete;
+
+private:
+    DeviceOperations& m_operations;
+};
 }
 
 DeviceOperations::DeviceOperations(
@@ -141,6 +158,7 @@ void DeviceOperations::write()
     keepNow(Kind::BeforeWrite, m_values.controllerImage());
     // From here on, what the controller holds is known only from a verify read.
     m_values.forgetController();
+    const ChangingController changing(*this); // until the verify read has ended
     m_exchange.send(QStringLiteral("sw"), QStringLiteral("sw"));
     m_exchange.send(plan.image, plan.image);
     emit imageWritten(plan.image);
@@ -163,6 +181,7 @@ void DeviceOperations::defaultWrite()
     }
     keepNow(Kind::BeforeDefault, m_values.controllerImage());
     m_values.forgetController();
+    const ChangingController changing(*this); // until the final read has ended
     m_exchange.send(QStringLiteral("ae"), Cr);
     m_exchange.delay(0.5);
     m_exchange.send(QStringLiteral("rt"), QStringLiteral("rt"));
@@ -174,8 +193,9 @@ void DeviceOperations::defaultWrite()
 void DeviceOperations::get()
 {
     const MessageExchange::Reply reply = m_exchange.send(QStringLiteral("br"), Cr);
-    if (reply.ok())
-        decodeLogReply(reply.text, m_store);
+    // A log cut short or garbled is no log: the store keeps the one it holds.
+    if (reply.ok() && !decodeLogReply(reply.text, m_store))
+        fail(Outcome::CannotSet);
 }
 
 void DeviceOperations::clear()
@@ -183,5 +203,6 @@ void DeviceOperations::clear()
     if (!readOrFail())
         return;
     m_exchange.delay(0.3);
+    const ChangingController changing(*this);
     m_exchange.send(QStringLiteral("be"), Cr);
 }

@@ -31,6 +31,10 @@ signals:
     void imageRead(const QString& image);
     // A setting image went to the controller after "sw".
     void imageWritten(const QString& image);
+    // True from the command that changes the controller ("sw", "ae", "be")
+    // until the read or reply that ends the change, then false: stopped in
+    // between, the operation leaves the controller in a state nobody knows.
+    void changingController(bool changing);
 
 private:
     void read();

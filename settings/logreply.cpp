@@ -7,23 +7,34 @@ namespace {
 
 using NumberText::hexDigit;
 
-// The byte at 0-based index pos, or -1 when the reply is too short there or
-// a character is not a hex digit.
+constexpr qsizetype Prefix = 2;
+constexpr qsizetype PayloadEnd = Prefix + 4 * SampleStore::Count; // characters 3..2050
+
+// The byte at 0-based index pos; the caller has checked that both are digits.
 int byteAt(QStringView buf, qsizetype pos)
 {
-    if (pos + 1 >= buf.size())
-        return -1;
-    const int hi = hexDigit(buf[pos]);
-    const int lo = hexDigit(buf[pos + 1]);
-    return hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
+    return hexDigit(buf[pos]) * 16 + hexDigit(buf[pos + 1]);
 }
 
-bool isSample(int raw) { return raw >= 0 && raw != 0xFF; }
+bool isWhole(QStringView buf)
+{
+    if (buf.size() < PayloadEnd)
+        return false;
+    for (qsizetype i = Prefix; i < PayloadEnd; ++i) {
+        if (hexDigit(buf[i]) < 0)
+            return false;
+    }
+    return true;
+}
+
+bool isSample(int raw) { return raw != 0xFF; }
 
 } // namespace
 
-void decodeLogReply(QStringView reply, SampleStore& store)
+bool decodeLogReply(QStringView reply, SampleStore& store)
 {
+    if (!isWhole(reply))
+        return false;
     for (int n = 1; n <= SampleStore::Count; ++n) {
         const int volt = byteAt(reply, 4 * n - 2);
         const int cur = byteAt(reply, 4 * n);
@@ -34,4 +45,5 @@ void decodeLogReply(QStringView reply, SampleStore& store)
                                         : SampleStore::Missing;
     }
     store.held = true;
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 // Fills both channels of the store from the controller's "br" reply: after a
-// two-character prefix, 512 groups of four hex digits, voltage byte first.
-// A field that is FF, cut off or not hexadecimal leaves a missing sample.
-void decodeLogReply(QStringView reply, SampleStore& store);
+// two-character prefix, 512 groups of four hex digits, voltage byte first;
+// a field FF is a missing sample. A reply cut short or holding anything but
+// hex digits there is broken: false, and the store is left as it was.
+bool decodeLogReply(QStringView reply, SampleStore& store);

@@ -167,6 +167,8 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
     QTest::newRow("write not sticking")
         << Write << F::WriteNotSticking << u"Verify was NG."_qs << QStringList {};
     QTest::newRow("get no answer") << Get << F::NoAnswer << CommFault << QStringList { CommFault };
+    QTest::newRow("get short") << Get << F::ShortReply << CannotSet << QStringList {};
+    QTest::newRow("get non-hex") << Get << F::NonHex << CannotSet << QStringList {};
 }
 
 void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
@@ -180,6 +182,9 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
         box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
     }
     box(Parameter::PwmFrequencyMaxLoad)->setFocus();
+    // A whole log takes longer than a shortened reply window.
+    if (command == Get && fault != EmulatorFault::NoAnswer)
+        m_controller->exchange().setTimeScale(1.0);
     m_emulator->setFault(fault);
     button(command)->click();
     const bool filled = command == Write || fault == EmulatorFault::None;

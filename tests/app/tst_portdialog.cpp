@@ -1,7 +1,9 @@
+#include "controlleremulator.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "inifile.h"
 #include "portdialog.h"
+#include "qtserialline.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,17 +88,62 @@ private slots:
                 + named(5) + u": in use by another program."_s);
     }
 
-    void diagnose_showsTheDoctorsFindingsWithTheirFixes()
+    void diagnose_asksTheControllerOnThePickedPort_data()
     {
+        QTest::addColumn<QString>("fault"); // of the controller on Com16; empty: no port picked
+        QTest::addColumn<QStringList>("says");
+        QTest::addColumn<QStringList>("never");
+        QTest::addColumn<QByteArray>("received");
+        const QString none = u"No problems found"_s;
+        QTest::newRow("no port")
+            << QString()
+            << QStringList { u"No port is chosen.\nFix: Choose the "_s,
+                   u"The controller was not asked for its settings: no port is chosen."_s }
+            << QStringList { none } << QByteArray();
+        QTest::newRow("answers") << u"none"_s << QStringList()
+                                 << QStringList { u"does not answer"_s, u"not asked"_s }
+                                 << QByteArray("sr");
+        QTest::newRow("silent")
+            << u"no-answer"_s
+            << QStringList { u"opens but the controller does not answer \"sr\"."_s }
+            << QStringList { none } << QByteArray("sr");
+    }
+    void diagnose_asksTheControllerOnThePickedPort()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, says);
+        QFETCH(QStringList, never);
+        QFETCH(QByteArray, received);
+        Tz586kvEmulator emulator;
+        QVERIFY(emulator.start(m_dir->filePath(u"tz"_s)));
+        emulator.setFault(emulatorFaultFromName(fault).value_or(EmulatorFault::None));
+        QFile ini(m_dir->filePath(u"TZ586KV Link.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly)
+            && ini.write("[Ports]\nCom16=" + emulator.linkPath().toUtf8()));
+        ini.close();
+        m_state.portNumber = fault.isEmpty() ? 0 : 16;
+        QtSerialLine line;
         FakePrompts prompts;
-        AppContext context(m_state, m_line);
+        AppContext context(m_state, line);
         context.setPrompts(&prompts);
         PortDialog dialog(context);
+        bool busy = false;
+        // Asked, the controller finds the dialog waiting.
+        connect(&emulator.model(), &ControllerModel::commandReceived, &dialog, [&] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busy = cursor && cursor->shape() == Qt::WaitCursor && !dialog.okButton()->isEnabled()
+                && !dialog.diagnoseButton()->isEnabled();
+        });
         QTest::mouseClick(dialog.diagnoseButton(), Qt::LeftButton);
+        QCOMPARE(busy, !received.isEmpty());
         QCOMPARE(prompts.messages.size(), 1);
-        QVERIFY2(
-            prompts.messages[0].contains(u"No port is chosen.\nFix: Choose the controller's "_s),
-            qPrintable(prompts.messages[0]));
+        for (const QString& text : says)
+            QVERIFY2(prompts.messages[0].contains(text), qPrintable(prompts.messages[0]));
+        for (const QString& text : never)
+            QVERIFY2(!prompts.messages[0].contains(text), qPrintable(prompts.messages[0]));
+        QCOMPARE(emulator.receivedBytes(), received);
+        QVERIFY(
+            !line.isOpen() && dialog.okButton()->isEnabled() && !QGuiApplication::overrideCursor());
     }
 
 private:

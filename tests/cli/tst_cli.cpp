@@ -3,10 +3,12 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -29,8 +31,9 @@ class TestCli : public QObject {
     QByteArray m_out;
     QByteArray m_err;
 
-    // Runs with the event loop going, so that the emulator answers.
-    int run(const QString& args, bool interrupt = false)
+    // Runs with the event loop going, so that the emulator answers. SIGINT
+    // goes at each command of stops ("sr2": the second "sr"; "*": the first of all).
+    int run(const QString& args, const QStringList& stops = {}, const QString& dataHome = {})
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -38,14 +41,21 @@ class TestCli : public QObject {
             env.insert(name, m_dir.path());
         // The other rows' reads are kept too: the history rows get a history of their own.
         if (!args.startsWith(u"history"_qs))
-            env.insert(u"XDG_DATA_HOME"_qs, m_dir.filePath(u"other"_qs));
+            env.insert(
+                u"XDG_DATA_HOME"_qs, m_dir.filePath(dataHome.isEmpty() ? u"other"_qs : dataHome));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(m_dir.path());
         QEventLoop loop;
         connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        if (interrupt)
-            connect(&m_emulator->model(), &ControllerModel::commandReceived, &process,
-                [&process] { ::kill(pid_t(process.processId()), SIGINT); });
+        QHash<QByteArray, int> seen;
+        connect(&m_emulator->model(), &ControllerModel::commandReceived, &process,
+            [&](const QByteArray& command) {
+                const int n = ++seen[command];
+                const QString name
+                    = QString::fromLatin1(command) + (n > 1 ? QString::number(n) : QString());
+                if (stops.contains(name) || (stops.contains(u"*"_qs) && seen.size() == 1 && n == 1))
+                    ::kill(pid_t(process.processId()), SIGINT);
+            });
         process.start(QStringLiteral(TZ586KV_PATH),
             QString(args)
                 .replace(
@@ -90,8 +100,10 @@ private slots:
     void run_exitCodeOutputReceivedAndDisk_data()
     {
         QTest::addColumn<QString>("args"); // PORT: the emulator's device
-        QTest::addColumn<QString>("fault"); // of the emulator; "range" and "held" see below
-        QTest::addColumn<int>("code"); // 130: SIGINT at the first command; -1: any
+        // Of the emulator; "range", "held", "peak", "no history" and "Ctrl-C at" see below.
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>(
+            "code"); // 130 without "Ctrl-C at": SIGINT at the first command; -1: any
         QTest::addColumn<QString>("out"); // within standard output; empty: nothing there
         QTest::addColumn<QString>("err"); // the same for standard error
         QTest::addColumn<QByteArray>("received"); // all the emulator received
@@ -194,6 +206,40 @@ private slots:
             {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,8.7,10\r\n");
         row("log pulled", u"log --port PORT -o run.csv"_qs, u"pull-plug"_qs, 3, {}, cannotSet, "br",
             u"run.csv"_qs);
+        row("log short", u"log --port PORT -o run.csv"_qs, u"short-reply"_qs, 3, {}, cannotSet,
+            "br", u"run.csv"_qs);
+        row("log non-hex", u"log --port PORT -o run.csv"_qs, u"non-hex"_qs, 3, {}, cannotSet, "br",
+            u"run.csv"_qs);
+        // Sample 1 alone has a voltage and a current: the window shows it at 1 s, the file at 0.
+        row("log times", u"log --port PORT -o run.csv"_qs, u"peak"_qs, 0,
+            u"Lowest voltage   0 V at 2 s\nHighest voltage  7.5 V at 1 s\n"
+            u"Highest current  300 A at 1 s\n"_qs,
+            {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,7.5,300\r\n1,0,0\r\n");
+        // A change that began runs to its end; only a second Ctrl-C cuts it short.
+        const QString holding = u"interrupted while the controller changes"_qs;
+        const QString unknown = u"the controller's state is unknown"_qs;
+        const QByteArray written = "srsw" + B + "sr";
+        row("write Ctrl-C at sr", u"write b.set --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
+            u"interrupted"_qs, "sr");
+        row("write Ctrl-C at sw", u"write b.set --port PORT"_qs, u"Ctrl-C at sw"_qs, 0,
+            Changes + u"Written and verified.\n"_qs, holding, written);
+        row("write Ctrl-C at verify", u"write b.set --port PORT"_qs, u"Ctrl-C at sr2"_qs, 0,
+            Changes + u"Written and verified.\n"_qs, holding, written);
+        row("write Ctrl-C twice", u"write b.set --port PORT"_qs, u"Ctrl-C at sw sr2"_qs, 130,
+            Changes, unknown, written);
+        row("defaults Ctrl-C at sr", u"defaults --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
+            u"interrupted"_qs, "sr");
+        for (const char* step : { "ae", "rt", "sr2" })
+            row(qPrintable(u"defaults Ctrl-C at "_qs + QLatin1String(step)),
+                u"defaults --port PORT"_qs, u"Ctrl-C at "_qs + QLatin1String(step), 0,
+                u"Model        TZ586KV\n"_qs, holding, "sraertsr");
+        row("clear Ctrl-C at sr", u"clear-log --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
+            u"interrupted"_qs, "sr");
+        row("clear Ctrl-C at be", u"clear-log --port PORT"_qs, u"Ctrl-C at be"_qs, 0,
+            u"The log is cleared.\n"_qs, holding, "srbe");
+        // Said once, however many images the command kept.
+        row("no history", u"set deadband=12 limiter=off --port PORT"_qs, u"no history"_qs, 0,
+            Changes, u"The settings history cannot be written to"_qs, written);
         row("clear", u"clear-log --port PORT"_qs, none, 0, u"The log is cleared.\n"_qs, {}, "srbe");
         row("clear short", u"clear-log --port PORT"_qs, u"short-reply"_qs, 3, {}, cannotSet, "sr");
         row("diff controller", u"diff a.set controller --port PORT"_qs, u"deleted"_qs, 3, {},
@@ -231,14 +277,23 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QtSerialLine holder;
+        QStringList stops = code == 130 ? QStringList { u"*"_qs } : QStringList();
         if (fault == u"range")
             m_emulator->setImage(Range);
         else if (fault == u"held")
             QVERIFY(holder.open(m_emulator->devicePath()));
-        else
+        else if (fault == u"peak")
+            m_emulator->setLog(QByteArray(Tz586kvEmulator::LogLength, '0').replace(0, 4, "60A0"));
+        else if (fault.startsWith(u"Ctrl-C at "_qs))
+            stops = fault.mid(10).split(u' ');
+        else if (fault != u"no history")
             m_emulator->setFault(*emulatorFaultFromName(fault));
-        const int exitCode = run(args, code == 130);
+        // A file where the history's folder should be.
+        const int exitCode = run(args, stops, fault == u"no history" ? u"a.set"_qs : QString());
         QVERIFY2(code < 0 || exitCode == code, m_err.constData());
+        const QByteArrayList lines = m_err.split('\n');
+        QVERIFY2(
+            QSet<QByteArray>(lines.begin(), lines.end()).size() == lines.size(), m_err.constData());
         QVERIFY2(out.isEmpty() ? m_out.isEmpty() : m_out.contains(out.toUtf8()), m_out.constData());
         QVERIFY2(err.isEmpty() ? m_err.isEmpty() : m_err.contains(err.toUtf8()), m_err.constData());
         QCOMPARE(m_emulator->receivedBytes(), received);

@@ -49,9 +49,11 @@ private slots:
         const QString holder = u"fuser -v /dev/ttyUSB0"_qs;
 #endif
         QTest::newRow("clean") << 0 << QString() << QStringList() << QString();
-        QTest::newRow("group") << denied << QString() << QStringList { u"group"_qs }
+        QTest::newRow("group") << denied << QString()
+                               << QStringList { u"group"_qs, u"not-asked"_qs }
                                << u"Run sudo usermod -aG dialout alice, then log out"_qs;
-        QTest::newRow("relogin") << denied << u"account"_qs << QStringList { u"relogin"_qs }
+        QTest::newRow("relogin") << denied << u"account"_qs
+                                 << QStringList { u"relogin"_qs, u"not-asked"_qs }
                                  << u"newgrp dialout"_qs;
         QTest::newRow("brltty") << 0 << u"brltty"_qs << QStringList { u"brltty"_qs }
                                 << u"apt-get remove brltty"_qs;
@@ -59,12 +61,16 @@ private slots:
             << 0 << u"ModemManager"_qs << QStringList { u"modemmanager"_qs }
             << u"systemctl disable --now ModemManager"_qs;
         QTest::newRow("unplugged")
-            << 0 << u"unplugged"_qs << QStringList { u"port-absent"_qs, u"no-adapter"_qs }
+            << 0 << u"unplugged"_qs
+            << QStringList { u"port-absent"_qs, u"no-adapter"_qs, u"not-asked"_qs }
             << u"tz586kv ports"_qs;
         QTest::newRow("in use") << int(Failure::InUse) << QString()
-                                << QStringList { u"port-in-use"_qs } << holder;
+                                << QStringList { u"port-in-use"_qs, u"not-asked"_qs } << holder;
         QTest::newRow("silent") << 0 << u"silent"_qs << QStringList { u"silent"_qs }
                                 << u"controller is powered"_qs;
+        // The probe opened the port, the question could not.
+        QTest::newRow("not asked")
+            << 0 << u"not asked"_qs << QStringList { u"not-asked"_qs } << u"diagnose again"_qs;
     }
     void findings()
     {
@@ -82,7 +88,8 @@ private slots:
         QString asked;
         const auto answers = [&](const QString& device) {
             asked = device;
-            return setup != u"silent"_qs;
+            using enum Doctor::ControllerAnswer;
+            return setup == u"silent"_qs ? Silent : setup == u"not asked"_qs ? NotAsked : Answered;
         };
         const QString usb = u"/dev/ttyUSB0"_qs;
         const QList<Doctor::Finding> found = Doctor::diagnose(probe, { 1, usb }, answers);

@@ -142,11 +142,11 @@ private slots:
         QCOMPARE(loaded.cur, saved.cur);
     }
 
-    void logFile_loadReplacesOnlyTheSamplesOfItsLines_data()
+    void logFile_loadReplacesTheLogOrLeavesItAlone_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<LoadStatus>("status");
-        QTest::addColumn<int>("lines"); // replaced from the top; negative: voltages only
+        QTest::addColumn<int>("lines"); // held from the top; negative: voltages only
         QTest::newRow("100 lines") << Header + dataLines(100) << LoadStatus::Loaded << 100;
         QTest::newRow("voltage only") << Header + dataLines(4, ",1.5") << LoadStatus::Loaded << -4;
         QTest::newRow("header time(s)")
@@ -158,7 +158,7 @@ private slots:
             << Header + "0,1.5,70," + QByteArray(LogFile::MaxFileSize, 'x') + "\r\n"
             << LoadStatus::Trouble << 0;
     }
-    void logFile_loadReplacesOnlyTheSamplesOfItsLines()
+    void logFile_loadReplacesTheLogOrLeavesItAlone()
     {
         QFETCH(QByteArray, content);
         QFETCH(LoadStatus, status);
@@ -168,9 +168,17 @@ private slots:
         SampleStore store = before;
         QCOMPARE(LogFile::load(path(), store), status);
         QCOMPARE(store.held, status == LoadStatus::Loaded);
+        // What the file does not hold is missing, not left over from before.
+        const bool loaded = status == LoadStatus::Loaded;
         for (int n = 1; n <= SampleStore::Count; ++n) {
-            QCOMPARE(store.voltsAt(n), n <= std::abs(lines) ? 1.5f : before.voltsAt(n));
-            QCOMPARE(store.ampsAt(n), n <= lines ? 70.0f : before.ampsAt(n));
+            QCOMPARE(store.voltsAt(n),
+                n <= std::abs(lines) ? 1.5f
+                    : loaded         ? SampleStore::Missing
+                                     : before.voltsAt(n));
+            QCOMPARE(store.ampsAt(n),
+                n <= lines   ? 70.0f
+                    : loaded ? SampleStore::Missing
+                             : before.ampsAt(n));
         }
     }
 

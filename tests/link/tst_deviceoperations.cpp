@@ -82,6 +82,8 @@ private slots:
             { "get/none", Get, None, Completed, 0, br, Old },
             { "get/no-answer", Get, NoAnswer, CommunicationFault, 1, br, Old },
             { "get/plug-pulled", Get, PullPlug, CannotSet, 1, br, Old },
+            { "get/short-reply", Get, ShortReply, CannotSet, 0, br, Old },
+            { "get/non-hex", Get, NonHex, CannotSet, 0, br, Old },
             { "clear/none", Clear, None, Completed, 0, u"sr be"_qs, Old },
             { "clear/no-answer", Clear, NoAnswer, CommunicationFault, 1, sr, Old },
             { "clear/short-reply", Clear, ShortReply, CannotSet, 0, sr, Old },
@@ -120,6 +122,9 @@ private slots:
         QCOMPARE(QString::fromLatin1(m_rig->model().receivedBytes().mid(2)), sent);
         QCOMPARE(m_rig->model().image(), holds);
         QCOMPARE(m_rig->store.held, command == Get && outcome == Completed);
+        if (!m_rig->store.held)
+            QVERIFY(
+                m_rig->store.volt == SampleStore().volt && m_rig->store.cur == SampleStore().cur);
         const bool cleared = (command == Read || command == DefaultWrite)
             && (outcome != Completed || fault == EmulatorFault::OtherModel);
         QCOMPARE(m_rig->values.isEmpty(), cleared);
@@ -157,6 +162,33 @@ private slots:
         }
         QCOMPARE(m_rig->model().image(), command == Write ? Built : Stock);
         QCOMPARE(m_rig->values.controllerImage().toLatin1(), m_rig->model().image());
+    }
+
+    void change_isAnnouncedFromItsCommandUntilItsLastReplyEnded_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QByteArrayList>("seen"); // received as it begins (+) and ends (-)
+        QTest::newRow("write") << Write << QByteArrayList { "sr+", "srsw" + Built + "sr-" };
+        QTest::newRow("default write") << DefaultWrite << QByteArrayList { "sr+", "sraertsr-" };
+        QTest::newRow("clear") << Clear << QByteArrayList { "sr+", "srbe-" };
+        QTest::newRow("read") << Read << QByteArrayList {};
+    }
+    void change_isAnnouncedFromItsCommandUntilItsLastReplyEnded()
+    {
+        QFETCH(Command, command);
+        QFETCH(QByteArrayList, seen);
+        m_rig->exchange.setTimeScale(0.1);
+        m_rig->model().setDelayScale(0.05);
+        m_rig->values.show(QString::fromLatin1(Old)); // a file's values: the write reads first
+        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+        QByteArrayList announced;
+        connect(&m_rig->operations, &DeviceOperations::changingController, this, [&](bool on) {
+            // The reply that ends the change has come whole.
+            QVERIFY(on || !m_rig->model().isSending());
+            announced.append(m_rig->model().receivedBytes() + (on ? "+" : "-"));
+        });
+        QCOMPARE(m_rig->operations.run(command), Completed);
+        QCOMPARE(announced, seen);
     }
 
     void programEndingMidOperation_unwinds()

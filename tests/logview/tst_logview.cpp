@@ -77,21 +77,26 @@ private slots:
         QTest::newRow("FF64") << at(1, u"FF64"_qs) << 1 << -1.0f << 190.0f;
         QTest::newRow("60FF") << at(512, u"60FF"_qs) << 512 << 7.5f << -1.0f;
         QTest::newRow("lower case") << at(55, u"a0a0"_qs) << 55 << 12.4f << 300.0f;
-        QTest::newRow("non-hex") << at(9, u"6G6+"_qs) << 9 << -1.0f << -1.0f;
-        const QString cut = reply(u"6064"_qs).left(2 + 4 * 100 + 3);
-        QTest::newRow("cut in a current") << cut << 101 << 7.5f << -1.0f;
-        QTest::newRow("beyond the cut") << cut << 512 << -1.0f << -1.0f;
+        QTest::newRow("past the last group")
+            << reply(u"6064"_qs) + u"G\r"_qs << 512 << 7.5f << 190.0f;
+        // A broken reply leaves the store as it was (42).
+        QTest::newRow("non-hex") << at(9, u"6G64"_qs) << 1 << 42.0f << 42.0f;
+        QTest::newRow("non-hex last")
+            << reply(u"0000"_qs).replace(2049, 1, u"+"_qs) << 1 << 42.0f << 42.0f;
+        QTest::newRow("cut short")
+            << reply(u"6064"_qs).left(2049) + u"\r"_qs << 1 << 42.0f << 42.0f;
     }
     void reply_decodesEachFieldOrMarksItMissing()
     {
         QFETCH(QString, text);
         QFETCH(int, n);
+        QFETCH(float, volt);
         SampleStore store;
         store.volt.fill(42);
         store.cur.fill(42);
-        decodeLogReply(text, store);
-        QVERIFY(store.held);
-        QTEST(store.voltsAt(n), "volt");
+        QCOMPARE(decodeLogReply(text, store), volt != 42.0f);
+        QCOMPARE(store.held, volt != 42.0f);
+        QCOMPARE(store.voltsAt(n), volt);
         QTEST(store.ampsAt(n), "cur");
     }
 
