@@ -115,7 +115,9 @@ const QString ExitCodes
                      "       written back; \"Verify was NG.\")\n"
                      "  5    a file cannot be read or written, or holds bad data or a value\n"
                      "       out of range\n"
-                     "  130  interrupted (Ctrl-C)\n");
+                     "  130  interrupted (Ctrl-C) before the controller was changed; once\n"
+                     "       a write, Default Write or Clear has begun it ends first and\n"
+                     "       the exit code is its own (Ctrl-C again ends at once)\n");
 
 } // namespace
 
