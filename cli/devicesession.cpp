@@ -38,10 +38,21 @@ DeviceSession::DeviceSession(CliContext& context)
 {
     m_operations.setRecorder(&m_recorder);
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
+        if (m_lost)
+            return; // said as the loss
         say(outcomeText(
             fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet));
     });
     m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
+    // A line that goes away ends the command at once: a script may wait for
+    // the adapter and try again.
+    connect(&m_line, &SerialLine::lost, this, [this] {
+        m_lost = true;
+        m_context.console.setErrorKind(u"port-lost"_qs);
+        say(u"the port was lost: %1 went away (adapter pulled out?); nothing more was sent"_qs.arg(
+            m_context.port().label()));
+        m_exchange.abort();
+    });
     // Each step says how long it may wait; Get shows its own progress.
     m_line.setOnCommand([this](const QString& command) {
         if (command != u"br"_qs)
@@ -72,6 +83,8 @@ ExitCode DeviceSession::run(Command command)
     const Outcome outcome = m_operations.run(command);
     m_exchange.stopLamp();
     m_context.console.endProgress();
+    if (m_lost)
+        return ExitCode::PortUnavailable;
     if (outcome == Outcome::DataAbnormal)
         say(outcomeText(outcome) + u' ' + invalidValueText());
     else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)

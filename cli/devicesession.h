@@ -52,7 +52,7 @@ public:
     // Done, or PortUnavailable with the reason said.
     ExitCode open();
     // One operation, as the window runs it: Done, or the exit code of how it
-    // ended, said on standard error.
+    // ended, said on standard error; PortUnavailable when the line was lost.
     ExitCode run(Command command);
 
     SettingValues& values() { return m_values; }
@@ -77,4 +77,5 @@ private:
     HistoryRecorder m_recorder;
     DeviceOperations m_operations;
     QStringList m_said;
+    bool m_lost = false;
 };

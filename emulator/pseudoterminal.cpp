@@ -18,7 +18,9 @@ PseudoTerminal::~PseudoTerminal() { close(); }
 bool PseudoTerminal::open()
 {
     close();
-    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // Close-on-exec: a program started from here must not hold the master,
+    // or a pulled plug never reaches it.
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_master < 0)
         return false;
     const char* name = nullptr;
@@ -27,7 +29,7 @@ bool PseudoTerminal::open()
         return false;
     }
     m_slavePath = QString::fromLocal8Bit(name);
-    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_slave < 0 || !restoreLineSettings()) {
         close();
         return false;

@@ -3,8 +3,45 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+// A program killed while it held a device (kill -9 of a run) leaves its line
+// settings behind, and Qt refuses to open a pseudo-terminal whose input
+// settings it cannot bring back to 8O1. Puts raw 9600 8O1 in place; only
+// after Qt's own open failed on the settings, so a device in use is never
+// touched.
+bool resetLineSettings(const QString& device)
+{
+#ifdef Q_OS_UNIX
+    const int fd
+        = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    termios tio {};
+    bool done = ::tcgetattr(fd, &tio) == 0;
+    if (done) {
+        ::cfmakeraw(&tio);
+        tio.c_iflag &= ~(IGNPAR | PARMRK | INPCK | IXON | IXOFF | IXANY);
+        tio.c_cflag &= ~(CSIZE | CSTOPB | CRTSCTS);
+        tio.c_cflag |= CS8 | PARENB | PARODD | CREAD | CLOCAL;
+        ::cfsetispeed(&tio, B9600);
+        ::cfsetospeed(&tio, B9600);
+        done = ::tcsetattr(fd, TCSANOW, &tio) == 0;
+    }
+    ::close(fd);
+    return done;
+#else
+    Q_UNUSED(device)
+    return false;
+#endif
+}
+
+} // namespace
 
 QtSerialLine::QtSerialLine(QObject* parent)
     : SerialLine(parent)
@@ -36,7 +73,11 @@ bool QtSerialLine::open(const QString& device)
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port.open(QIODevice::ReadWrite)) {
+    bool opened = m_port.open(QIODevice::ReadWrite);
+    if (!opened && m_port.error() == QSerialPort::UnsupportedOperationError
+        && resetLineSettings(device))
+        opened = m_port.open(QIODevice::ReadWrite);
+    if (!opened) {
         m_lastFailure = failureOf(device);
         return false;
     }

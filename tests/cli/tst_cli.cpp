@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray A = Tz586kvEmulator::defaultImage();
@@ -66,6 +69,18 @@ class TestCli : public QObject {
         m_out = process.readAllStandardOutput();
         m_err = process.readAllStandardError();
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    // What a run killed with kill -9 leaves on the device: Qt's settings,
+    // never restored.
+    static bool leaveSettings(const QString& device)
+    {
+        const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY);
+        termios tio {};
+        const bool done = fd >= 0 && ::tcgetattr(fd, &tio) == 0
+            && (tio.c_iflag |= IGNPAR, ::tcsetattr(fd, TCSANOW, &tio) == 0);
+        ::close(fd);
+        return done;
     }
 
     static void row(const char* name, const QString& args, const QString& fault, int code,
@@ -175,10 +190,15 @@ private slots:
         row("read non-hex", u"read --port PORT"_qs, u"non-hex"_qs, 3, {}, cannotSet, "sr");
         row("read deleted", u"read --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
         row("read other", u"read --port PORT"_qs, u"other-model"_qs, 3, {}, otherModel, "sr");
-        row("read pulled", u"read --port PORT -o out.set"_qs, u"pull-plug"_qs, 3, {}, cannotSet,
-            "sr", u"out.set"_qs);
+        row("read pulled", u"read --port PORT -o out.set --json"_qs, u"pull-plug"_qs, 2,
+            u"\"kind\": \"port-lost\""_qs, u"the port was lost"_qs, "sr", u"out.set"_qs);
+        row("write pulled", u"write b.set --port PORT"_qs, u"pull-plug"_qs, 2, {},
+            u"the port was lost"_qs, "sr");
+        row("defaults pulled", u"defaults --port PORT"_qs, u"pull-plug"_qs, 2, {},
+            u"the port was lost"_qs, "sr");
         row("read Ctrl-C", u"read --port PORT -o out.set"_qs, u"no-answer"_qs, 130, {},
             u"interrupted"_qs, "sr", u"out.set"_qs);
+        row("read after kill -9", u"read --port PORT"_qs, u"left"_qs, 0, u"deadband"_qs, {}, "sr");
         // The test holds the port, as the window would.
         row("read in use", u"read --port PORT"_qs, u"held"_qs, 2, {},
             u"is in use by another program, perhaps TZ586KV Link"_qs);
@@ -204,8 +224,8 @@ private slots:
             "sraertsr");
         row("log", u"log --port PORT -o run.csv"_qs, none, 0, u"Samples          500 of 512\n"_qs,
             {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,8.7,10\r\n");
-        row("log pulled", u"log --port PORT -o run.csv"_qs, u"pull-plug"_qs, 3, {}, cannotSet, "br",
-            u"run.csv"_qs);
+        row("log pulled", u"log --port PORT -o run.csv"_qs, u"pull-plug"_qs, 2, {},
+            u"the port was lost"_qs, "br", u"run.csv"_qs);
         row("log short", u"log --port PORT -o run.csv"_qs, u"short-reply"_qs, 3, {}, cannotSet,
             "br", u"run.csv"_qs);
         row("log non-hex", u"log --port PORT -o run.csv"_qs, u"non-hex"_qs, 3, {}, cannotSet, "br",
@@ -286,6 +306,8 @@ private slots:
             m_emulator->setLog(QByteArray(Tz586kvEmulator::LogLength, '0').replace(0, 4, "60A0"));
         else if (fault.startsWith(u"Ctrl-C at "_qs))
             stops = fault.mid(10).split(u' ');
+        else if (fault == u"left")
+            QVERIFY(leaveSettings(m_emulator->devicePath()));
         else if (fault != u"no history")
             m_emulator->setFault(*emulatorFaultFromName(fault));
         // A file where the history's folder should be.
