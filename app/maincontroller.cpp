@@ -284,8 +284,10 @@ void MainController::placeBesideMainWindow(QWidget* window)
     // window's frame is taken to be as wide as the main window's.
     const QRect main = m_window.frameGeometry();
     const QSize frame = main.size() - m_window.size();
-    const QRect outer
-        = Placement::beside(window->size() + frame, main, m_window.screen()->availableGeometry());
+    const QRect outer = Placement::beside(window->size() + frame,
+        window->minimumSizeHint().width() + frame.width(), main,
+        m_window.screen()->availableGeometry());
+    window->resize(outer.size() - frame);
     window->move(outer.topLeft());
 }
 

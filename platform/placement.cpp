@@ -21,14 +21,16 @@ QRect keptOnScreen(const QRect& window, const QRect& screen)
     return QRect(QPoint(x, y), window.size());
 }
 
-QRect beside(const QSize& size, const QRect& anchor, const QRect& screen)
+QRect beside(const QSize& size, int minimumWidth, const QRect& anchor, const QRect& screen)
 {
     const int roomRight = screen.x() + screen.width() - (anchor.x() + anchor.width());
     const int roomLeft = anchor.x() - screen.x();
     const bool right
         = size.width() <= roomRight || (size.width() > roomLeft && roomRight >= roomLeft);
-    const int x = right ? anchor.x() + anchor.width() : anchor.x() - size.width();
-    return keptOnScreen(QRect(QPoint(x, anchor.y()), size), screen);
+    const int room = right ? roomRight : roomLeft;
+    const int width = std::min(size.width(), std::max(room, minimumWidth));
+    const int x = right ? anchor.x() + anchor.width() : anchor.x() - width;
+    return keptOnScreen(QRect(x, anchor.y(), width, size.height()), screen);
 }
 
 } // namespace Placement

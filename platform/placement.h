@@ -11,8 +11,8 @@ namespace Placement {
 QRect keptOnScreen(const QRect& window, const QRect& screen);
 
 // A window of size next to anchor, tops aligned: to its right where that
-// fits on screen, else to its left, else on the side with more room; then
-// kept on screen.
-QRect beside(const QSize& size, const QRect& anchor, const QRect& screen);
+// fits on screen, else to its left, else on the side with more room, made
+// narrower down to minimumWidth to fit there; then kept on screen.
+QRect beside(const QSize& size, int minimumWidth, const QRect& anchor, const QRect& screen);
 
 } // namespace Placement

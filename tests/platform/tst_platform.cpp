@@ -54,42 +54,44 @@ private slots:
     {
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QRect>("anchor"); // empty: only kept on screen
+        QTest::addColumn<int>("minimumWidth"); // when beside
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("expected");
         const QRect one(0, 0, 1920, 1080);
         const QRect two(0, 0, 960, 540);
         const QRect second(1920, 0, 960, 540);
         const QRect none;
-        QTest::newRow("1x on screen")
-            << QRect(100, 100, 475, 377) << none << one << QRect(100, 100, 475, 377);
-        QTest::newRow("1x right edge")
-            << QRect(1597, 100, 475, 377) << none << one << QRect(1445, 100, 475, 377);
-        QTest::newRow("1x bottom left")
-            << QRect(-40, 900, 475, 377) << none << one << QRect(0, 703, 475, 377);
-        QTest::newRow("2x right edge")
-            << QRect(700, 10, 475, 377) << none << two << QRect(485, 10, 475, 377);
-        QTest::newRow("2x top") << QRect(100, -30, 475, 377) << none << two
-                                << QRect(100, 0, 475, 377);
-        QTest::newRow("2x larger")
-            << QRect(-5, 5, 1000, 600) << none << two << QRect(0, 0, 1000, 600);
-        QTest::newRow("second screen")
-            << QRect(2600, 300, 475, 377) << none << second << QRect(2405, 163, 475, 377);
-        QTest::newRow("beside right") << QRect(0, 0, 640, 560) << QRect(100, 100, 438, 420) << one
-                                      << QRect(538, 100, 640, 560);
-        QTest::newRow("beside left") << QRect(0, 0, 640, 560) << QRect(1300, 100, 438, 420) << one
-                                     << QRect(660, 100, 640, 560);
-        QTest::newRow("2x beside, no room")
-            << QRect(0, 0, 640, 500) << QRect(300, 100, 438, 420) << two << QRect(0, 40, 640, 500);
-        QTest::newRow("2x beside, bottom")
-            << QRect(0, 0, 300, 300) << QRect(0, 400, 438, 140) << two << QRect(438, 240, 300, 300);
+        const auto kept = [&](const char* name, QRect window, QRect screen, QRect expected) {
+            QTest::newRow(name) << window << none << 0 << screen << expected;
+        };
+        kept("1x on screen", { 100, 100, 475, 377 }, one, { 100, 100, 475, 377 });
+        kept("1x right edge", { 1597, 100, 475, 377 }, one, { 1445, 100, 475, 377 });
+        kept("1x bottom left", { -40, 900, 475, 377 }, one, { 0, 703, 475, 377 });
+        kept("2x right edge", { 700, 10, 475, 377 }, two, { 485, 10, 475, 377 });
+        kept("2x top", { 100, -30, 475, 377 }, two, { 100, 0, 475, 377 });
+        kept("2x larger", { -5, 5, 1000, 600 }, two, { 0, 0, 1000, 600 });
+        kept("second screen", { 2600, 300, 475, 377 }, second, { 2405, 163, 475, 377 });
+        const QRect size(0, 0, 640, 560);
+        QTest::newRow("beside right")
+            << size << QRect(100, 100, 438, 420) << 300 << one << QRect(538, 100, 640, 560);
+        QTest::newRow("beside left")
+            << size << QRect(1300, 100, 438, 420) << 300 << one << QRect(660, 100, 640, 560);
+        QTest::newRow("centred, narrower") << size << QRect(421, 100, 438, 420) << 400
+                                           << QRect(0, 0, 1280, 800) << QRect(859, 100, 421, 560);
+        QTest::newRow("2x no room, over it")
+            << size << QRect(300, 0, 438, 420) << 500 << two << QRect(0, 0, 500, 560);
+        QTest::newRow("2x beside, bottom") << QRect(0, 0, 300, 300) << QRect(0, 400, 438, 140)
+                                           << 200 << two << QRect(438, 240, 300, 300);
     }
     void placement_keepsWindowsWhollyOnScreen()
     {
         QFETCH(QRect, window);
         QFETCH(QRect, anchor);
         QFETCH(QRect, screen);
-        const QRect placed = anchor.isNull() ? Placement::keptOnScreen(window, screen)
-                                             : Placement::beside(window.size(), anchor, screen);
+        QFETCH(int, minimumWidth);
+        const QRect placed = anchor.isNull()
+            ? Placement::keptOnScreen(window, screen)
+            : Placement::beside(window.size(), minimumWidth, anchor, screen);
         QTEST(placed, "expected");
     }
 
