@@ -1,6 +1,7 @@
 #include "appcontext.h"
 
 #include "configuration.h"
+#include "demoline.h"
 #include "portdialog.h"
 #include "serialline.h"
 
@@ -8,6 +9,7 @@
 
 const QString AppContext::PortClosedText = QStringLiteral("ComPort cannot be opened.");
 const QString AppContext::PortOpenedText = QStringLiteral("CommPort was initialized.");
+const QString AppContext::DemoOpenedText = QStringLiteral("Demo controller connected.");
 
 namespace {
 
@@ -54,17 +56,33 @@ void AppContext::setConfigValue(const QString& section, const QString& key, cons
 void AppContext::setPortNumber(int16_t number)
 {
     m_state.portNumber = number;
+    m_state.demoPort = false;
     setConfigValue(PortSection, PortKey, QString::number(number));
+}
+
+void AppContext::chooseDemo()
+{
+    m_state.portNumber = 0;
+    m_state.demoPort = true;
+    setConfigValue(PortSection, PortKey, DemoLine::Device);
 }
 
 PortOverrides AppContext::portOverrides() const { return configuration().portOverrides(); }
 
 QString AppContext::portDevice(int portNo) const { return ::portDevice(portNo, portOverrides()); }
 
+QString AppContext::currentDevice() const
+{
+    return m_state.demoPort ? DemoLine::Device : portDevice(m_state.portNumber);
+}
+
+bool AppContext::demoConnected() const { return m_state.demoPort && m_line.isOpen(); }
+
 void AppContext::loadConfig()
 {
     const Configuration config = configuration();
     const std::optional<int16_t> port = config.portNumber();
+    m_state.demoPort = DemoLine::isDemoDevice(config.portName());
     if (port)
         m_state.portNumber = *port;
     for (int i = 0; i < 2; ++i) {
@@ -81,15 +99,20 @@ void AppContext::openPort()
     // Each failed attempt asks for another port until one opens or the user
     // cancels; a loop keeps the order of messages, dialog and attempts.
     for (;;) {
-        if (m_state.portNumber == 0) {
+        if (m_state.portNumber == 0 && !m_state.demoPort) {
             showMessage(PortClosedText, MessageTone::Failure);
             return;
         }
-        if (m_line.isOpen() || m_line.open(portDevice(m_state.portNumber))) {
-            showMessage(PortOpenedText, MessageTone::Normal);
+        if (m_line.isOpen() || m_line.open(currentDevice())) {
+            showMessage(m_state.demoPort ? DemoOpenedText : PortOpenedText, MessageTone::Normal);
+            if (m_portOpened)
+                m_portOpened();
             return;
         }
-        showMessage(PortClosedText, MessageTone::Failure);
+        // A network port says why: refused, no route, an unknown name.
+        const QString reason = m_line.openFailureText();
+        showMessage(reason.isEmpty() ? PortClosedText : PortClosedText + u' ' + reason + u'.',
+            MessageTone::Failure);
         showPortDialog();
         if (m_portCancelled)
             return;

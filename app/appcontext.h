@@ -17,6 +17,7 @@ class AppContext {
 public:
     static const QString PortClosedText; // "ComPort cannot be opened."
     static const QString PortOpenedText; // "CommPort was initialized."
+    static const QString DemoOpenedText; // "Demo controller connected."
 
     enum class DialogAnswer { Ok, Cancel, Closed };
     using MessageLine = std::function<void(const QString& text, MessageTone tone)>;
@@ -37,13 +38,20 @@ public:
     QString configValue(const QString& section, const QString& key) const;
     void setConfigValue(const QString& section, const QString& key, const QString& value);
     void setPortNumber(int16_t number);
+    // The demo controller instead of a port number: "CommPort=demo".
+    void chooseDemo();
 
     // The devices named in the configuration's "Ports" section.
     PortOverrides portOverrides() const;
     QString portDevice(int portNo) const;
+    // The device of the port chosen now: "demo" for the demo controller.
+    QString currentDevice() const;
+    bool demoConnected() const;
 
     void loadConfig();
     void openPort();
+    // Called each time openPort() has opened the line.
+    void setPortOpened(std::function<void()> hook) { m_portOpened = std::move(hook); }
     // False when the user's last answer to the port dialog was Cancel.
     bool portWanted() const { return !m_portCancelled; }
 
@@ -67,6 +75,7 @@ private:
     QWidget* m_dialogParent = nullptr;
     Prompts* m_prompts = nullptr;
     PortDialogRunner m_portDialog;
+    std::function<void()> m_portOpened;
     bool m_portCancelled = false;
     mutable QString m_iniPathFor; // the program folder m_iniPath was chosen for
     mutable QString m_iniPath;

@@ -11,6 +11,7 @@ struct AppState {
     QString appPath; // the program's folder, no trailing separator
     QString versionText;
     int16_t portNumber = 0; // 0: no port chosen
+    bool demoPort = false; // the demo controller is chosen instead of a number
     std::array<int16_t, 2> scaleLines {}; // voltage, current
 };
 

@@ -1,5 +1,5 @@
 // Reads or writes one key of a configuration file by the program's own rules;
-// the run script uses it to point a port number at the emulator.
+// the run script uses it to start the program on the demo controller.
 #include "inifile.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,11 @@
 #include "appcontext.h"
 #include "appstate.h"
 #include "historystore.h"
+#include "linehistory.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
+#include "portline.h"
 #include "qtprompts.h"
-#include "qtserialline.h"
 #include "settingvalues.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -29,13 +30,17 @@ int main(int argc, char* argv[])
         = AppContext::makeVersionText(TZ_VERSION_MAJOR, TZ_VERSION_MINOR, TZ_VERSION_PATCH);
     state.appPath = QCoreApplication::applicationDirPath();
 
-    QtSerialLine line;
+    PortLine line;
     AppContext context(state, line);
     SettingValues values;
     HistoryStore history(HistoryStore::defaultRoot());
+    HistoryStore demoHistory(historyRootFor(DemoLine::Device));
     MainWindow window(context, values, prompts);
     MainController controller(context, window, values);
     controller.setHistory(&history);
+    context.setPortOpened(
+        [&] { controller.setHistory(line.demoOpen() ? &demoHistory : &history); });
+    QObject::connect(&window, &MainWindow::demoFaultChosen, &line.demo(), &DemoLine::setFault);
     startUp(context, window);
     prompts.setParent(&window);
     return app.exec();

@@ -55,10 +55,12 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
 
 void MainController::setHistory(HistoryStore* history)
 {
+    // The window shows one store; another's entries must not appear in it.
+    if (m_historyWindow && history != m_history)
+        delete m_historyWindow;
     m_history = history;
     if (history)
-        m_recorder.emplace(
-            *history, [this] { return m_context.portDevice(m_context.state().portNumber); });
+        m_recorder.emplace(*history, [this] { return m_context.currentDevice(); });
     else
         m_recorder.reset();
     m_operations.setRecorder(m_recorder ? &*m_recorder : nullptr);

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "appcontext.h"
+#include "demomenu.h"
 #include "fontfit.h"
 #include "logo.h"
 #include "objectnames.h"
@@ -208,6 +209,9 @@ void MainWindow::buildMenus()
     QAction* exit = named(menuBar()->addAction(u"&Exit"_qs), ObjectName::ExitMenu);
     connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePort);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_demoMenu = new DemoMenu(this);
+    menuBar()->addMenu(m_demoMenu)->setVisible(false);
+    connect(m_demoMenu, &DemoMenu::faultChosen, this, &MainWindow::demoFaultChosen);
     QMenu* help = menuBar()->addMenu(u"&Help"_qs);
     connect(help->addAction(u"About "_qs + m_context.state().title), &QAction::triggered, this,
         &MainWindow::aboutWanted);
@@ -334,6 +338,12 @@ void MainWindow::updateCommandButtons()
         button->setEnabled(open);
     if (open)
         commandButton(Command::Write)->setEnabled(false);
+    const bool demo = m_context.demoConnected();
+    setWindowTitle(
+        demo ? m_context.state().title + u" - Demo controller"_qs : m_context.state().title);
+    if (!demo)
+        m_demoMenu->reset();
+    m_demoMenu->menuAction()->setVisible(demo);
 }
 
 void MainWindow::setOperationRunning(bool running)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appstate.h"
+#include "emulatorfault.h"
 #include "operation.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class AppContext;
+class DemoMenu;
 class ParameterBoxes;
 class Prompts;
 class QAction;
@@ -43,6 +45,7 @@ public:
 
     void closePort();
     // All buttons follow the port; "Write" waits for setting data to write.
+    // The title and the Demo menu tell whether the demo controller is on it.
     void updateCommandButtons();
     bool portOpen() const;
     void choosePort();
@@ -71,6 +74,8 @@ signals:
     void saveLogFile();
     void aboutWanted();
     void commandLineHelpWanted();
+    // From the Demo menu: how the demo controller's next exchanges fail.
+    void demoFaultChosen(EmulatorFault fault);
     // The window is going away: an operation still waiting must give up.
     void closing();
     // The port was closed, changed or lost.
@@ -109,5 +114,6 @@ private:
     bool m_unloaded = false;
     QMenu* m_fileMenu = nullptr;
     QAction* m_portAction = nullptr;
+    DemoMenu* m_demoMenu = nullptr;
     std::function<void()> m_quit;
 };

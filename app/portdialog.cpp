@@ -9,6 +9,7 @@
 #include "prompts.h"
 #include "qtprompts.h"
 #include "serialline.h"
+#include "tcpline.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QStyle>
 
 const QString PortDialog::NotFoundText = QStringLiteral("Not found");
+const QString PortDialog::DemoText = QStringLiteral("Demo controller");
 
 namespace {
 
@@ -120,13 +122,17 @@ void PortDialog::listPorts()
     int selected = -1;
     QStringList denied;
     QStringList inUse;
+    QList<int> network; // listed after the demo, never probed: a connection takes time
     for (int p = FirstPort; p <= LastPort; ++p) {
         const QString device = portDevice(p, overrides);
         const QString entry = PortPrefix + QString::number(p);
+        if (TcpLine::isNetworkDevice(device)) {
+            network.append(p);
+            continue;
+        }
         if (!device.isEmpty() && line.open(device)) {
-            m_combo->addItem(entry);
-            m_combo->setItemData(m_combo->count() - 1, device, Qt::ToolTipRole);
-            if (current == p)
+            addEntry(entry, device);
+            if (current == p && !m_context.state().demoPort)
                 selected = m_combo->count() - 1;
         } else if (!device.isEmpty()) {
             const QString named = QStringLiteral("%1 (%2)").arg(entry, device);
@@ -141,9 +147,18 @@ void PortDialog::listPorts()
     showRefused(denied, inUse);
     if (m_combo->count() == 0) {
         m_combo->addItem(NotFoundText);
-        selected = 0;
+        selected = m_context.state().demoPort ? -1 : 0;
+    }
+    addEntry(DemoText, u"A controller inside the program, for trying it without one"_qs);
+    if (m_context.state().demoPort)
+        selected = m_combo->count() - 1;
+    for (int p : network) {
+        addEntry(PortPrefix + QString::number(p), portDevice(p, overrides));
+        if (current == p && !m_context.state().demoPort)
+            selected = m_combo->count() - 1;
     }
     m_combo->setCurrentIndex(selected);
+    fitListWidth();
     // Selecting an entry counts as picking it, as a click would.
     if (selected >= 0)
         pick(selected);
@@ -171,9 +186,31 @@ void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse
     setFixedSize(tw(3690), top + height + tw(180));
 }
 
+void PortDialog::fitListWidth()
+{
+    // "Demo controller" is wider than the list was drawn for: the list, and
+    // the dialog with it, grow to the right; Cancel keeps to the right edge.
+    const int extra = m_combo->sizeHint().width() - m_combo->width();
+    if (extra <= 0)
+        return;
+    m_combo->resize(m_combo->width() + extra, m_combo->height());
+    m_cancel->move(m_cancel->x() + extra, m_cancel->y());
+    setFixedSize(width() + extra, height());
+}
+
+void PortDialog::addEntry(const QString& text, const QString& tooltip)
+{
+    m_combo->addItem(text);
+    m_combo->setItemData(m_combo->count() - 1, tooltip, Qt::ToolTipRole);
+}
+
 void PortDialog::pick(int index)
 {
     QString text = m_combo->itemText(index);
+    if (text == DemoText) {
+        m_context.chooseDemo();
+        return;
+    }
     if (!text.contains(PortPrefix))
         return;
     text.remove(PortPrefix);
@@ -183,8 +220,9 @@ void PortDialog::pick(int index)
 
 void PortDialog::diagnose()
 {
-    const int number = m_context.state().portNumber;
-    const Doctor::Port port { number, number > 0 ? m_context.portDevice(number) : QString() };
+    const int number = m_context.state().demoPort ? 0 : m_context.state().portNumber;
+    const Doctor::Port port { number,
+        number > 0 || m_context.state().demoPort ? m_context.currentDevice() : QString() };
     // The window's line is closed while the dialog is up: the question borrows it.
     ControllerQuestion question(m_context.line());
     const QList<QWidget*> controls { m_ok, m_cancel, m_diagnose, m_combo };

@@ -17,6 +17,7 @@ public:
     static constexpr int FirstPort = 1;
     static constexpr int LastPort = 16;
     static const QString NotFoundText; // "Not found"
+    static const QString DemoText; // "Demo controller", always listed
 
     explicit PortDialog(AppContext& context, QWidget* parent = nullptr);
 
@@ -38,6 +39,8 @@ private:
     void buildControls();
     void listPorts();
     void showRefused(const QStringList& denied, const QStringList& inUse);
+    void fitListWidth();
+    void addEntry(const QString& text, const QString& tooltip);
     void pick(int index);
     void diagnose();
 

@@ -41,6 +41,7 @@ bool DemoLine::open(const QString& device)
 void DemoLine::close()
 {
     m_open = false;
+    m_model.setFault(EmulatorFault::None);
     m_input.clear();
     m_model.dropLine();
 }
@@ -65,7 +66,6 @@ void DemoLine::onTransmit(const QByteArray& data)
 
 void DemoLine::onPlugPulled()
 {
-    m_model.setFault(EmulatorFault::None);
     if (!m_open)
         return;
     close();

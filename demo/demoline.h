@@ -31,8 +31,8 @@ public:
     void discardInput() override { m_input.clear(); }
     bool write(const QByteArray& data) override;
 
-    // Every exchange from now on fails this way, until another is chosen;
-    // a pulled plug puts the controller back to proper answers.
+    // Every exchange from now on fails this way, until another is chosen or
+    // the line closes: the demo controller connects anew answering properly.
     void setFault(EmulatorFault fault) { m_model.setFault(fault); }
     EmulatorFault fault() const { return m_model.fault(); }
     ControllerModel& model() { return m_model; }

@@ -19,6 +19,7 @@ public:
 
     // Port 0 picks a free one.
     bool listen(const QHostAddress& address = QHostAddress::LocalHost, quint16 port = 0);
+    void close() { m_server.close(); }
     quint16 port() const { return m_server.serverPort(); }
     // tcp://host:port
     QString url() const;

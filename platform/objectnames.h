@@ -40,6 +40,7 @@ inline const QString OpenLogFile = QStringLiteral("munOpenLog");
 inline const QString SaveLogFile = QStringLiteral("mnuSaveLog");
 inline const QString PortMenu = QStringLiteral("mnuCom");
 inline const QString ExitMenu = QStringLiteral("mnuEnd");
+inline const QString DemoMenu = QStringLiteral("mnuDemo");
 
 // Port dialog
 inline const QString PortOk = QStringLiteral("cmdOk");

@@ -22,27 +22,45 @@ private slots:
         m_state.appPath = m_dir->path();
         m_line.openable.clear();
         m_line.refusals.clear();
+        m_line.log = nullptr;
     }
 
+    // The demo controller is always offered, then the network ports, unprobed.
     void listing_offersOpenablePortsAndSelectsTheConfiguredOne_data()
     {
         QTest::addColumn<QList<int>>("openable");
+        QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QStringList>("list"); // the selected entry first
         QTest::addColumn<QString>("stored"); // CommPort in the file afterwards
-        QTest::newRow("3 and 12") << QList<int> { 12, 3 }
-                                  << QStringList { u"Com12"_s, u"Com3"_s, u"Com12"_s } << u"12"_s;
-        QTest::newRow("nothing") << QList<int>() << QStringList { u"Not found"_s, u"Not found"_s }
+        const QString demo = u"Demo controller"_s;
+        QTest::newRow("3 and 12") << QList<int> { 12, 3 } << QByteArray()
+                                  << QStringList { u"Com12"_s, u"Com3"_s, u"Com12"_s, demo }
+                                  << u"12"_s;
+        QTest::newRow("nothing") << QList<int>() << QByteArray()
+                                 << QStringList { u"Not found"_s, u"Not found"_s, demo }
                                  << u"Error"_s;
+        QTest::newRow("demo chosen") << QList<int> { 3 } << QByteArray("[RS232C]\nCommPort=demo\n")
+                                     << QStringList { demo, u"Com3"_s, demo } << u"demo"_s;
+        QTest::newRow("network") << QList<int>() << QByteArray("[Ports]\nCom12=tcp://bench:2000\n")
+                                 << QStringList { u"Com12"_s, u"Not found"_s, demo, u"Com12"_s }
+                                 << u"12"_s;
     }
 
     void listing_offersOpenablePortsAndSelectsTheConfiguredOne()
     {
         QFETCH(QList<int>, openable);
+        QFETCH(QByteArray, ini);
         QFETCH(QStringList, list);
         QFETCH(QString, stored);
+        QStringList tried;
+        m_line.log = &tried;
         for (int port : openable)
             m_line.openable.insert(portDevice(port));
+        QFile file(m_dir->filePath(u"TZ586KV Link.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
+        file.close();
         m_state.portNumber = 12;
+        m_state.demoPort = ini.contains("demo");
         AppContext context(m_state, m_line);
         PortDialog dialog(context);
         QStringList shown { dialog.portList()->currentText() };
@@ -51,6 +69,7 @@ private slots:
         QCOMPARE(shown, list);
         QCOMPARE(storedPort(), stored);
         QVERIFY(!m_line.isOpen());
+        QVERIFY(!tried.join(u' ').contains(u"tcp:"_s));
     }
 
     void pickThenCancel_keepsThePickInMemoryAndFile()
