@@ -70,8 +70,12 @@ void Console::setErrorKind(const QString& kind)
 
 void Console::finish(int exitCode)
 {
-    if (!m_json || m_documentPrinted || exitCode == 0)
-        return;
+    if (m_json && !m_documentPrinted && exitCode != 0)
+        json({ { u"error"_qs, errorJson(exitCode) } });
+}
+
+QJsonObject Console::errorJson(int exitCode) const
+{
     QString kind = m_errorKind;
     if (kind.isEmpty()) {
         switch (exitCode) {
@@ -95,9 +99,7 @@ void Console::finish(int exitCode)
             break;
         }
     }
-    json({ { u"error"_qs,
-        QJsonObject {
-            { u"kind"_qs, kind }, { u"message"_qs, m_firstError }, { u"exit"_qs, exitCode } } } });
+    return { { u"kind"_qs, kind }, { u"message"_qs, m_firstError }, { u"exit"_qs, exitCode } };
 }
 
 void Console::note(const QString& line)

@@ -34,8 +34,10 @@ public:
     // The error document's kind, when the exit code alone would not tell it
     // ("port-lost", "out-of-range", "verify-failed").
     void setErrorKind(const QString& kind);
+    // {"kind", "message", "exit"} of a failure.
+    QJsonObject errorJson(int exitCode) const;
     // In JSON mode, after a failure for which no document was printed:
-    // {"error": {"kind", "message", "exit"}}.
+    // {"error": errorJson(exitCode)}.
     void finish(int exitCode);
 
 private:

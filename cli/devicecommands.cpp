@@ -90,6 +90,8 @@ namespace {
         if (context.invocation.json) {
             document.insert(u"verified"_qs, code == ExitCode::Done);
             document.insert(u"differences"_qs, changesJson(differences));
+            if (code != ExitCode::Done)
+                document.insert(u"error"_qs, context.console.errorJson(int(code)));
             context.console.json(document);
         } else if (code == ExitCode::Done) {
             context.console.out(u"Written and verified.\n"_qs);

@@ -207,6 +207,8 @@ private slots:
         row("write dry", u"write b.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
         row("write NG", u"write b.set --port PORT"_qs, u"write-not-sticking"_qs, 4, Changes,
             u"Verify was NG.\n  Dead Band: written 12 uS, read back 10 uS\n"_qs, "srsw" + B + "sr");
+        row("write NG JSON", u"write b.set --port PORT --json"_qs, u"write-not-sticking"_qs, 4,
+            u"\"verified\": false"_qs, u"Verify was NG."_qs, "srsw" + B + "sr");
         row("write deleted", u"write b.set --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
         row("set", u"set deadband=12 limiter=off --port PORT"_qs, none, 0, Changes, {},
             "srsw" + B + "sr");
