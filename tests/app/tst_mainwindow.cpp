@@ -116,53 +116,39 @@ private slots:
             order.append(QApplication::focusWidget()->objectName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(order,
+        QCOMPARE(order.join(u' '),
             u"CmdTzCom0 CmdTzCom1 CmdTzCom2 CmdTzCom3 CmdTzCom4 TxtData0 TxtData1 TxtData5 "
             u"TxtData6 "
             "ChkCurLimOff TxtData7 TxtData12 TxtData11 TxtData8 TxtData9 TxtData10 TxtData14 "
-            "TxtData13 ChkMode4 ChkMode2"_qs.split(u' '));
+            "TxtData13 ChkMode4 ChkMode2");
 
         QSignalSpy clicked(m_window.get(), &MainWindow::commandClicked);
-        m_window->commandButton(Command::Write)->setFocus();
         QTest::keyClick(m_window->commandButton(Command::Write), Qt::Key_Return);
-        QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked.first().first().value<Command>(), Command::Write);
-
+        QCOMPARE(clicked.value(0), QVariantList { QVariant::fromValue(Command::Write) });
         QSignalSpy open(m_window.get(), &MainWindow::openSettingFile);
         QSignalSpy save(m_window.get(), &MainWindow::saveSettingFile);
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(open.size() + save.size(), 2);
     }
-    // Help: the About box states where the program keeps its files, each to
-    // copy; "Command-line program" shows what tz586kv --help prints.
+
+    // Help, after Exit: the About box states where the files are; "Command-line
+    // program" shows what tz586kv --help prints.
     void helpMenu_statesThePathsAndTheCommandHelp()
     {
         MainController controller(*m_context, *m_window, m_values);
         HistoryStore history(m_dir.filePath(u"history"_qs));
         controller.setHistory(&history);
-        const QList<QAction*> items = m_window->menuBar()->actions().last()->menu()->actions();
-        QCOMPARE(m_window->menuBar()->actions().last()->text(), u"&Help"_qs);
-        items.first()->trigger();
+        QMenu* help = m_window->menuBar()->actions().last()->menu();
+        help->actions().first()->trigger();
         auto* about = m_window->findChild<QDialog*>(u"DlgAbout"_qs);
-        QVERIFY(about && about->isVisible());
-        QCOMPARE(about->windowTitle(), u"About TZ586KV Link"_qs);
         QCOMPARE(about->findChild<QLineEdit*>(u"Configuration file"_qs)->text(),
             m_dir.filePath(u"TZ586KV Link.ini"_qs));
-        QCOMPARE(about->findChild<QLineEdit*>(u"History folder"_qs)->text(), history.root());
-        QCOMPARE(about->findChild<QLineEdit*>(u"Qt"_qs)->text(), QString::fromLatin1(qVersion()));
-        const QList<QPushButton*> copies = about->findChildren<QPushButton*>(QString());
-        QTest::mouseClick(copies.at(4), Qt::LeftButton);
+        QTest::mouseClick(about->findChildren<QPushButton*>().at(4), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), history.root());
-        QTest::keyClick(about, Qt::Key_Escape);
-        QTRY_VERIFY(!m_window->findChild<QDialog*>(u"DlgAbout"_qs));
-
-        items.last()->trigger();
-        auto* text = m_window->findChild<QDialog*>(u"DlgText"_qs);
-        QVERIFY(text
-            && text->findChild<QPlainTextEdit*>()->toPlainText().startsWith(
-                u"Usage: tz586kv COMMAND [OPTIONS]\n"_qs));
-        delete text;
+        help->actions().last()->trigger();
+        QVERIFY(
+            m_window->findChild<QPlainTextEdit*>()->toPlainText().startsWith(u"Usage: tz586kv"_qs));
     }
 
 private:

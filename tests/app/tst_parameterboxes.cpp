@@ -67,73 +67,57 @@ private slots:
         QCOMPARE(deadBand->text(), u"12"_s);
     }
 
-    // Keys and the wheel on a value box click its spin button: the same text
-    // as the arrows give, through the same rules, from a fresh window each way.
+    // Keys and the wheel on a value box click its spin button: the text the
+    // arrows give, through the same rules, from a fresh window each way.
     void keysAndWheel_stepLikeTheSpinButton_data()
     {
-        QTest::addColumn<Parameter>("parameter");
-        QTest::addColumn<QString>("start");
+        QTest::addColumn<Parameter>("p");
+        QTest::addColumn<QString>("start"); // "Off": the limiter switched off
         QTest::addColumn<int>("steps"); // arrow clicks, up when positive
         QTest::addColumn<QString>("expected");
-        auto row = [](Parameter p, const QString& start, int steps, const QString& expected) {
-            QTest::addRow(
-                "%s %s %+d", qPrintable(QString::fromUtf16(info(p).key)), qPrintable(start), steps)
-                << p << start << steps << expected;
+        using P = Parameter;
+        const std::tuple<P, const char16_t*, int, const char16_t*> rows[] {
+            { P::PwmFrequencyMinLoad, u"", 1, u"100" },
+            { P::PwmFrequencyMaxLoad, u"500", 10, u"510" }, { P::DeadBand, u"60", 1, u"50" },
+            { P::LowBatteryCutoff, u"3.5", -10, u"2.5" }, { P::CurrentLimit, u"120", 1, u"130" },
+            { P::CurrentLimit, u"Off", 1, u"" }, { P::TimedCurrentLimit, u"55", -10, u"50" },
+            { P::CurrentLimitTimer, u"240", 1, u"240" }, { P::BrakeMaxDuty, u"50", -10, u"40" },
+            { P::ReverseMaxDuty, u"0", -1, u"0" }, { P::NeutralBrake, u"5", 10, u"15" },
+            { P::ReverseShiftLevel, u"99", 10, u"100" }, { P::ForwardBoost, u"1", -1, u"0" }
         };
-        row(Parameter::PwmFrequencyMinLoad, QString(), 1, u"100"_s); // empty: the lower bound
-        row(Parameter::PwmFrequencyMaxLoad, u"500"_s, 10, u"510"_s);
-        row(Parameter::DeadBand, u"60"_s, 1, u"50"_s); // red: pulled to the bound
-        row(Parameter::LowBatteryCutoff, u"3.5"_s, 1, u"3.6"_s);
-        row(Parameter::LowBatteryCutoff, u"3.5"_s, -10, u"2.5"_s);
-        row(Parameter::CurrentLimit, u"120"_s, 1, u"130"_s);
-        row(Parameter::CurrentLimit, u"Off"_s, 1, QString()); // "Off": nothing moves
-        row(Parameter::TimedCurrentLimit, u"55"_s, -10, u"50"_s); // snapped to 60 first
-        row(Parameter::CurrentLimitTimer, u"240"_s, 1, u"240"_s);
-        row(Parameter::BrakeMaxDuty, u"50"_s, -10, u"40"_s);
-        row(Parameter::ReverseMaxDuty, u"0"_s, -1, u"0"_s);
-        row(Parameter::NeutralBrake, u"5"_s, 10, u"15"_s);
-        row(Parameter::ReverseShiftLevel, u"99"_s, 10, u"100"_s);
-        row(Parameter::ForwardBoost, u"1"_s, -1, u"0"_s);
+        for (const auto& [p, start, steps, expected] : rows)
+            QTest::addRow("%d %ls %+d", indexOf(p), reinterpret_cast<const wchar_t*>(start), steps)
+                << p << QString::fromUtf16(start) << steps << QString::fromUtf16(expected);
     }
     void keysAndWheel_stepLikeTheSpinButton()
     {
-        QFETCH(Parameter, parameter);
+        QFETCH(Parameter, p);
         QFETCH(QString, start);
         QFETCH(int, steps);
-        QFETCH(QString, expected);
-        const auto keys = [&](QLineEdit* box, UpDown*) {
-            const bool page = std::abs(steps) == 10;
-            const Qt::Key up = page ? Qt::Key_PageUp : Qt::Key_Up;
-            const Qt::Key down = page ? Qt::Key_PageDown : Qt::Key_Down;
-            QTest::keyClick(box, steps > 0 ? up : down);
-        };
-        const auto wheel = [&](QLineEdit* box, UpDown*) {
-            // A fine wheel: half notches add up.
-            for (int i = 0; i < 2 * std::abs(steps); ++i) {
-                QWheelEvent turn(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(),
-                    QPoint(0, steps > 0 ? 60 : -60), Qt::NoButton, Qt::NoModifier,
-                    Qt::NoScrollPhase, false);
-                QApplication::sendEvent(box, &turn);
-            }
-        };
-        const auto arrows = [&](QLineEdit*, UpDown* spin) {
-            for (int i = 0; i < std::abs(steps); ++i)
-                QTest::mouseClick(
-                    steps > 0 ? spin->upButton() : spin->downButton(), Qt::LeftButton);
-        };
-        for (const auto& way :
-            { std::function<void(QLineEdit*, UpDown*)>(keys), { wheel }, { arrows } }) {
+        for (int way = 0; way < 3; ++way) {
             SettingValues values;
             QWidget window;
             ParameterBoxes boxes(values, &window, new QWidget(&window));
             window.show();
-            if (start == u"Off")
-                values.setLimiterOff(true);
-            else
-                values.setText(parameter, start);
-            way(boxes.valueBox(parameter), boxes.spinButton(parameter));
-            QCOMPARE(boxes.valueBox(parameter)->text(), expected);
-            QCOMPARE(values.text(parameter), expected);
+            start == u"Off" ? values.setLimiterOff(true) : values.setText(p, start);
+            QLineEdit* box = boxes.valueBox(p);
+            const bool up = steps > 0;
+            if (way == 0) {
+                const bool page = std::abs(steps) == 10;
+                QTest::keyClick(box,
+                    page ? (up ? Qt::Key_PageUp : Qt::Key_PageDown)
+                         : (up ? Qt::Key_Up : Qt::Key_Down));
+            }
+            for (int i = 0; way == 1 && i < 2 * std::abs(steps); ++i) { // half notches add up
+                QWheelEvent turn({ 5, 5 }, box->mapToGlobal(QPointF(5, 5)), {},
+                    { 0, up ? 60 : -60 }, {}, {}, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(box, &turn);
+            }
+            UpDown* spin = boxes.spinButton(p);
+            for (int i = 0; way == 2 && i < std::abs(steps); ++i)
+                QTest::mouseClick(up ? spin->upButton() : spin->downButton(), Qt::LeftButton);
+            QTEST(box->text(), "expected");
+            QTEST(values.text(p), "expected");
         }
     }
 

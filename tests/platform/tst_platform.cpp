@@ -67,8 +67,6 @@ private slots:
         kept("1x on screen", { 100, 100, 475, 377 }, one, { 100, 100, 475, 377 });
         kept("1x right edge", { 1597, 100, 475, 377 }, one, { 1445, 100, 475, 377 });
         kept("1x bottom left", { -40, 900, 475, 377 }, one, { 0, 703, 475, 377 });
-        kept("2x right edge", { 700, 10, 475, 377 }, two, { 485, 10, 475, 377 });
-        kept("2x top", { 100, -30, 475, 377 }, two, { 100, 0, 475, 377 });
         kept("2x larger", { -5, 5, 1000, 600 }, two, { 0, 0, 1000, 600 });
         kept("second screen", { 2600, 300, 475, 377 }, second, { 2405, 163, 475, 377 });
         const QRect size(0, 0, 640, 560);
@@ -80,8 +78,6 @@ private slots:
                                            << QRect(0, 0, 1280, 800) << QRect(859, 100, 421, 560);
         QTest::newRow("2x no room, over it")
             << size << QRect(300, 0, 438, 420) << 500 << two << QRect(0, 0, 500, 560);
-        QTest::newRow("2x beside, bottom") << QRect(0, 0, 300, 300) << QRect(0, 400, 438, 140)
-                                           << 200 << two << QRect(438, 240, 300, 300);
     }
     void placement_keepsWindowsWhollyOnScreen()
     {
@@ -98,20 +94,15 @@ private slots:
     // Escape closes the box with Copy as it does a box with OK alone.
     void copyableMessage_closesOnEscape()
     {
-        QtPrompts prompts(u"TZ586KV Link"_qs);
-        QTimer::singleShot(0, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                QTest::keyClick(box, Qt::Key_Escape);
+        bool closed = false;
+        QTimer::singleShot(0, [&closed] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Escape);
+            closed = !box->isVisible();
+            box->done(0);
         });
-        bool stuck = false;
-        QTimer::singleShot(5000, [&stuck] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                stuck = true;
-                box->done(-1);
-            }
-        });
-        prompts.copyableMessage(u"figures"_qs);
-        QVERIFY(!stuck);
+        QtPrompts(u"TZ586KV Link"_qs).copyableMessage(u"figures"_qs);
+        QVERIFY(closed);
     }
 
     // The program's own filter texts: a description that already names its
