@@ -55,7 +55,7 @@ QString notWritten(const QString& caption)
 }
 
 // One NAME=VALUE; an error text when it does not hold.
-QString parseOne(const QString& arg, Assignment& out)
+QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
 {
     const qsizetype equals = arg.indexOf(u'=');
     if (equals <= 0)
@@ -86,7 +86,8 @@ QString parseOne(const QString& arg, Assignment& out)
     if (!number)
         return arg + u": "_qs + caption + u" takes a number"_qs;
     const float v = static_cast<float>(*number);
-    if (!(parameterTable()[index].min <= v && v <= parameterTable()[index].max))
+    outOfRange = !(parameterTable()[index].min <= v && v <= parameterTable()[index].max);
+    if (outOfRange)
         return u"%1: %2 is outside %3"_qs.arg(caption, value, rangeText(index));
     out = { Assignment::Kind::Parameter, index, *number, false };
     return {};
@@ -125,7 +126,7 @@ ParsedAssignments parseAssignments(const QStringList& args)
     ParsedAssignments parsed;
     for (const QString& arg : args) {
         Assignment assignment;
-        parsed.error = parseOne(arg, assignment);
+        parsed.error = parseOne(arg, assignment, parsed.outOfRange);
         for (qsizetype i = 0; i < parsed.assignments.size() && parsed.error.isEmpty(); ++i)
             parsed.error = conflict(args[i], parsed.assignments[i], arg, assignment);
         if (!parsed.error.isEmpty())

@@ -16,6 +16,7 @@ struct Assignment {
 struct ParsedAssignments {
     QList<Assignment> assignments;
     QString error; // a usage error when not empty
+    bool outOfRange = false; // the error is a value outside its range
 };
 
 // A name is a key (deadband) or a caption (Dead Band), without regard to case,

@@ -152,6 +152,7 @@ ExitCode write(CliContext& context)
     }
     const QStringList problems = rangeProblems(input.report);
     if (!problems.isEmpty()) {
+        context.console.setErrorKind(OutOfRange);
         for (const QString& problem : problems)
             context.console.error(problem);
         return ExitCode::FileTrouble;
@@ -163,6 +164,8 @@ ExitCode set(CliContext& context)
 {
     const ParsedAssignments parsed = parseAssignments(context.invocation.arguments);
     if (!parsed.error.isEmpty()) {
+        if (parsed.outOfRange)
+            context.console.setErrorKind(OutOfRange);
         context.console.error(parsed.error);
         return ExitCode::Usage;
     }

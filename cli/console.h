@@ -49,5 +49,8 @@ private:
     QString m_errorKind;
 };
 
+// The error kind of a value outside its range, whatever its exit code.
+inline const QString OutOfRange = QStringLiteral("out-of-range");
+
 // Rows with their columns padded to line up, each row ending in a line end.
 QString columns(const QList<QStringList>& rows);

@@ -51,6 +51,7 @@ namespace {
         const QString& path = context.invocation.output;
         const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
         if (plan.status != ChangeEngine::Status::Ok) {
+            context.console.setErrorKind(OutOfRange);
             context.console.error(outcomeText(Outcome::DataAbnormal) + u' '
                 + session.invalidValueText() + u"; "_qs + path + u" is not written"_qs);
             return ExitCode::Refused;
@@ -111,6 +112,7 @@ namespace {
         edit(session.values());
         const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
         if (plan.status != ChangeEngine::Status::Ok) {
+            context.console.setErrorKind(OutOfRange);
             context.console.error(
                 outcomeText(Outcome::DataAbnormal) + u' ' + session.invalidValueText());
             return ExitCode::Refused;

@@ -85,9 +85,10 @@ ExitCode DeviceSession::run(Command command)
     m_context.console.endProgress();
     if (m_lost)
         return ExitCode::PortUnavailable;
-    if (outcome == Outcome::DataAbnormal)
+    if (outcome == Outcome::DataAbnormal) {
+        m_context.console.setErrorKind(OutOfRange);
         say(outcomeText(outcome) + u' ' + invalidValueText());
-    else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)
+    } else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)
         say(outcomeText(outcome));
     return exitCodeOf(outcome);
 }

@@ -133,8 +133,9 @@ private slots:
         row("other's option", u"read --all --port PORT"_qs, none, 1, {}, u"--all does not go"_qs);
         row("port 17", u"ports --port 17"_qs, none, 1, {}, u"port number 1-16"_qs);
         row("no file", u"write"_qs, none, 1, {}, u"write needs FILE.set"_qs);
-        row("set range", u"set deadband=60 --port PORT"_qs, none, 1, {},
-            u"Dead Band: 60 is outside 2..50"_qs);
+        // A value out of range: 1 on the command line, 5 from a file, 4 held by the controller.
+        row("set range", u"set deadband=60 --port PORT --json"_qs, none, 1,
+            u"\"kind\": \"out-of-range\""_qs, u"Dead Band: 60 is outside 2..50"_qs);
         row("help", u"--help"_qs, none, 0, u"  5    a file cannot be read"_qs, {});
         row("diff help", u"diff --help"_qs, none, 0, u"  130  interrupted"_qs, {});
         row("same", u"diff a.set a.set"_qs, none, 0, u"The settings are the same.\n"_qs, {});
@@ -180,8 +181,8 @@ private slots:
         // The port does not exist: 2 would mean that it was tried before the file.
         row("write short", u"write short.set --port /dev/tz-none"_qs, none, 5, {},
             u"not a setting file"_qs);
-        row("write range", u"write range.set --port /dev/tz-none"_qs, none, 5, {},
-            u"Dead Band: 60 is outside 2..50"_qs);
+        row("write range", u"write range.set --port /dev/tz-none --json"_qs, none, 5,
+            u"\"kind\": \"out-of-range\""_qs, u"Dead Band: 60 is outside 2..50"_qs);
         row("read", u"read --port PORT -o out.set"_qs, none, 0,
             u"deadband       Dead Band                    10     uS    2..50\n"_qs, {}, "sr",
             u"out.set"_qs, A);
@@ -218,7 +219,8 @@ private slots:
             row(qPrintable(name), name + u"=1500 --port PORT"_qs, none, 1, {},
                 u"is not written by this program"_qs, "");
         }
-        row("set abnormal", u"set cutoff=3 --port PORT"_qs, u"range"_qs, 4, {},
+        row("set abnormal", u"set cutoff=3 --port PORT --json"_qs, u"range"_qs, 4,
+            u"\"kind\": \"out-of-range\""_qs,
             u"Data is abnormal!! Dead Band: 60 is outside 2..50"_qs, "sr");
         row("defaults", u"defaults --port PORT"_qs, none, 0, u"Model        TZ586KV\n"_qs, {},
             "sraertsr");
