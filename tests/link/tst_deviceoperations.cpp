@@ -191,6 +191,55 @@ private slots:
         QCOMPARE(announced, seen);
     }
 
+    // The port was closed and opened again on another controller, then a
+    // file was opened: its calibration must not reach the new controller.
+    void newController_isReadFirstAndKeepsItsOwnBytes()
+    {
+        m_rig->exchange.setTimeScale(0.1);
+        m_rig->values.setControllerImage(QString::fromLatin1(Stock));
+        m_rig->values.forgetController();
+        m_rig->values.show(QString::fromLatin1(Stock));
+        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+
+        QCOMPARE(m_rig->operations.run(Write), Completed);
+
+        QCOMPARE(m_rig->model().receivedBytes().left(4), "srsw");
+        const QByteArray held = m_rig->model().image();
+        QCOMPARE(held.mid(8, 12), Old.mid(8, 12));
+        QCOMPARE(held.mid(56, 6), Old.mid(56, 6));
+        QCOMPARE(held.left(4), "DC05");
+    }
+
+    // A step that fails stays the outcome, whatever the later steps give.
+    void firstFailure_staysTheOutcome_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<EmulatorFault>("later"); // from the first fault on
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("ae silent, then deleted")
+            << DefaultWrite << EmulatorFault::Deleted << CommunicationFault;
+        QTest::newRow("ae silent, then fine") << DefaultWrite << None << CommunicationFault;
+        QTest::newRow("sw silent, verify fine") << Write << None << CommunicationFault;
+        QTest::newRow("sw silent, verify other") << Write << WriteNotSticking << CommunicationFault;
+    }
+    void firstFailure_staysTheOutcome()
+    {
+        QFETCH(Command, command);
+        QFETCH(EmulatorFault, later);
+        QFETCH(Outcome, outcome);
+        m_rig->exchange.setTimeScale(0.1);
+        m_rig->model().setDelayScale(0.3);
+        QCOMPARE(m_rig->operations.run(Read), Completed);
+        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+        m_rig->model().setFault(NoAnswer);
+        QObject::connect(
+            &m_rig->exchange, &MessageExchange::faulted, &m_rig->exchange,
+            [this, later] { m_rig->model().setFault(later); }, Qt::SingleShotConnection);
+
+        QCOMPARE(m_rig->operations.run(command), outcome);
+        QCOMPARE(m_rig->faults.size(), 1);
+    }
+
     void programEndingMidOperation_unwinds()
     {
         m_rig->exchange.setTimeScale(1.0);
