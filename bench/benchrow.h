@@ -9,4 +9,5 @@ struct BenchRow {
     double value = 0;
     QString unit; // "ratio" or "ms"
     double target = 0; // value must be at most this
+    double floor = 0; // and at least this, when above 0
 };
