@@ -6,6 +6,7 @@
 #include "hostprobe.h"
 #include "numbertext.h"
 #include "objectnames.h"
+#include "portreport.h"
 #include "prompts.h"
 #include "qtprompts.h"
 #include "serialline.h"
@@ -28,6 +29,29 @@ constexpr int DesignHeight = 1575;
 // "Diagnose..." takes a row of its own below the design, so nothing moves.
 constexpr int DiagnoseTop = DesignHeight;
 constexpr int DialogHeight = DiagnoseTop + 495 + 180;
+
+// The doctor's scan, asking the window's own line whether a device opens. A
+// network port is listed unasked: a connection may take seconds.
+class LineProbe : public HostProbe {
+public:
+    explicit LineProbe(SerialLine& line)
+        : m_line(line)
+    {
+    }
+    SerialLine::OpenFailure openFailure(const QString& device) const override
+    {
+        if (TcpLine::isNetworkDevice(device))
+            return SerialLine::OpenFailure::None;
+        const bool opened = m_line.open(device);
+        const SerialLine::OpenFailure failure
+            = opened ? SerialLine::OpenFailure::None : m_line.lastOpenFailure();
+        m_line.close();
+        return failure;
+    }
+
+private:
+    SerialLine& m_line;
+};
 
 // Room the style takes around a button's caption.
 int buttonMargin(const QWidget* widget)
@@ -116,33 +140,28 @@ void PortDialog::buildControls()
 
 void PortDialog::listPorts()
 {
-    SerialLine& line = m_context.line();
     const int16_t current = m_context.state().portNumber;
     const PortOverrides overrides = m_context.portOverrides();
     int selected = -1;
     QStringList denied;
     QStringList inUse;
-    QList<int> network; // listed after the demo, never probed: a connection takes time
-    for (int p = FirstPort; p <= LastPort; ++p) {
-        const QString device = portDevice(p, overrides);
-        const QString entry = PortPrefix + QString::number(p);
-        if (TcpLine::isNetworkDevice(device)) {
-            network.append(p);
-            continue;
-        }
-        if (!device.isEmpty() && line.open(device)) {
-            addEntry(entry, device);
-            if (current == p && !m_context.state().demoPort)
+    QList<int> network; // listed after the demo
+    const QList<PortReport::Entry> report = PortReport::build(
+        LineProbe(m_context.line()), [&](int p) { return portDevice(p, overrides); }, false);
+    for (const PortReport::Entry& e : report) {
+        const QString entry = PortPrefix + QString::number(e.portNo);
+        const QString named = QStringLiteral("%1 (%2)").arg(entry, e.device);
+        if (TcpLine::isNetworkDevice(e.device)) {
+            network.append(e.portNo);
+        } else if (e.state == PortReport::State::Opens) {
+            addEntry(entry, e.device);
+            if (current == e.portNo && !m_context.state().demoPort)
                 selected = m_combo->count() - 1;
-        } else if (!device.isEmpty()) {
-            const QString named = QStringLiteral("%1 (%2)").arg(entry, device);
-            const SerialLine::OpenFailure failure = line.lastOpenFailure();
-            if (failure == SerialLine::OpenFailure::PermissionDenied)
-                denied.append(named);
-            else if (failure == SerialLine::OpenFailure::InUse)
-                inUse.append(named);
+        } else if (e.state == PortReport::State::PermissionDenied) {
+            denied.append(named);
+        } else if (e.state == PortReport::State::InUse) {
+            inUse.append(named);
         }
-        line.close();
     }
     showRefused(denied, inUse);
     if (m_combo->count() == 0) {
