@@ -272,7 +272,8 @@ private slots:
             u"opens but the controller does not answer \"sr\"."_qs, {}, "sr");
         // The history rows share one history; only controller and restore touch the port.
         const QString entry = u"2024-01-02_03-04-05_read"_qs;
-        row("history", u"history"_qs, none, 0, entry + u"  2024-01-02 03:04:05  read  -"_qs, {});
+        row("history", u"history --port /dev/tz-none"_qs, none, 0,
+            entry + u"  2024-01-02 03:04:05  read  -"_qs, {});
         row("history show", u"history show 2024-01-02 --port /dev/tz-none"_qs, none, 0,
             u"deadband       Dead Band                    12     uS"_qs, {});
         row("history unknown", u"history show 1999 --json"_qs, none, 1, u"\"kind\": \"usage\""_qs,
