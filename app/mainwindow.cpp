@@ -362,6 +362,9 @@ void MainWindow::setOperationRunning(bool running)
 void MainWindow::choosePort()
 {
     closePort();
+    // Nothing may start on the closed port while the next one opens (a
+    // network port may take seconds to connect).
+    updateCommandButtons();
     m_context.showPortDialog();
     if (m_context.portWanted())
         m_context.openPort();
