@@ -68,7 +68,8 @@ int runCli(const QStringList& args, const QString& programDir)
     Console console;
     const ParsedCommandLine parsed = parseCommandLine(args);
     const Invocation& invocation = parsed.invocation;
-    console.setJson(invocation.json);
+    // Parsing stops at the first error: a --json after it still counts.
+    console.setJson(invocation.json || args.contains(u"--json"_qs));
     console.setQuiet(invocation.quiet);
     if (!parsed.error.isEmpty()) {
         console.error(parsed.error);

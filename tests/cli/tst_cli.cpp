@@ -144,9 +144,12 @@ private slots:
         row("diff one side", u"diff a.set --json"_qs, none, 2, u"\"kind\": \"usage\""_qs,
             u"diff needs A B"_qs);
         row("help CMD", u"help diff"_qs, none, 0, u"Usage: tz586kv diff A B"_qs, {});
-        row("unknown", u"reed"_qs, none, 1, {}, u"unknown command reed; did you mean 'read'?"_qs);
+        row("unknown", u"reed --json"_qs, none, 1, u"\"kind\": \"usage\""_qs,
+            u"unknown command reed; did you mean 'read'?"_qs);
         row("COM3", u"read --port COM3 --json"_qs, none, 2, u"\"kind\": \"port\""_qs,
             u"Com3 (/dev/ttyUSB2) does not exist"_qs);
+        row("bad option, then --json", u"read --bogus --json"_qs, none, 1,
+            u"\"kind\": \"usage\""_qs, u"unknown option --bogus"_qs);
         row("com17", u"read --port com17"_qs, none, 1, {}, u"not com17"_qs);
         row("relative port", u"read --port RELPORT -oout.set"_qs, none, 0, u"deadband"_qs, {}, "sr",
             u"out.set"_qs, A);
