@@ -1,3 +1,4 @@
+#include "../testimage.h"
 #include "changeengine.h"
 #include "settingvalues.h"
 
@@ -7,13 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 using ChangeEngine::Change;
 
 namespace {
-
-const QString Example = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_s;
-
-QString withBytes(QString image, int k, const QString& hex)
-{
-    return image.replace(2 * k, hex.size(), hex);
-}
 
 // Every field holds a byte that is not how its shown value would be written.
 const QString Odd = withBytes(

@@ -1,17 +1,10 @@
+#include "../testimage.h"
 #include "numbertext.h"
 #include "settingimage.h"
 
 #include <QTest>
 
 using namespace SettingImage;
-
-namespace {
-
-const QString Example = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_qs;
-
-QString withByte(QString image, int k, const QString& hex) { return image.replace(2 * k, 2, hex); }
-
-} // namespace
 
 class TestSettingImage : public QObject {
     Q_OBJECT
@@ -34,12 +27,14 @@ private slots:
         QTest::addColumn<QString>("image");
         QTest::addColumn<DecodeStatus>("status");
         QTest::addColumn<int>("model");
-        QTest::newRow("deleted") << withByte(Example, 29, u"FF"_qs) << DecodeStatus::Deleted << 255;
+        QTest::newRow("deleted") << withBytes(Example, 29, u"FF"_qs) << DecodeStatus::Deleted
+                                 << 255;
         QTest::newRow("other model")
-            << withByte(Example, 29, u"03"_qs) << DecodeStatus::OtherModel << 3;
-        QTest::newRow("non-hex") << withByte(Example, 5, u"G0"_qs) << DecodeStatus::BadField << 2;
-        QTest::newRow("mode 0x14 kept") << withByte(Example, 31, u"14"_qs) << DecodeStatus::Ok << 2;
-        QTest::newRow("lower case") << withByte(Example, 24, u"9f"_qs) << DecodeStatus::Ok << 2;
+            << withBytes(Example, 29, u"03"_qs) << DecodeStatus::OtherModel << 3;
+        QTest::newRow("non-hex") << withBytes(Example, 5, u"G0"_qs) << DecodeStatus::BadField << 2;
+        QTest::newRow("mode 0x14 kept")
+            << withBytes(Example, 31, u"14"_qs) << DecodeStatus::Ok << 2;
+        QTest::newRow("lower case") << withBytes(Example, 24, u"9f"_qs) << DecodeStatus::Ok << 2;
     }
     void decode_checksModelAndFields()
     {
@@ -51,6 +46,14 @@ private slots:
         QCOMPARE(d.modelCode, model);
         if (status != DecodeStatus::Ok)
             QCOMPARE(d.texts, decltype(d.texts) {});
+    }
+
+    // Ties land where the controller's own tools put them.
+    void fieldHex_roundsLikeTheController()
+    {
+        QCOMPARE(fieldHex(Parameter::CurrentLimit, 80.0f), u"2A"_qs);
+        QCOMPARE(fieldHex(Parameter::LowBatteryCutoff, 3.3f), u"2A"_qs);
+        QCOMPARE(fieldHex(Parameter::NeutralBrake, 30.0f), u"4C"_qs);
     }
 
     // Every value a box may hold goes out and comes back as the same text.

@@ -1,3 +1,4 @@
+#include "../testimage.h"
 #include "changeengine.h"
 #include "settingvalues.h"
 
@@ -7,10 +8,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString Example = u"E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504"_s;
-
-QString withByte(QString image, int k, const QString& hex) { return image.replace(2 * k, 2, hex); }
 
 // Types text one character at a time, as the keyboard does.
 void type(SettingValues& values, Parameter p, const QString& keys)
@@ -77,7 +74,7 @@ private slots:
         values.setMode(Mode::TLimitCut, true);
         QVERIFY(values.mode(Mode::RobotMode));
         // Bit 4 comes after bit 2: an image with both keeps only "Robot Mode".
-        values.show(withByte(Example, 31, u"14"_s));
+        values.show(withBytes(Example, 31, u"14"_s));
         QVERIFY(values.mode(Mode::RobotMode) && !values.mode(Mode::ReverseCancel));
     }
 
@@ -91,14 +88,14 @@ private slots:
         values.setLimiterOff(false);
         QCOMPARE(values.text(Parameter::CurrentLimit), u"120"_s);
 
-        values.show(withByte(Example, 19, u"FF"_s));
+        values.show(withBytes(Example, 19, u"FF"_s));
         QVERIFY(values.limiterOff());
         QVERIFY(values.text(Parameter::CurrentLimit).isEmpty());
-        QCOMPARE(ChangeEngine::plan(values).image, withByte(Example, 19, u"FF"_s));
+        QCOMPARE(ChangeEngine::plan(values).image, withBytes(Example, 19, u"FF"_s));
         values.show(Example);
         QVERIFY(!values.limiterOff());
         QCOMPARE(values.text(Parameter::CurrentLimit), u"150"_s);
-        values.show(withByte(Example, 19, u"FF"_s));
+        values.show(withBytes(Example, 19, u"FF"_s));
         values.setLimiterOff(false);
         QCOMPARE(values.text(Parameter::CurrentLimit), u"300"_s);
         QCOMPARE(values.entry(Parameter::CurrentLimit).spin, 300);
@@ -124,9 +121,9 @@ private slots:
         QFETCH(int, i);
         QFETCH(QString, text);
         QFETCH(QString, fixed);
-        QString image = withByte(Example, byte, hex);
+        QString image = withBytes(Example, byte, hex);
         if (i == 2)
-            image = withByte(image, 5, u"4E"_s); // 0x4EE8 = 20200
+            image = withBytes(image, 5, u"4E"_s); // 0x4EE8 = 20200
         SettingValues values;
         values.setControllerImage(image);
         QCOMPARE(values.show(image), SettingImage::DecodeStatus::Ok);
@@ -146,7 +143,7 @@ private slots:
     void clear_emptiesEverythingInOneChange()
     {
         SettingValues values;
-        values.show(withByte(Example, 19, u"FF"_s));
+        values.show(withBytes(Example, 19, u"FF"_s));
         QSignalSpy changed(&values, &SettingValues::changed);
         values.clear();
         QCOMPARE(changed.count(), 1);
