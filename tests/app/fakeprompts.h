@@ -34,9 +34,7 @@ public:
     }
     bool ask(const QString& text) override
     {
-        messages.append(text);
-        icons.append(Icon::None);
-        details.append(QString());
+        message(text, Icon::None);
         return answer;
     }
     QString openFileName(const QString& filter) override

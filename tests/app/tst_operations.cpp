@@ -30,7 +30,7 @@ const QString IniName = QStringLiteral("TZ586KV Link.ini");
 const QString CommFault = QStringLiteral("RS232 communication fault.");
 const QString CannotSet = QStringLiteral("TZ cannot be set.");
 const QString Completion = QStringLiteral("Completion");
-const QString Refused = QStringLiteral("Data is abnormal!!\r\nPlease set it correctly.");
+const QString Abnormal = QStringLiteral("Data is abnormal!!");
 using enum Command;
 }
 
@@ -42,7 +42,6 @@ private slots:
     void get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus();
     void outcomes_reportAsToldAndNeverTouchDisk_data();
     void outcomes_reportAsToldAndNeverTouchDisk();
-    void deadBandOutOfRange_isRefusedUntilCorrected();
     void plugPulledMidReply_closesPortAndComPortMenuReopens();
     void closingDuringWait_endsAtOnceWithoutBoxes();
     void history_keepsEveryImageInOrderAndLoadBringsOneBack();
@@ -164,6 +163,9 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
     QTest::newRow("model 03") << Read << F::OtherModel << Completion
                               << QStringList { u"TZ type is different."_qs };
     QTest::newRow("write") << Write << F::None << Completion << QStringList {};
+    // The controller holds dead band 100, which the window may not write.
+    QTest::newRow("write refused") << Write << F::None << Abnormal
+                                   << QStringList { Abnormal + u"\r\nPlease set it correctly."_qs };
     QTest::newRow("write not sticking")
         << Write << F::WriteNotSticking << u"Verify was NG."_qs << QStringList {};
     QTest::newRow("get no answer") << Get << F::NoAnswer << CommFault << QStringList { CommFault };
@@ -177,6 +179,9 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
     QFETCH(EmulatorFault, fault);
     QFETCH(QString, line);
     QFETCH(QStringList, boxes);
+    const bool refused = line == Abnormal;
+    QByteArray held = Tz586kvEmulator::defaultImage();
+    m_emulator->setImage(refused ? held.replace(32, 2, "64") : held);
     if (command == Write) {
         button(Read)->click();
         box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
@@ -200,45 +205,21 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
     for (int i = 0; i < CommandCount; ++i)
         QCOMPARE(button(Command(i))->isEnabled(), Command(i) != Write || filled);
     QCOMPARE(box(Parameter::PwmFrequencyMinLoad)->text().isEmpty(), !filled);
-    // Clicked as from a shortcut: the button does not take the focus itself.
+    // Clicked as from a shortcut: the button does not take the focus itself; a refusal
+    // takes it to the value to correct.
     QCOMPARE(QApplication::focusWidget(),
-        command == Get ? static_cast<QWidget*>(box(Parameter::PwmFrequencyMaxLoad))
-                       : button(command));
-    if (command == Read && filled) {
-        QStringList texts;
-        for (Parameter p : VisibleRows)
-            texts.append(box(p)->text());
-        QCOMPARE(texts, u"1000 5000 10 3.5 150 200 60 50 80 30 40 20"_qs.split(u' '));
+        refused              ? box(Parameter::DeadBand)
+            : command == Get ? box(Parameter::PwmFrequencyMaxLoad)
+                             : static_cast<QWidget*>(button(command)));
+    if (command == Read && filled)
         QVERIFY(m_window->boxes().modeBox(Mode::ReverseCancel)->isChecked());
-    }
-    // 1200 = 0x04B0, low byte first; nothing else of the image moves.
+    // 1200 = 0x04B0, low byte first; nothing else of the image moves. A refusal sends nothing.
     if (command == Write && fault == EmulatorFault::None)
-        QCOMPARE(m_emulator->image(), "B004" + Tz586kvEmulator::defaultImage().mid(4));
+        QCOMPARE(m_emulator->image(), refused ? held : held.replace(0, 4, "B004"));
     QVERIFY(!m_controller->logWindow() && !m_controller->store().held);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { IniName });
     QFile file(m_dir->filePath(IniName));
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == m_ini);
-}
-
-void TstOperations::deadBandOutOfRange_isRefusedUntilCorrected()
-{
-    QByteArray image = Tz586kvEmulator::defaultImage();
-    m_emulator->setImage(image.replace(32, 2, "64"));
-    button(Read)->click();
-    QLineEdit* deadBand = box(Parameter::DeadBand);
-    QCOMPARE(deadBand->text(), u"100"_qs);
-    QCOMPARE(deadBand->palette().color(QPalette::Text), QColor(Qt::red));
-    m_emulator->clearReceived();
-    button(Write)->click();
-    QCOMPARE(m_prompts.messages, QStringList { Refused });
-    QCOMPARE(m_window->messageLine()->text(), u"Data is abnormal!!"_qs);
-    QCOMPARE(m_emulator->receivedBytes(), QByteArray());
-
-    deadBand->selectAll();
-    QTest::keyClicks(deadBand, u"10"_qs);
-    button(Write)->click();
-    QCOMPARE(m_window->messageLine()->text(), Completion);
-    QCOMPARE(m_emulator->image().mid(32, 2), "0A");
 }
 
 void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
