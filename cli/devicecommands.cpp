@@ -26,10 +26,20 @@ namespace {
     const QString NothingToWrite
         = QStringLiteral("Nothing to write: the controller already holds these values.\n");
 
+    // Every document of a command that used the port names it, with the
+    // keys of ports and doctor.
+    QJsonObject withPort(const CliContext& context, QJsonObject document)
+    {
+        const Doctor::Port port = context.port();
+        document.insert(u"port"_qs, port.portNo ? QJsonValue(port.portNo) : QJsonValue());
+        document.insert(u"device"_qs, port.device);
+        return document;
+    }
+
     void printSettings(CliContext& context, const SettingsReport& report)
     {
         if (context.invocation.json)
-            context.console.json(settingsJson(report));
+            context.console.json(withPort(context, settingsJson(report)));
         else
             context.console.out(settingsTable(report));
     }
@@ -93,7 +103,7 @@ namespace {
             document.insert(u"differences"_qs, changesJson(differences));
             if (code != ExitCode::Done)
                 document.insert(u"error"_qs, context.console.errorJson(int(code)));
-            context.console.json(document);
+            context.console.json(withPort(context, document));
         } else if (code == ExitCode::Done) {
             context.console.out(u"Written and verified.\n"_qs);
         }
@@ -134,7 +144,7 @@ namespace {
         if (writing)
             return writeAndVerify(context, session, plan.image, document);
         if (context.invocation.json)
-            context.console.json(document);
+            context.console.json(withPort(context, document));
         return ExitCode::Done;
     }
 
@@ -219,7 +229,7 @@ ExitCode log(CliContext& context)
     const LogSummary summary = summarize(session.store());
     const bool fileIsOutput = context.invocation.output == u"-"_qs;
     if (context.invocation.json)
-        console.json(summaryJson(summary));
+        console.json(withPort(context, summaryJson(summary)));
     else if (!fileIsOutput)
         console.out(summaryText(summary));
     if (context.invocation.output.isEmpty())
@@ -238,7 +248,7 @@ ExitCode clearLog(CliContext& context)
     if (code != ExitCode::Done)
         return code;
     if (context.invocation.json)
-        context.console.json({ { u"cleared"_qs, true } });
+        context.console.json(withPort(context, { { u"cleared"_qs, true } }));
     else
         context.console.out(u"The log is cleared.\n"_qs);
     return code;

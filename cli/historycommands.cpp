@@ -92,8 +92,11 @@ namespace {
         if (context.invocation.json) {
             QJsonObject document = settingsJson(report);
             const QJsonObject fields = entryJson(entry);
-            for (auto it = fields.begin(); it != fields.end(); ++it)
-                document.insert(it.key(), it.value());
+            // The image's own model code and ROM version win over the index's.
+            for (auto it = fields.begin(); it != fields.end(); ++it) {
+                if (!document.contains(it.key()))
+                    document.insert(it.key(), it.value());
+            }
             context.console.json(document);
             return ExitCode::Done;
         }

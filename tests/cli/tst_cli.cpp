@@ -354,6 +354,8 @@ private slots:
         QCOMPARE(doc.value(u"modelCode"_qs).toInt(), 2);
         QCOMPARE(doc.value(u"romVersion"_qs).toInt(), 21);
         QCOMPARE(doc.value(u"image"_qs).toString().toLatin1(), image);
+        QCOMPARE(doc.value(u"device"_qs).toString(), m_emulator->devicePath());
+        QVERIFY(doc.value(u"port"_qs).isNull()); // a device outside the table
         const QJsonArray parameters = doc.value(u"parameters"_qs).toArray();
         QCOMPARE(parameters.size(), 15);
         const QJsonObject cutoff = parameters.at(3).toObject();
