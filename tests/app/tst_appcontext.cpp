@@ -1,3 +1,4 @@
+#include "../files/fileio.h"
 #include "appcontext.h"
 #include "configuration.h"
 #include "fakeserialline.h"
@@ -50,10 +51,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, port);
         QFETCH(bool, dialog);
-        QFile file(m_dir->filePath(u"TZ586KV Link.ini"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        const QString ini = m_dir->filePath(u"TZ586KV Link.ini"_s);
+        QVERIFY(writeAll(ini, content));
         FakeSerialLine line;
         AppContext context(m_state, line);
         int dialogs = 0;
@@ -64,8 +63,7 @@ private slots:
         context.loadConfig();
         QCOMPARE(m_state.portNumber, port);
         QCOMPARE(dialogs, dialog ? 1 : 0);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), content);
+        QCOMPARE(readAll(ini), content);
     }
 
     void openPort_keepsOrderOfMessagesDialogAndAttempts_data()

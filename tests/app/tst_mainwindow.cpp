@@ -1,3 +1,4 @@
+#include "../files/fileio.h"
 #include "appcontext.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
@@ -17,10 +18,7 @@ class TstMainWindow : public QObject {
 private slots:
     void init()
     {
-        QFile file(m_dir.filePath(u"TZ586KV Link.ini"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[RS232C]\nCommPort=3\n");
-        file.close();
+        QVERIFY(writeAll(m_dir.filePath(u"TZ586KV Link.ini"_qs), "[RS232C]\nCommPort=3\n"));
         m_state = AppState();
         m_state.appPath = m_dir.path();
         m_line.close();

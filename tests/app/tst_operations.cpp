@@ -1,3 +1,4 @@
+#include "../files/fileio.h"
 #include "appcontext.h"
 #include "controlleremulator.h"
 #include "fakeprompts.h"
@@ -15,7 +16,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -76,11 +76,10 @@ void TstOperations::init()
     // The link keeps the port's name when the plug goes back in.
     QVERIFY(m_emulator->start(m_ttyDir->filePath(u"tz"_qs)));
     m_ini = "[RS232C]\nCommPort=16\n[Ports]\nCom16=" + m_emulator->linkPath().toUtf8() + "\n";
-    QFile file(m_dir->filePath(IniName));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(m_ini) == m_ini.size() && file.flush());
+    QVERIFY(writeAll(m_dir->filePath(IniName), m_ini));
     m_state = AppState();
     m_state.appPath = m_dir->path();
-    m_prompts.messages.clear();
+    m_prompts = FakePrompts();
     m_quits = 0;
     m_line = std::make_unique<QtSerialLine>();
     m_context = std::make_unique<AppContext>(m_state, *m_line);
@@ -170,7 +169,6 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
         << Write << F::WriteNotSticking << u"Verify was NG."_qs << QStringList {};
     QTest::newRow("get no answer") << Get << F::NoAnswer << CommFault << QStringList { CommFault };
     QTest::newRow("get short") << Get << F::ShortReply << CannotSet << QStringList {};
-    QTest::newRow("get non-hex") << Get << F::NonHex << CannotSet << QStringList {};
 }
 
 void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
@@ -218,8 +216,7 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
         QCOMPARE(m_emulator->image(), refused ? held : held.replace(0, 4, "B004"));
     QVERIFY(!m_controller->logWindow() && !m_controller->store().held);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { IniName });
-    QFile file(m_dir->filePath(IniName));
-    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == m_ini);
+    QCOMPARE(readAll(m_dir->filePath(IniName)), m_ini);
 }
 
 void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
@@ -263,11 +260,10 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadBringsOneBack()
         QStringList images;
         for (const HistoryStore::Entry& e : m_history->entries())
             images.append(e.image);
-        QFile index(m_historyDir->filePath(u"index.tsv"_qs));
-        const bool read = index.open(QIODevice::ReadOnly);
-        for (const QByteArray& line : index.readAll().trimmed().split('\n'))
+        for (const QByteArray& line :
+            readAll(m_historyDir->filePath(u"index.tsv"_qs)).trimmed().split('\n'))
             images.append(QString::fromLatin1(line.split('\t').value(1)));
-        return read ? images : QStringList();
+        return images;
     };
     button(Read)->click();
     QCOMPARE(kept(), (QStringList { stock, u"read"_qs }));

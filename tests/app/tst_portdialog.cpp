@@ -56,9 +56,7 @@ private slots:
         m_line.log = &tried;
         for (int port : openable)
             m_line.openable.insert(portDevice(port));
-        QFile file(m_dir->filePath(u"TZ586KV Link.ini"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
-        file.close();
+        QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), ini));
         m_state.portNumber = 12;
         m_state.demoPort = ini.contains("demo");
         AppContext context(m_state, m_line);
