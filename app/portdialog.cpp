@@ -154,7 +154,8 @@ void PortDialog::listPorts()
         if (TcpLine::isNetworkDevice(e.device)) {
             network.append(e.portNo);
         } else if (e.state == PortReport::State::Opens) {
-            addEntry(entry, e.device);
+            addEntry(
+                entry, e.adapter.isEmpty() ? e.device : u"%1 (%2)"_qs.arg(e.device, e.adapter));
             if (current == e.portNo && !m_context.state().demoPort)
                 selected = m_combo->count() - 1;
         } else if (e.state == PortReport::State::PermissionDenied) {

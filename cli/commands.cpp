@@ -35,6 +35,7 @@ namespace {
             entry.insert(u"group"_qs, e.group);
         if (e.portNo == 0)
             entry.insert(u"sameAs"_qs, e.sameAs ? QJsonValue(e.sameAs) : QJsonValue());
+        entry.insert(u"adapter"_qs, e.adapter.isEmpty() ? QJsonValue() : QJsonValue(e.adapter));
         return entry;
     }
 
@@ -59,7 +60,7 @@ ExitCode ports(CliContext& context)
     QList<PortReport::Entry> report = PortReport::build(
         context.probe, [&](int p) { return context.config.deviceOf(p); }, context.invocation.all);
     // Always there, needing no device: --port demo.
-    report.append({ 0, DemoLine::Device, PortReport::State::Opens, {}, 0 });
+    report.append({ 0, DemoLine::Device, PortReport::State::Opens, {}, 0, {} });
     if (context.invocation.json) {
         QJsonArray entries;
         for (const PortReport::Entry& e : report)
@@ -67,9 +68,10 @@ ExitCode ports(CliContext& context)
         context.console.json({ { u"ports"_qs, entries } });
         return ExitCode::Done;
     }
-    QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs } };
+    QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs, u"Adapter"_qs } };
     for (const PortReport::Entry& e : report)
-        rows.append({ e.portNo ? u"Com%1"_qs.arg(e.portNo) : u"-"_qs, e.device, statusText(e) });
+        rows.append(
+            { e.portNo ? u"Com%1"_qs.arg(e.portNo) : u"-"_qs, e.device, statusText(e), e.adapter });
     context.console.out(columns(rows));
     return ExitCode::Done;
 }

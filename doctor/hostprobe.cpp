@@ -156,6 +156,8 @@ QStringList HostProbe::serialDevices() const
         + entries(u"/dev/serial/by-id"_qs, { u"*"_qs });
 }
 
+QMap<QString, QString> HostProbe::adapterNames() const { return QtSerialLine::adapterNames(); }
+
 QString HostProbe::resolved(const QString& device) const
 {
     const QString target = QFileInfo(device).canonicalFilePath();

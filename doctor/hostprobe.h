@@ -12,6 +12,7 @@ public:
     bool packageInstalled(const QString& name) const override;
     bool processRunning(const QString& name) const override;
     QStringList serialDevices() const override;
+    QMap<QString, QString> adapterNames() const override;
     QString resolved(const QString& device) const override;
     SerialLine::OpenFailure openFailure(const QString& device) const override;
 };

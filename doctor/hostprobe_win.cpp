@@ -26,6 +26,8 @@ QStringList HostProbe::serialDevices() const
     return names;
 }
 
+QMap<QString, QString> HostProbe::adapterNames() const { return QtSerialLine::adapterNames(); }
+
 QString HostProbe::resolved(const QString& device) const { return device.toUpper(); }
 
 SerialLine::OpenFailure HostProbe::openFailure(const QString& device) const

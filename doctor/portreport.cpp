@@ -39,11 +39,27 @@ namespace {
         return entry;
     }
 
+    // The serial devices that no port number names.
+    void addUnnamed(
+        const SystemProbe& probe, QList<Entry>& report, const QList<QString>& tableNodes)
+    {
+        for (const QString& device : probe.serialDevices()) {
+            const bool named = std::any_of(report.cbegin(), report.cend(),
+                [&](const Entry& e) { return e.portNo != 0 && e.device == device; });
+            if (named)
+                continue;
+            Entry entry = probed(probe, 0, device);
+            entry.sameAs = static_cast<int>(tableNodes.indexOf(probe.resolved(device))) + 1;
+            report.append(entry);
+        }
+    }
+
 } // namespace
 
 QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& deviceOf, bool all)
 {
     QList<Entry> report;
+    const QMap<QString, QString> adapters = probe.adapterNames();
     QList<QString> tableNodes; // resolved device of each port, by index
     for (int p = FirstPort; p <= LastPort; ++p) {
         const QString device = deviceOf(p);
@@ -51,17 +67,10 @@ QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& 
         if (!device.isEmpty())
             report.append(probed(probe, p, device));
     }
-    if (!all)
-        return report;
-    for (const QString& device : probe.serialDevices()) {
-        const bool named = std::any_of(report.cbegin(), report.cend(),
-            [&](const Entry& e) { return e.portNo != 0 && e.device == device; });
-        if (named)
-            continue;
-        Entry entry = probed(probe, 0, device);
-        entry.sameAs = static_cast<int>(tableNodes.indexOf(probe.resolved(device))) + 1;
-        report.append(entry);
-    }
+    if (all)
+        addUnnamed(probe, report, tableNodes);
+    for (Entry& entry : report)
+        entry.adapter = adapters.value(probe.resolved(entry.device));
     return report;
 }
 

@@ -20,6 +20,7 @@ struct Entry {
     State state = State::Absent;
     QString group; // to join, when permission is denied; empty when none would help
     int sameAs = 0; // outside the table: the port whose device it leads to
+    QString adapter; // the system's description of it; empty when unknown
 };
 
 // deviceOf gives the device of a port number with the [Ports] map applied.

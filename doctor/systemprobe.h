@@ -2,6 +2,7 @@
 
 #include "serialline.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ public:
     virtual bool processRunning(const QString& name) const = 0;
     // The /dev/ttyUSB*, /dev/ttyACM* and /dev/serial/by-id/* that exist now.
     virtual QStringList serialDevices() const = 0;
+    // The adapters' descriptions by device, as resolved() names them.
+    virtual QMap<QString, QString> adapterNames() const { return {}; }
     // The node a link leads to; the path itself for anything else.
     virtual QString resolved(const QString& device) const = 0;
     // None when the device opened (it is closed again at once).

@@ -1,6 +1,7 @@
 #include "qtserialline.h"
 
 #include <QFileInfo>
+#include <QSerialPortInfo>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -154,4 +155,19 @@ SerialLine::OpenFailure QtSerialLine::failureOf(const QString& device) const
     Q_UNUSED(device)
     return OpenFailure::InUse;
 #endif
+}
+
+QMap<QString, QString> QtSerialLine::adapterNames()
+{
+    QMap<QString, QString> names;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        if (port.description().isEmpty())
+            continue;
+#ifdef Q_OS_WIN
+        names.insert(port.portName().toUpper(), port.description());
+#else
+        names.insert(port.systemLocation(), port.description());
+#endif
+    }
+    return names;
 }

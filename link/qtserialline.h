@@ -2,6 +2,7 @@
 
 #include "serialline.h"
 
+#include <QMap>
 #include <QSerialPort>
 
 // The serial line on a QSerialPort.
@@ -18,6 +19,10 @@ public:
     void discardInput() override;
     bool write(const QByteArray& data) override;
     OpenFailure lastOpenFailure() const override { return m_lastFailure; }
+
+    // The description of each serial device the system knows ("USB Serial
+    // Port", "FT232R USB UART"), by its device path or, on Windows, its name.
+    static QMap<QString, QString> adapterNames();
 
     const QSerialPort& port() const { return m_port; }
     QString errorString() const { return m_port.errorString(); }

@@ -20,6 +20,10 @@ struct FakeProbe : SystemProbe {
     bool packageInstalled(const QString&) const override { return false; }
     bool processRunning(const QString& name) const override { return running.contains(name); }
     QStringList serialDevices() const override { return devices; }
+    QMap<QString, QString> adapterNames() const override
+    {
+        return { { u"/dev/ttyUSB0"_qs, u"FT232R USB UART"_qs } };
+    }
     QString resolved(const QString& d) const override
     {
         return d.contains(u"by-id"_qs) ? u"/dev/ttyUSB0"_qs : d;
@@ -109,6 +113,10 @@ private slots:
         QCOMPARE(all[1].state, PortReport::State::Absent);
         QCOMPARE(all[16].device, probe.devices[1]);
         QCOMPARE(all[16].sameAs, 1);
+        // The adapter is named by its node, through a link as well.
+        QCOMPARE(all[0].adapter, u"FT232R USB UART"_qs);
+        QCOMPARE(all[16].adapter, u"FT232R USB UART"_qs);
+        QVERIFY(all[1].adapter.isEmpty());
     }
 };
 
