@@ -116,7 +116,7 @@ void LogWindow::createControls()
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(8.25);
     m_readout->setFont(fixed);
-    // The design box is cut for the original 8.25-point font; grow it where
+    // The readout box is cut for an 8.25-point font; grow it where
     // this system's fixed-pitch font needs more room for the widest readout.
     m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
     m_readoutSize = pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The object names of the windows' controls, the one place that keeps the
-// original program's control names, so that tests and accessibility tools
-// can find each control. Arrays of controls add their index to the name.
+// The object names of the windows' controls, kept in this one place so
+// that tests and accessibility tools can find each control. Arrays of
+// controls add their index to the name.
 namespace ObjectName {
 
 // Main window

@@ -24,7 +24,7 @@ UpDown::UpDown(QWidget* parent)
     , m_up(makeArrow(this, Qt::UpArrow, QStringLiteral("Up")))
     , m_down(makeArrow(this, Qt::DownArrow, QStringLiteral("Down")))
 {
-    // The classic control is 255 x 285 twips.
+    // A spin button is 255 x 285 twips.
     resize(17, 19);
     connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });

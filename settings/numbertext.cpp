@@ -61,7 +61,7 @@ namespace {
     }
 
     // Reads the leading number; blanks between its characters are skipped too,
-    // as the classic BASIC reader does ("1 000" is 1000).
+    // so "1 000" is 1000 wherever a number is read.
     Scan scan(QStringView text)
     {
         const qsizetype n = text.size();
