@@ -1,27 +1,13 @@
 #include "../app/fakeprompts.h"
 #include "logpicture.h"
 #include "logwindow.h"
+#include "pixels.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-bool holds(const QImage& image, QRgb colour)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == colour)
-                return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 class TestLogSpan : public QObject {
     Q_OBJECT
@@ -75,7 +61,7 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
         trigger(u"Save Picture..."_qs);
         const QImage picture = QImage(prompts.fileName).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(picture.size(), log.size() * scale);
-        QVERIFY(holds(picture, qRgb(0, 0, 255)) && holds(picture, qRgb(192, 0, 192)));
+        QVERIFY(countIn(picture, qRgb(0, 0, 255)) && countIn(picture, qRgb(192, 0, 192)));
         const QPoint inSpan = graph->mapTo(&log, at(140, 0.25)) * scale;
         QVERIFY(picture.pixel(inSpan) != picture.pixel(graph->mapTo(&log, at(320, 0.25)) * scale));
     }

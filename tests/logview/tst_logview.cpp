@@ -4,13 +4,12 @@
 #include "logreply.h"
 #include "logwindow.h"
 #include "objectnames.h"
+#include "pixels.h"
 
 #include <QCheckBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
-
-#include <algorithm>
 
 namespace {
 
@@ -20,14 +19,6 @@ const QRgb Volt = qRgb(0, 0, 255);
 const QRgb Cur = qRgb(192, 0, 192);
 
 QString reply(const QString& group) { return u"br"_qs + group.repeated(SampleStore::Count); }
-
-// Pixels of that colour in area (the whole image when none is given).
-int countIn(const QImage& image, QRgb colour, QRect area = {})
-{
-    const QImage part = area.isNull() ? image : image.copy(area);
-    const auto* pixels = reinterpret_cast<const QRgb*>(part.constBits());
-    return int(std::count(pixels, pixels + part.width() * part.height(), colour));
-}
 
 // Rows drawn in grid colour from edge to edge; turn the image for columns.
 int fullGridRows(const QImage& image)
