@@ -1,11 +1,8 @@
 #include "fakeprompts.h"
 #include "historywindow.h"
 
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -13,16 +13,8 @@
 #include "settingvalues.h"
 #include "startup.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 constexpr double Fast = 0.05; // 3 s reply windows become 150 ms

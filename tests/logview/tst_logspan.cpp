@@ -3,11 +3,8 @@
 #include "logwindow.h"
 #include "pixels.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 class TestLogSpan : public QObject {
     Q_OBJECT

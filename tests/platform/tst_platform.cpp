@@ -3,13 +3,8 @@
 #include "singleinstance.h"
 #include "updown.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 class TstPlatform : public QObject {
     Q_OBJECT
