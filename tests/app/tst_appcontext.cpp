@@ -35,15 +35,11 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("port");
         QTest::addColumn<bool>("dialog");
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk.append(char((i * 37) & 0xFF));
         QTest::newRow("empty port") << "[RS232C]\nCommPort=\n"_ba << 0 << false;
         QTest::newRow("hex") << "[rs232c]\ncommport=&H0A\n"_ba << 10 << false;
         QTest::newRow("literal Error") << "[RS232C]\nCommPort=Error\n"_ba << 0 << true;
         QTest::newRow("lower-case error") << "[RS232C]\nCommPort=error\n"_ba << 0 << false;
         QTest::newRow("out of range port") << "[RS232C]\nCommPort=99999\n"_ba << 0 << true;
-        QTest::newRow("binary junk") << junk << 0 << true;
     }
 
     void loadConfig_readsThePortOrAsksForOne()
