@@ -108,7 +108,6 @@ private slots:
         QTest::addColumn<int>("i");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fixed");
-        QTest::newRow("dead band 0x64") << 16 << u"64"_s << 5 << u"100"_s << u"10"_s;
         QTest::newRow("neutral 20200") << 4 << u"E8"_s << 2 << u"20200"_s << u"1520"_s;
         QTest::newRow("timer 255") << 23 << u"FF"_s << 11 << u"255"_s << u"60"_s;
     }
