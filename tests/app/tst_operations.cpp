@@ -144,8 +144,6 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
     using F = EmulatorFault;
     QTest::newRow("read") << Read << F::None << Completion << QString();
     QTest::newRow("read no answer") << Read << F::NoAnswer << CommFault << CommFault;
-    QTest::newRow("read no end") << Read << F::NoTerminator << CannotSet << CannotSet;
-    QTest::newRow("read short") << Read << F::ShortReply << CannotSet << QString();
     QTest::newRow("model FF") << Read << F::Deleted << Completion << u"Setting Data is deleted."_qs;
     QTest::newRow("model 03") << Read << F::OtherModel << Completion << u"TZ type is different."_qs;
     QTest::newRow("write") << Write << F::None << Completion << QString();
