@@ -1,11 +1,38 @@
 #include "tcpline.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QSignalBlocker>
+#include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
-#include <optional>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Runs the event loop until sender emits signal or the deadline passes;
+// begin() runs once the signal is watched. True when the signal came.
+template <typename Sender, typename Signal, typename Begin>
+bool waitFor(const QDeadlineTimer& deadline, Sender* sender, Signal signal, Begin begin)
+{
+    QEventLoop loop;
+    bool arrived = false;
+    QObject::connect(sender, signal, &loop, [&] {
+        arrived = true;
+        loop.quit();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(int(deadline.remainingTime()));
+    begin();
+    loop.exec();
+    return arrived;
+}
+
+} // namespace
 
 bool TcpLine::isNetworkDevice(const QString& device)
 {
@@ -15,16 +42,9 @@ bool TcpLine::isNetworkDevice(const QString& device)
 TcpLine::TcpLine(QObject* parent)
     : SerialLine(parent)
 {
-    connect(&m_socket, &QTcpSocket::readyRead, this, &SerialLine::readyRead);
-    connect(&m_socket, &QTcpSocket::disconnected, this, &TcpLine::onDropped);
-    connect(&m_socket, &QTcpSocket::errorOccurred, this, &TcpLine::onDropped);
 }
 
-TcpLine::~TcpLine()
-{
-    m_socket.disconnect(this);
-    m_socket.abort();
-}
+TcpLine::~TcpLine() { release(); }
 
 bool TcpLine::open(const QString& device)
 {
@@ -43,53 +63,70 @@ bool TcpLine::open(const QString& device)
     if (!connectTo(url.host(), quint16(port)))
         return false;
     // A 2-byte command must leave at once, not wait for more to send with it.
-    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_socket.readAll();
+    NetSocket::setNoDelay(m_socket);
+    watch();
     m_open = true;
     return true;
 }
 
 bool TcpLine::connectTo(const QString& host, quint16 port)
 {
-    QEventLoop loop;
-    bool settled = false;
-    std::optional<QAbstractSocket::SocketError> error;
-    const auto settle = [&] {
-        settled = true;
-        loop.quit();
-    };
-    QTimer limit;
-    limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, &loop, settle);
-    connect(&m_socket, &QTcpSocket::connected, &loop, settle);
-    connect(&m_socket, &QTcpSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError e) {
-        error = e;
-        settle();
-    });
-    limit.start(ConnectMs);
-    m_socket.connectToHost(host, port);
-    if (!settled)
-        loop.exec();
-    if (!error && m_socket.state() == QAbstractSocket::ConnectedState)
-        return true;
+    const QDeadlineTimer deadline(ConnectMs);
     const QString where = u"%1:%2"_qs.arg(host).arg(port);
-    switch (error.value_or(QAbstractSocket::SocketTimeoutError)) {
-    case QAbstractSocket::HostNotFoundError:
-        fail(OpenFailure::UnknownHost, u"the host name %1 is unknown"_qs.arg(host));
-        break;
-    case QAbstractSocket::ConnectionRefusedError:
-        fail(OpenFailure::Refused, where + u" refused the connection"_qs);
-        break;
-    case QAbstractSocket::SocketTimeoutError:
-        fail(OpenFailure::Unreachable,
-            u"%1 did not answer within %2 s"_qs.arg(where).arg(ConnectMs / 1000));
-        break;
-    default:
-        fail(OpenFailure::Unreachable, where + u": "_qs + m_socket.errorString().toLower());
-        break;
+    const QString late = u"%1 did not answer within %2 s"_qs.arg(where).arg(ConnectMs / 1000);
+    const auto addresses = lookUp(host, port, deadline);
+    if (!addresses) {
+        fail(OpenFailure::Unreachable, late);
+        return false;
     }
-    m_socket.abort();
+    if (addresses->isEmpty()) {
+        fail(OpenFailure::UnknownHost, u"the host name %1 is unknown"_qs.arg(host));
+        return false;
+    }
+    int error = 0;
+    for (const NetSocket::Address& address : *addresses) {
+        m_socket = NetSocket::startConnect(address, &error);
+        if (m_socket == NetSocket::Invalid)
+            continue;
+        const std::optional<int> result = awaitConnect(deadline);
+        if (result == 0)
+            return true;
+        release();
+        if (!result) {
+            fail(OpenFailure::Unreachable, late);
+            return false;
+        }
+        error = *result;
+    }
+    if (NetSocket::isRefused(error))
+        fail(OpenFailure::Refused, where + u" refused the connection"_qs);
+    else
+        fail(OpenFailure::Unreachable, where + u": "_qs + NetSocket::errorText(error).toLower());
     return false;
+}
+
+std::optional<QList<NetSocket::Address>> TcpLine::lookUp(
+    const QString& host, quint16 port, const QDeadlineTimer& deadline)
+{
+    // The look-up blocks, so it runs aside; one that outlasts the deadline
+    // finishes there and frees what it found.
+    const auto found = std::make_shared<QList<NetSocket::Address>>();
+    const QByteArray ace = QUrl::toAce(host); // empty for an IPv6 address
+    QThread* thread = QThread::create([found, name = ace.isEmpty() ? host.toUtf8() : ace, port] {
+        *found = NetSocket::resolve(name, port);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    if (!waitFor(deadline, thread, &QThread::finished, [thread] { thread->start(); }))
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<int> TcpLine::awaitConnect(const QDeadlineTimer& deadline)
+{
+    QSocketNotifier connected(m_socket, QSocketNotifier::Write);
+    if (!waitFor(deadline, &connected, &QSocketNotifier::activated, [] {}))
+        return std::nullopt;
+    return NetSocket::connectResult(m_socket);
 }
 
 void TcpLine::fail(OpenFailure failure, const QString& text)
@@ -98,46 +135,109 @@ void TcpLine::fail(OpenFailure failure, const QString& text)
     m_failureText = text;
 }
 
+void TcpLine::watch()
+{
+    m_readable = new QSocketNotifier(m_socket, QSocketNotifier::Read, this);
+    connect(m_readable, &QSocketNotifier::activated, this, &TcpLine::onReadable);
+    m_writable = new QSocketNotifier(m_socket, QSocketNotifier::Write, this);
+    m_writable->setEnabled(false);
+    connect(m_writable, &QSocketNotifier::activated, this, &TcpLine::flush);
+}
+
+void TcpLine::release()
+{
+    for (QSocketNotifier* notifier :
+        { std::exchange(m_readable, nullptr), std::exchange(m_writable, nullptr) }) {
+        if (notifier) {
+            // It may be the one whose signal is being handled.
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+        }
+    }
+    if (m_socket != NetSocket::Invalid)
+        NetSocket::close(std::exchange(m_socket, NetSocket::Invalid));
+    m_incoming.clear();
+    m_outgoing.clear();
+}
+
 void TcpLine::close()
 {
     m_open = false;
-    m_socket.abort();
+    release();
 }
 
 bool TcpLine::isOpen() const { return m_open; }
 
-QByteArray TcpLine::readAll() { return m_open ? m_socket.readAll() : QByteArray(); }
+QByteArray TcpLine::readAll() { return std::exchange(m_incoming, {}); }
 
 void TcpLine::discardInput()
 {
     if (!m_open)
         return;
-    {
-        // What already reached this machine goes too, as a serial port's
-        // driver buffer would; no one may take it for a reply.
-        const QSignalBlocker quiet(m_socket);
-        while (m_socket.waitForReadyRead(0))
-            m_socket.readAll();
-        m_socket.readAll();
-    }
-    if (m_socket.state() != QAbstractSocket::ConnectedState)
+    // What already reached this machine goes too, as a serial port's driver
+    // buffer would; no one may take it for a reply.
+    m_incoming.clear();
+    if (!pull(nullptr))
         onDropped();
 }
 
 bool TcpLine::write(const QByteArray& data)
 {
-    if (!m_open || m_socket.write(data) != data.size())
+    if (!m_open)
         return false;
-    m_socket.flush();
+    m_outgoing += data;
+    return flush();
+}
+
+// Sends what waits to be sent as far as the socket takes it now; the rest
+// goes when it becomes writable. A failure shows on the read side as well.
+bool TcpLine::flush()
+{
+    while (!m_outgoing.isEmpty()) {
+        const qint64 sent = NetSocket::send(m_socket, m_outgoing.constData(), m_outgoing.size());
+        if (sent == -2) {
+            m_outgoing.clear();
+            return false;
+        }
+        if (sent == -1)
+            break;
+        m_outgoing.remove(0, sent);
+    }
+    if (m_writable)
+        m_writable->setEnabled(!m_outgoing.isEmpty());
     return true;
+}
+
+// Takes in all that waits; false when the other side closed or reset the
+// connection.
+bool TcpLine::pull(QByteArray* into)
+{
+    char chunk[4096];
+    for (;;) {
+        const qint64 got = NetSocket::receive(m_socket, chunk, sizeof chunk);
+        if (got <= 0)
+            return got == -1;
+        if (into)
+            into->append(chunk, got);
+    }
+}
+
+void TcpLine::onReadable()
+{
+    const qsizetype before = m_incoming.size();
+    const bool alive = pull(&m_incoming);
+    if (m_incoming.size() > before)
+        emit readyRead();
+    if (!alive)
+        onDropped();
 }
 
 void TcpLine::onDropped()
 {
-    // Reported once; the socket is closed at once, so nothing repeats.
+    // Reported once; the socket and its notifiers go at once, so nothing repeats.
     if (!m_open)
         return;
     m_open = false;
-    m_socket.abort();
+    release();
     emit lost();
 }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "netsocket.h"
 #include "serialline.h"
 
-#include <QTcpSocket>
+#include <optional>
+
+class QDeadlineTimer;
+class QSocketNotifier;
 
 // The line to a controller on another machine's serial port, through a
 // serial bridge's raw TCP port (ser2net and the like): "tcp://HOST:PORT".
 // It behaves as a local port would: a connection that does not come within
 // ConnectMs fails to open, a dropped one is lost, and what arrives between
-// exchanges can be discarded.
+// exchanges can be discarded. Plain sockets, so that the programs need no
+// network library besides Qt Core.
 class TcpLine : public SerialLine {
     Q_OBJECT
 public:
@@ -29,10 +34,22 @@ public:
 
 private:
     bool connectTo(const QString& host, quint16 port);
+    static std::optional<QList<NetSocket::Address>> lookUp(
+        const QString& host, quint16 port, const QDeadlineTimer& deadline);
+    std::optional<int> awaitConnect(const QDeadlineTimer& deadline);
     void fail(OpenFailure failure, const QString& text);
+    void watch();
+    void release();
+    bool pull(QByteArray* into);
+    bool flush();
+    void onReadable();
     void onDropped();
 
-    QTcpSocket m_socket;
+    NetSocket::Handle m_socket = NetSocket::Invalid;
+    QSocketNotifier* m_readable = nullptr;
+    QSocketNotifier* m_writable = nullptr;
+    QByteArray m_incoming;
+    QByteArray m_outgoing;
     QString m_device;
     bool m_open = false;
     OpenFailure m_lastFailure = OpenFailure::None;
