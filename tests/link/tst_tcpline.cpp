@@ -1,6 +1,7 @@
 #include "linkbench.h"
 
 #include <QTcpServer>
+#include <QTcpSocket>
 
 class TestTcpLine : public QObject {
     Q_OBJECT
@@ -30,6 +31,25 @@ private slots:
         QVERIFY(!line.isOpen());
         QCOMPARE(line.lastOpenFailure(), failure);
         QVERIFY2(line.openFailureText().contains(named), qPrintable(line.openFailureText()));
+    }
+
+    // More than the socket takes at once still leaves, whole and in order.
+    void largeWrite_arrivesWhole()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        TcpLine line;
+        QVERIFY(line.open(u"tcp://127.0.0.1:%1"_qs.arg(server.serverPort())));
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket* peer = server.nextPendingConnection();
+        QByteArray sent(16 << 20, '\0');
+        for (qsizetype i = 0; i < sent.size(); ++i)
+            sent[i] = char(i % 251);
+        QByteArray received;
+        connect(peer, &QTcpSocket::readyRead, this, [&] { received += peer->readAll(); });
+        QVERIFY(line.write(sent));
+        QTRY_COMPARE(received.size(), sent.size());
+        QCOMPARE(received, sent);
     }
 
     // A bridge may pass the reply on a byte at a time; what came before the
