@@ -173,6 +173,41 @@ namespace {
         }
     }
 
+    // Edited values encoded fresh, the rest as shown, and what only the
+    // controller knows from hidden; kept gets the hidden values that differ.
+    QString writeImage(const SettingValues& values, const QString& base, const QString& hidden,
+        QList<Change>* kept)
+    {
+        const Shown shown(base);
+        QString image = base;
+        for (int i = 0; i < ParameterCount; ++i) {
+            const Parameter p = parameterAt(i);
+            const ParameterInfo& pi = info(p);
+            QString bytes;
+            if (!pi.written) {
+                bytes = field(p, hidden).toString();
+                if (kept && field(p, base) != bytes)
+                    kept->append(parameterChange(p, hidden, base));
+            } else if (sameValue(values, shown, p))
+                continue;
+            else if (i == Limiter && values.limiterOff())
+                bytes = u"FF"_s;
+            else if (const auto v = values.value(p))
+                bytes = SettingImage::fieldHex(p, float(*v));
+            else
+                continue;
+            image.replace(2 * pi.offset, bytes.size(), bytes);
+        }
+        if (!sameModes(values, shown)) {
+            const int bits = (byteAt(base, ModeByte) & ~ModeBits) | modeBits(values);
+            image.replace(2 * ModeByte, 2, hexByte(bits));
+        }
+        for (int k :
+            { SettingImage::ModelByte - 1, SettingImage::ModelByte, SettingImage::VersionByte })
+            image.replace(2 * k, 2, hidden.mid(2 * k, 2));
+        return image;
+    }
+
 } // namespace
 
 QList<Change> compare(QStringView from, QStringView to)
@@ -204,33 +239,7 @@ Plan plan(const SettingValues& values)
     }
     // What only the controller knows comes from it, the rest from what was shown.
     const QString hidden = held ? controller.left(SettingImage::Length).toUpper() : base;
-    const Shown shown(base);
-    QString image = base;
-    for (int i = 0; i < ParameterCount; ++i) {
-        const Parameter p = parameterAt(i);
-        const ParameterInfo& pi = info(p);
-        QString bytes;
-        if (!pi.written) {
-            bytes = field(p, hidden).toString();
-            if (held && field(p, base) != bytes)
-                result.kept.append(parameterChange(p, hidden, base));
-        } else if (sameValue(values, shown, p))
-            continue;
-        else if (i == Limiter && values.limiterOff())
-            bytes = u"FF"_s;
-        else if (const auto v = values.value(p))
-            bytes = SettingImage::fieldHex(p, float(*v));
-        else
-            continue;
-        image.replace(2 * pi.offset, bytes.size(), bytes);
-    }
-    if (!sameModes(values, shown)) {
-        const int bits = (byteAt(base, ModeByte) & ~ModeBits) | modeBits(values);
-        image.replace(2 * ModeByte, 2, hexByte(bits));
-    }
-    for (int k :
-        { SettingImage::ModelByte - 1, SettingImage::ModelByte, SettingImage::VersionByte })
-        image.replace(2 * k, 2, hidden.mid(2 * k, 2));
+    const QString image = writeImage(values, base, hidden, held ? &result.kept : nullptr);
 
     const QString& reference = held ? controller : base;
     result.changes = compare(reference, image);
