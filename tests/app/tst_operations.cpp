@@ -35,6 +35,7 @@ private slots:
     void outcomes_reportAsToldAndNeverTouchDisk_data();
     void outcomes_reportAsToldAndNeverTouchDisk();
     void plugPulledMidReply_closesPortAndComPortMenuReopens();
+    void portChosenAgain_writeReadsTheControllerFirst();
     void closingDuringWait_endsAtOnceWithoutBoxes();
     void history_keepsEveryImageInOrderAndLoadShowsOne();
     void readOnlyHistory_endsAsBeforeAndSaysSoOnce();
@@ -218,6 +219,19 @@ void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
     m_window->choosePort();
     QVERIFY(m_window->portOpen());
     button(Read)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+}
+
+// Another controller may be behind the port now: its own bytes must be read.
+void TstOperations::portChosenAgain_writeReadsTheControllerFirst()
+{
+    button(Read)->click();
+    m_context->setPortDialog([] { return AppContext::DialogAnswer::Ok; });
+    m_window->choosePort();
+    QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
+    m_emulator->clearReceived();
+    button(Write)->click();
+    QCOMPARE(m_emulator->receivedBytes().left(4), "srsw");
     QCOMPARE(m_window->messageLine()->text(), Completion);
 }
 
