@@ -17,7 +17,9 @@ namespace {
 volatile std::sig_atomic_t s_caught = 0; // a first signal that aborts
 volatile std::sig_atomic_t s_held = 0; // a first signal that came during a change
 volatile std::sig_atomic_t s_holding = 0;
+#ifdef Q_OS_UNIX
 int s_pipe[2] = { -1, -1 };
+#endif
 
 constexpr char Unknown[] = "tz586kv: ended in the middle of a change: the controller's state is "
                            "unknown; read it (tz586kv read) before going on\n";
