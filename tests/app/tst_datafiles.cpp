@@ -241,7 +241,8 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
     QCOMPARE(m_prompts.messages, messages);
     QFETCH(QString, detail);
     if (!detail.isEmpty())
-        QVERIFY(m_prompts.details.last().startsWith(path(u"f"_qs) + u'\n' + detail));
+        QVERIFY(m_prompts.details.last().startsWith(
+            QDir::toNativeSeparators(path(u"f"_qs)) + u'\n' + detail));
     if (messages.contains(CannotSave))
         QCOMPARE(m_prompts.icons.last(), Prompts::Icon::Warning);
     QCOMPARE(ChangeEngine::plan(m_values).image, Other);

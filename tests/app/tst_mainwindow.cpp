@@ -141,9 +141,9 @@ private slots:
         help->actions().first()->trigger();
         auto* about = m_window->findChild<QDialog*>(u"DlgAbout"_qs);
         QCOMPARE(about->findChild<QLineEdit*>(u"Configuration file"_qs)->text(),
-            m_dir.filePath(u"TZ586KV Link.ini"_qs));
+            QDir::toNativeSeparators(m_dir.filePath(u"TZ586KV Link.ini"_qs)));
         QTest::mouseClick(about->findChildren<QPushButton*>().at(4), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), history.root());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(history.root()));
         help->actions().last()->trigger();
         QVERIFY(
             m_window->findChild<QPlainTextEdit*>()->toPlainText().startsWith(u"Usage: tz586kv"_qs));

@@ -212,6 +212,10 @@ private slots:
 
     void readOnlyFolder_failsQuietly_andNoticesOnce()
     {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "Windows ignores a folder's read-only attribute: only access rights keep writes out.");
+#endif
         QVERIFY(QDir().mkpath(root()));
         QVERIFY(QFile::setPermissions(root(), QFile::ReadOwner | QFile::ExeOwner));
         QVERIFY(!m_store->record(Kind::Read, A));
