@@ -4,7 +4,8 @@
 ; which the uninstaller removes (and nothing else, so a chosen folder that
 ; held other files keeps them).
 ; Silent: setup.exe /S [/CurrentUser | /AllUsers]; Uninstall.exe /S.
-Unicode true
+; A 64-bit installer for the 64-bit program (and for Wine without 32-bit support).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "TZ586KV Link"
@@ -22,7 +23,6 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallDir"
 !include MultiUser.nsh
 !include MUI2.nsh
-!include x64.nsh
 
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
