@@ -191,7 +191,7 @@ namespace {
             } else if (sameValue(values, shown, p))
                 continue;
             else if (i == Limiter && values.limiterOff())
-                bytes = u"FF"_s;
+                bytes = hexByte(SettingImage::LimiterOffByte);
             else if (const auto v = values.value(p))
                 bytes = SettingImage::fieldHex(p, float(*v));
             else

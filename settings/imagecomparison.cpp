@@ -80,7 +80,10 @@ std::vector<Row> compare(QStringView first, QStringView second)
 
 int differences(QStringView first, QStringView second)
 {
-    if (shownTexts(first)[0].isEmpty() || shownTexts(second)[0].isEmpty())
+    const auto decodes = [](QStringView image) {
+        return SettingImage::decode(image).status == SettingImage::DecodeStatus::Ok;
+    };
+    if (!decodes(first) || !decodes(second))
         return -1;
     return int(ChangeEngine::compare(first, second).size());
 }
