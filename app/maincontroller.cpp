@@ -10,6 +10,7 @@
 #include "parameterboxes.h"
 #include "placement.h"
 #include "prompts.h"
+#include "serialline.h"
 #include "settingvalues.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,8 @@
 namespace {
 // Long enough to read an operation's last message first.
 constexpr int NoticeDelayMs = 3000;
+const QString PortLostText
+    = QStringLiteral("The port was lost and has been closed; ComPort connects it again.");
 }
 
 MainController::MainController(AppContext& context, MainWindow& window, SettingValues& values)
@@ -44,6 +47,13 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_window, &MainWindow::saveLogFile, this, [this] { m_files.saveLog(); });
     connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
     connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
+    connect(&m_operations, &DeviceOperations::controllerReplaced, this,
+        [this](const QString&, const QString& entry) { addNote(replacedControllerText(entry)); });
+    connect(&m_context.line(), &SerialLine::lost, this, [this] {
+        m_portLost = true;
+        if (!m_operations.isRunning())
+            m_window.messageLine()->setToolTip(PortLostText);
+    });
     connect(&m_window, &MainWindow::showHistory, this, &MainController::showHistory);
     connect(&m_window, &MainWindow::aboutWanted, this, &MainController::showAbout);
     connect(&m_window, &MainWindow::commandLineHelpWanted, this,
@@ -77,6 +87,8 @@ void MainController::run(Command command)
     if (m_log)
         m_log->setOperationRunning(true);
     m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
+    m_notes.clear();
+    m_portLost = false;
     // What went out and what came back last, for a failed verify.
     QString written;
     QString readBack;
@@ -90,12 +102,27 @@ void MainController::run(Command command)
     // The program is ending: leave everything as it is.
     if (outcome == Outcome::Aborted)
         return;
-    report(outcome);
-    if (outcome == Outcome::VerifyFailed)
-        showDifferences(written, readBack);
+    report(command, outcome);
     if (command == Command::Get && outcome == Outcome::Completed)
         openLogWindow().showStore();
     endOperation(command, outcome);
+    if (outcome == Outcome::VerifyFailed)
+        showDifferences(written, readBack);
+    if (m_portLost)
+        addNote(PortLostText);
+}
+
+void MainController::addNote(const QString& note)
+{
+    m_notes.append(note);
+    // The tooltip gathers the notes of the operation under its last message.
+    if (!m_operations.isRunning())
+        m_window.messageLine()->setToolTip(m_notes.join(u'\n'));
+}
+
+bool MainController::writeAllowed() const
+{
+    return m_window.portOpen() && !m_values.isEmpty() && !m_writeRefused;
 }
 
 void MainController::onFault(ExchangeFault fault)
@@ -112,10 +139,23 @@ void MainController::onFault(ExchangeFault fault)
         m_window.showMessage(text, MessageTone::Failure);
 }
 
-void MainController::report(Outcome outcome)
+void MainController::report(Command command, Outcome outcome)
 {
+    const bool refusedWrite = command == Command::Write
+        && (outcome == Outcome::Deleted || outcome == Outcome::OtherModel);
+    if (refusedWrite) {
+        // Nothing was sent: say so as a failure, not as a decoded read.
+        m_writeRefused = true;
+        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
+        return;
+    }
     switch (outcome) {
     case Outcome::Completed:
+        // Each of these read a TZ586KV image last.
+        if (command == Command::Read || command == Command::Write
+            || command == Command::DefaultWrite)
+            m_writeRefused = false;
+        break;
     case Outcome::Aborted:
         break;
     case Outcome::Deleted:
@@ -141,7 +181,8 @@ void MainController::showDifferences(const QString& written, const QString& read
     QStringList lines;
     for (const ChangeEngine::Change& change : ChangeEngine::compare(written, readBack))
         lines.append(ChangeEngine::describe(change));
-    m_window.messageLine()->setToolTip(lines.join(u'\n'));
+    m_notes.prepend(lines.join(u'\n'));
+    m_window.messageLine()->setToolTip(m_notes.join(u'\n'));
 }
 
 void MainController::endOperation(Command command, Outcome outcome)
@@ -150,19 +191,21 @@ void MainController::endOperation(Command command, Outcome outcome)
     const bool open = m_window.portOpen();
     for (int i = 0; i < CommandCount; ++i)
         m_window.commandButton(static_cast<Command>(i))->setEnabled(open);
-    if (m_values.isEmpty())
-        m_window.commandButton(Command::Write)->setEnabled(false);
-    const bool completed = outcome == Outcome::Completed || outcome == Outcome::Deleted
-        || outcome == Outcome::OtherModel;
-    if (completed)
+    m_window.commandButton(Command::Write)->setEnabled(writeAllowed());
+    // A read that found another model or deleted data has done its job.
+    const bool decoded = command != Command::Write
+        && (outcome == Outcome::Deleted || outcome == Outcome::OtherModel);
+    if (outcome == Outcome::Completed || decoded)
         m_window.showMessage(QStringLiteral("Completion"), MessageTone::Normal);
+    if (!m_notes.isEmpty())
+        m_window.messageLine()->setToolTip(m_notes.join(u'\n'));
     m_exchange.stopLamp();
     m_window.setOperationRunning(false);
     if (m_log)
         m_log->setOperationRunning(false);
     noteHistory();
     // After "Data is abnormal!!" the focus stays on the value to correct.
-    if (command == Command::Get || outcome == Outcome::DataAbnormal)
+    if (outcome == Outcome::DataAbnormal)
         return;
     QPushButton* button = m_window.commandButton(command);
     // A disabled "Write" cannot take the focus: "Read" takes it instead.
@@ -180,16 +223,17 @@ bool MainController::reportDecode(SettingImage::DecodeStatus status)
         return false;
     case SettingImage::DecodeStatus::Deleted:
         m_window.prompts().message(outcomeText(Outcome::Deleted), Prompts::Icon::Warning);
-        write->setEnabled(false);
+        m_writeRefused = true;
         break;
     case SettingImage::DecodeStatus::OtherModel:
         m_window.prompts().message(outcomeText(Outcome::OtherModel), Prompts::Icon::Warning);
-        write->setEnabled(false);
+        m_writeRefused = true;
         break;
     case SettingImage::DecodeStatus::Ok:
-        write->setEnabled(true);
+        m_writeRefused = false;
         break;
     }
+    write->setEnabled(writeAllowed());
     return true;
 }
 

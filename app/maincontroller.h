@@ -50,7 +50,12 @@ public:
 
 private:
     void onFault(ExchangeFault fault);
-    void report(Outcome outcome);
+    void report(Command command, Outcome outcome);
+    // Whether Write may start: a port, values shown, and no sign that the
+    // controller on it is of another model or deleted.
+    bool writeAllowed() const;
+    // Notes of the operation for the message line's tooltip.
+    void addNote(const QString& note);
     // The message line's tooltip after a failed verify: each value written
     // and what was read back instead.
     void showDifferences(const QString& written, const QString& readBack);
@@ -75,6 +80,9 @@ private:
     HistoryStore* m_history = nullptr;
     std::optional<HistoryRecorder> m_recorder;
     QPointer<HistoryWindow> m_historyWindow;
+    QStringList m_notes; // of the operation that ran last
+    bool m_writeRefused = false; // the controller read last is no TZ586KV
+    bool m_portLost = false;
     QTimer m_notice;
     bool m_noticeWaiting = false;
     QString m_noticeAfter; // the message the notice may replace

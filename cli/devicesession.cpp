@@ -59,6 +59,10 @@ DeviceSession::DeviceSession(CliContext& context)
             m_context.console.progress(u"%1: up to %2 s"_qs.arg(command).arg(
                 MessageExchange::replyWindowMs(command) / 1000));
     });
+    connect(&m_operations, &DeviceOperations::controllerReplaced, this,
+        [this](const QString&, const QString& entry) {
+            m_context.console.note(u"tz586kv: "_qs + replacedControllerText(entry));
+        });
     // Stopped halfway, a change leaves the controller half written.
     connect(&m_operations, &DeviceOperations::changingController, &m_context.interrupts,
         &Interrupts::setHolding);

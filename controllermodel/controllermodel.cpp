@@ -146,6 +146,8 @@ QByteArray ControllerModel::settingReply() const
         image.replace(ModelAt, 2, "FF");
     else if (m_fault == EmulatorFault::OtherModel)
         image.replace(ModelAt, 2, "03");
+    else if (m_fault == EmulatorFault::LowerCase)
+        image = image.toLower();
     return "sr" + withPayloadFault(image, RomVersionAt + 1) + "\n\r";
 }
 

@@ -8,7 +8,7 @@ struct FaultName {
     const char* name;
 };
 
-constexpr std::array<FaultName, 11> Names { {
+constexpr std::array<FaultName, 12> Names { {
     { EmulatorFault::None, "none" },
     { EmulatorFault::NoAnswer, "no-answer" },
     { EmulatorFault::NoTerminator, "no-terminator" },
@@ -20,6 +20,7 @@ constexpr std::array<FaultName, 11> Names { {
     { EmulatorFault::OtherModel, "other-model" },
     { EmulatorFault::PullPlug, "pull-plug" },
     { EmulatorFault::LateReply, "late-reply" },
+    { EmulatorFault::LowerCase, "lower-case" },
 } };
 }
 

@@ -17,6 +17,7 @@ enum class EmulatorFault {
     OtherModel, // model code 03
     PullPlug, // the line goes away halfway through a reply
     LateReply, // replies come after the reply window
+    LowerCase, // setting replies in lower-case hex
 };
 
 QStringList emulatorFaultNames();

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSet>
@@ -122,6 +123,8 @@ bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
     m_failed = !written;
     return written;
 }
+
+QString HistoryStore::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
 
 bool HistoryStore::write(Kind kind, const QString& image, const QString& port, const QDateTime& now)
 {

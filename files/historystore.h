@@ -51,6 +51,9 @@ public:
     // written, and for an image that is not 64 hex characters (which is not a
     // failure). Safe against other processes recording into the same folder.
     bool record(Kind kind, const QString& image, const QString& port = {});
+    // The entry the last successful record kept its image in, by its ID (the
+    // file's name without ".set").
+    QString newestEntry() const;
 
     // Newest first; files that are not a 64-hex-character image are skipped.
     QList<Entry> entries();

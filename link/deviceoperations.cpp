@@ -16,6 +16,12 @@ Outcome outcomeOf(ExchangeFault fault)
     return fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet;
 }
 
+// Controllers may answer in either case: the bytes count, not the letters.
+bool sameImage(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 // Announces the change of the controller for as long as it lives, also when
 // the operation unwinds.
 class ChangingController {
@@ -88,13 +94,13 @@ bool DeviceOperations::readImage(Kind kind)
     return true;
 }
 
-void DeviceOperations::keepNow(Kind kind, const QString& image)
+QString DeviceOperations::keepNow(Kind kind, const QString& image)
 {
     if (!m_recorder || image.isEmpty())
-        return;
+        return {};
     // What came earlier goes first, so that the history keeps the order.
     keepPending();
-    m_recorder->record(kind, image);
+    return m_recorder->record(kind, image);
 }
 
 void DeviceOperations::keepLater(Kind kind, const QString& image)
@@ -143,11 +149,40 @@ void DeviceOperations::read()
         showControllerImage();
 }
 
+bool DeviceOperations::readBeforeChange(Kind kind)
+{
+    const QString compared = m_values.controllerImage();
+    const std::optional<SettingReply> reply = m_exchange.readSettings();
+    if (!reply) {
+        fail(Outcome::CannotSet);
+        return false;
+    }
+    m_values.setControllerImage(reply->image);
+    emit imageRead(reply->image);
+    const QString entry = keepNow(kind, reply->image);
+    if (!compared.isEmpty() && !sameImage(compared, reply->image))
+        emit controllerReplaced(reply->image, entry);
+    return true;
+}
+
+bool DeviceOperations::thisModel()
+{
+    const int model = SettingImage::byteAt(m_values.controllerImage(), SettingImage::ModelByte);
+    if (model == SettingImage::ThisModel)
+        return true;
+    fail(model == SettingImage::DeletedModel ? Outcome::Deleted : Outcome::OtherModel);
+    return false;
+}
+
 void DeviceOperations::write()
 {
-    // The bytes only the controller knows must come from the one on this
-    // port: without its image there is nothing to write.
-    if (m_values.controllerImage().isEmpty() && !readOrFail())
+    // Values that may not be written need no controller.
+    if (ChangeEngine::plan(m_values).status == ChangeEngine::Status::InvalidValue) {
+        fail(Outcome::DataAbnormal);
+        return;
+    }
+    // The bytes only the controller knows come from the one on the line now.
+    if (!readBeforeChange(Kind::BeforeWrite) || !thisModel())
         return;
     m_exchange.delay(0.5);
     const ChangeEngine::Plan plan = ChangeEngine::plan(m_values);
@@ -155,7 +190,6 @@ void DeviceOperations::write()
         fail(Outcome::DataAbnormal);
         return;
     }
-    keepNow(Kind::BeforeWrite, m_values.controllerImage());
     // From here on, what the controller holds is known only from a verify read.
     m_values.forgetController();
     const ChangingController changing(*this); // until the verify read has ended
@@ -166,20 +200,23 @@ void DeviceOperations::write()
     m_exchange.delay(0.5);
     if (!readOrFail())
         return;
-    if (m_values.controllerImage() != plan.image)
+    if (!sameImage(m_values.controllerImage(), plan.image)) {
         fail(Outcome::VerifyFailed);
-    else
-        keepLater(Kind::Verified, plan.image);
+        return;
+    }
+    keepLater(Kind::Verified, plan.image);
+    // The boxes show what the controller stores now, rounded as it rounds.
+    if (m_outcome == Outcome::Completed)
+        m_values.show(plan.image);
 }
 
 void DeviceOperations::defaultWrite()
 {
     m_values.clear();
-    if (m_values.controllerImage().isEmpty()) {
-        readImage();
-        m_exchange.delay(0.3);
-    }
-    keepNow(Kind::BeforeDefault, m_values.controllerImage());
+    // Without the image it is about to lose, nothing is sent.
+    if (!readBeforeChange(Kind::BeforeDefault))
+        return;
+    m_exchange.delay(0.3);
     m_values.forgetController();
     const ChangingController changing(*this); // until the final read has ended
     m_exchange.send(QStringLiteral("ae"), Cr);
@@ -200,7 +237,7 @@ void DeviceOperations::get()
 
 void DeviceOperations::clear()
 {
-    if (!readOrFail())
+    if (!readBeforeChange(Kind::Read))
         return;
     m_exchange.delay(0.3);
     const ChangingController changing(*this);

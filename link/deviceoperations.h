@@ -31,6 +31,11 @@ signals:
     void imageRead(const QString& image);
     // A setting image went to the controller after "sw".
     void imageWritten(const QString& image);
+    // The controller a change starts from held other settings than the
+    // image the values were compared against (another controller on the
+    // line, or one changed elsewhere): heldImage is what it held, entry the
+    // history entry that keeps it, empty when none does.
+    void controllerReplaced(const QString& heldImage, const QString& entry);
     // True from the command that changes the controller ("sw", "ae", "be")
     // until the read or reply that ends the change, then false: stopped in
     // between, the operation leaves the controller in a state nobody knows.
@@ -46,6 +51,11 @@ private:
     bool readImage(ImageRecorder::Kind kind = ImageRecorder::Kind::Read);
     // A read whose failure ends the operation, even one the exchange let pass.
     bool readOrFail(ImageRecorder::Kind kind = ImageRecorder::Kind::Read);
+    // The read every change starts from: the controller on the line now,
+    // kept on disk before anything changes it. False ends the operation.
+    bool readBeforeChange(ImageRecorder::Kind kind);
+    // False, with the outcome, unless the controller is of this model.
+    bool thisModel();
     void showControllerImage();
     // The first failure is the operation's outcome: no later step undoes it.
     void fail(Outcome outcome)
@@ -54,7 +64,8 @@ private:
             m_outcome = outcome;
     }
     // What the controller is about to lose goes to disk before the command.
-    void keepNow(ImageRecorder::Kind kind, const QString& image);
+    // Names the history entry that keeps it, empty when none does.
+    QString keepNow(ImageRecorder::Kind kind, const QString& image);
     // The rest waits for the end of the operation, out of the exchanges' way.
     void keepLater(ImageRecorder::Kind kind, const QString& image);
     void keepPending();

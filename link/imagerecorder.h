@@ -3,7 +3,8 @@
 #include <QString>
 
 // Where the operations keep every setting image that comes from or goes to
-// the controller. Keeping must never fail an operation, so nothing is returned.
+// the controller. Keeping must never fail an operation: record() only names
+// the entry that keeps the image, empty when none does.
 class ImageRecorder {
 public:
     enum class Kind {
@@ -16,5 +17,5 @@ public:
     };
 
     virtual ~ImageRecorder() = default;
-    virtual void record(Kind kind, const QString& image) = 0;
+    virtual QString record(Kind kind, const QString& image) = 0;
 };

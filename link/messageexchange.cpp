@@ -51,6 +51,7 @@ MessageExchange::Reply MessageExchange::send(const QString& command, const QStri
     m_replyWindow.start();
     m_timedOut = false;
     m_sending = true;
+    onReadyRead(); // what came while the command went out
     while (!m_received.contains(terminator) && !m_timedOut)
         waitOnce();
     m_sending = false;
@@ -111,8 +112,13 @@ void MessageExchange::abort()
 
 void MessageExchange::onReadyRead()
 {
+    // Between its exchanges the line is not this exchange's: another may be
+    // asking on it (the port dialog's Diagnose), and each send discards what
+    // was left over anyway.
+    if (!m_sending)
+        return;
     m_received += QString::fromLatin1(m_line.readAll());
-    if (m_loop && m_sending)
+    if (m_loop)
         m_loop->quit();
 }
 

@@ -23,8 +23,10 @@ HistoryStore::Kind storeKind(ImageRecorder::Kind kind)
 
 } // namespace
 
-void HistoryRecorder::record(Kind kind, const QString& image)
+QString HistoryRecorder::record(Kind kind, const QString& image)
 {
     // A failure stays with the store, which tells the user once.
-    m_store.record(storeKind(kind), image, m_port ? m_port() : QString());
+    if (!m_store.record(storeKind(kind), image, m_port ? m_port() : QString()))
+        return {};
+    return m_store.newestEntry();
 }

@@ -18,7 +18,7 @@ public:
     {
     }
 
-    void record(Kind kind, const QString& image) override;
+    QString record(Kind kind, const QString& image) override;
     HistoryStore& store() { return m_store; }
 
 private:

@@ -21,3 +21,11 @@ QString outcomeText(Outcome outcome)
     }
     return {};
 }
+
+QString replacedControllerText(const QString& entry)
+{
+    const QString held = QStringLiteral("The controller held other settings than the last read");
+    if (entry.isEmpty())
+        return held + QStringLiteral("; the history could not keep them.");
+    return held + QStringLiteral("; the history keeps them as %1.").arg(entry);
+}

@@ -7,3 +7,7 @@
 // What both front ends say when an operation ends: empty for one that
 // completed or was aborted.
 QString outcomeText(Outcome outcome);
+
+// Said after a change whose controller held other settings than the last
+// read: entry names the history entry that keeps them, empty when none does.
+QString replacedControllerText(const QString& entry);

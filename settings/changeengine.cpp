@@ -166,7 +166,10 @@ namespace {
         for (Change& c : changes) {
             if (c.kind != Change::Kind::Parameter || c.to == u"Off"_s)
                 continue;
-            const QString& typed = values.text(parameterAt(c.index));
+            const Parameter p = parameterAt(c.index);
+            // What was typed, where the rules rewrote it on the way in.
+            const QString& typed
+                = values.typedText(p).isEmpty() ? values.text(p) : values.typedText(p);
             const auto number = NumberText::wholeNumber(typed);
             if (number && float(*number) != float(c.to.toDouble()))
                 c.rounded = typed;
@@ -198,7 +201,7 @@ namespace {
                 continue;
             image.replace(2 * pi.offset, bytes.size(), bytes);
         }
-        if (!sameModes(values, shown)) {
+        if (values.modesRequested() || !sameModes(values, shown)) {
             const int bits = (byteAt(base, ModeByte) & ~ModeBits) | modeBits(values);
             image.replace(2 * ModeByte, 2, hexByte(bits));
         }

@@ -72,30 +72,36 @@ std::optional<double> SettingValues::value(Parameter p) const
 void SettingValues::setText(Parameter p, const QString& text)
 {
     Batch batch(*this);
+    m_typed[size_t(indexOf(p))] = text;
     assignText(indexOf(p), text);
 }
 
 void SettingValues::setSpin(Parameter p, int spin)
 {
     Batch batch(*this);
+    m_typed[size_t(indexOf(p))].clear();
     assignSpin(indexOf(p), spin);
 }
 
 void SettingValues::setMode(Mode m, bool on)
 {
     Batch batch(*this);
+    m_modesRequested = true;
     assignMode(bitOf(m), on);
 }
 
 void SettingValues::setLimiterOff(bool off)
 {
     Batch batch(*this);
+    m_typed[size_t(Limit)].clear();
     assignLimiterOff(off);
 }
 
 void SettingValues::clear()
 {
     Batch batch(*this);
+    m_typed.fill(QString());
+    m_modesRequested = false;
     // Unchecking refills the limit, which the loop empties again.
     assignLimiterOff(false);
     for (int i = 0; i < ParameterCount; ++i) {
@@ -207,6 +213,8 @@ SettingImage::DecodeStatus SettingValues::show(QStringView image)
         m_modelName.clear();
     if (decoded.status != SettingImage::DecodeStatus::Ok)
         return decoded.status;
+    m_typed.fill(QString());
+    m_modesRequested = false;
     applyDecoded(decoded);
     m_lastShown = image.left(SettingImage::Length).toString();
     return decoded.status;

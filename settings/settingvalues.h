@@ -33,6 +33,13 @@ public:
     const QString& romVersionText() const { return m_romVersionText; }
     bool isEmpty() const { return text(Parameter::PwmFrequencyMinLoad).isEmpty(); }
 
+    // What was last typed into a parameter before the rules rewrote it
+    // ("2.55" shown as 2.5); empty when the value came from an image or a step.
+    const QString& typedText(Parameter p) const { return m_typed[size_t(indexOf(p))]; }
+    // A mode switch was set since the values were last shown, even to what
+    // it showed: the request goes to the controller's bits.
+    bool modesRequested() const { return m_modesRequested; }
+
     // The number a write would carry, or nothing when the text is empty, red,
     // not wholly a number or outside the range.
     std::optional<double> value(Parameter p) const;
@@ -73,7 +80,9 @@ private:
     void applyDecoded(const SettingImage::Decoded& decoded);
 
     std::array<Entry, ParameterCount> m_entries;
+    std::array<QString, ParameterCount> m_typed;
     std::array<bool, ModeCount> m_modes {};
+    bool m_modesRequested = false;
     bool m_limiterOff = false;
     float m_savedLimit = 0; // the last good limit, brought back when "Off" is unchecked
     QString m_modelName;

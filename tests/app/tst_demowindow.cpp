@@ -3,6 +3,7 @@
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
+#include "portdialog.h"
 #include "portline.h"
 #include "settingvalues.h"
 #include "startup.h"
@@ -82,6 +83,25 @@ private slots:
         QCOMPARE(m_line->isOpen(), !unplugged);
         QCOMPARE(m_window->windowTitle(), unplugged ? Title : DemoTitle);
         QCOMPARE(menu->menuAction()->isVisible(), !unplugged);
+    }
+
+    // Diagnose borrows the window's own line, on which the window's exchange
+    // also listens: the controller's answer must reach the question.
+    void diagnose_inTheAssembledWindowHearsTheController()
+    {
+        start("[RS232C]\nCommPort=demo\n");
+        m_context->setPrompts(&m_prompts);
+        m_prompts.messages.clear();
+        m_context->setPortDialog([this] {
+            PortDialog dialog(*m_context);
+            QTest::mouseClick(dialog.diagnoseButton(), Qt::LeftButton);
+            return AppContext::DialogAnswer::Ok;
+        });
+        m_window->choosePort();
+        QVERIFY2(m_prompts.messages.size() == 1, qPrintable(m_prompts.messages.join(u'|')));
+        QVERIFY2(m_prompts.messages[0].endsWith(u"the controller answers."_qs),
+            qPrintable(m_prompts.messages[0]));
+        QVERIFY(m_line->isOpen());
     }
 
     // A [Ports] entry names a serial bridge; a refused connection says so.

@@ -8,6 +8,7 @@
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
+#include "outcometext.h"
 #include "parameterboxes.h"
 #include "qtserialline.h"
 #include "settingvalues.h"
@@ -31,11 +32,13 @@ class TstOperations : public QObject {
 private slots:
     void init();
     void cleanup();
-    void get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus();
+    void get_locksFileAndPortMenusAndShowsLogFocusOnGet();
     void outcomes_reportAsToldAndNeverTouchDisk_data();
     void outcomes_reportAsToldAndNeverTouchDisk();
     void plugPulledMidReply_closesPortAndComPortMenuReopens();
     void portChosenAgain_writeReadsTheControllerFirst();
+    void swappedController_writeNamesTheEntryKeepingItsSettings();
+    void noPort_openedFileLeavesWriteOff();
     void closingDuringWait_endsAtOnceWithoutBoxes();
     void history_keepsEveryImageInOrderAndLoadShowsOne();
     void readOnlyHistory_endsAsBeforeAndSaysSoOnce();
@@ -101,7 +104,7 @@ void TstOperations::cleanup()
     m_emulator.reset();
 }
 
-void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
+void TstOperations::get_locksFileAndPortMenusAndShowsLogFocusOnGet()
 {
     // The whole log takes longer than a shortened reply window.
     m_controller->exchange().setTimeScale(1.0);
@@ -124,7 +127,8 @@ void TstOperations::get_locksFileAndPortMenusAndShowsLogWithoutTakingFocus()
     QCOMPARE(m_emulator->receivedBytes(), "br");
     QVERIFY(m_prompts.dialogs.isEmpty());
     QCOMPARE(m_window->messageLine()->text(), Completion);
-    QCOMPARE(m_window->focusWidget(), box(Parameter::PwmFrequencyMinLoad));
+    // One stray key must not replace a value: the focus is back on Get.
+    QCOMPARE(m_window->focusWidget(), button(Get));
 
     const QPoint moved = log->pos() + QPoint(40, 30);
     log->move(moved);
@@ -153,6 +157,11 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk_data()
         << Write << F::None << Abnormal << Abnormal + u"\r\nPlease set it correctly."_qs;
     QTest::newRow("write not sticking")
         << Write << F::WriteNotSticking << u"Verify was NG."_qs << QString();
+    // Another controller was put on the cable: nothing is sent to it.
+    QTest::newRow("write into model 03")
+        << Write << F::OtherModel << u"TZ type is different."_qs << QString();
+    QTest::newRow("write into deleted")
+        << Write << F::Deleted << u"Setting Data is deleted."_qs << QString();
     QTest::newRow("get no answer") << Get << F::NoAnswer << CommFault << CommFault;
     QTest::newRow("get short") << Get << F::ShortReply << CannotSet << QString();
 }
@@ -177,29 +186,37 @@ void TstOperations::outcomes_reportAsToldAndNeverTouchDisk()
     m_emulator->setFault(fault);
     button(command)->click();
     const bool filled = command == Write || fault == EmulatorFault::None;
+    const bool otherController = command == Write
+        && (fault == EmulatorFault::Deleted || fault == EmulatorFault::OtherModel);
 
     QCOMPARE(m_prompts.messages.join(u'|'), boxes);
     QCOMPARE(m_window->messageLine()->text(), line);
-    QCOMPARE(m_window->messageLine()->toolTip(),
-        fault == EmulatorFault::WriteNotSticking
-            ? u"PWM frequency(at Min. load): 1200 Hz -> 1000 Hz"_qs
-            : QString());
+    const QString tip = m_window->messageLine()->toolTip();
+    if (otherController)
+        QVERIFY2(tip.startsWith(u"The controller held other settings"_qs), qPrintable(tip));
+    else
+        QCOMPARE(tip,
+            fault == EmulatorFault::WriteNotSticking
+                ? u"PWM frequency(at Min. load): 1200 Hz -> 1000 Hz"_qs
+                : QString());
     QCOMPARE(
         m_window->messageTone(), line == Completion ? MessageTone::Normal : MessageTone::Failure);
     for (int i = 0; i < CommandCount; ++i)
-        QCOMPARE(button(Command(i))->isEnabled(), Command(i) != Write || filled);
+        QCOMPARE(
+            button(Command(i))->isEnabled(), Command(i) != Write || (filled && !otherController));
     QCOMPARE(box(Parameter::PwmFrequencyMinLoad)->text().isEmpty(), !filled);
     // Clicked as from a shortcut: the button does not take the focus itself; a refusal
     // takes it to the value to correct.
     QCOMPARE(QApplication::focusWidget(),
-        refused              ? box(Parameter::DeadBand)
-            : command == Get ? box(Parameter::PwmFrequencyMaxLoad)
-                             : static_cast<QWidget*>(button(command)));
+        refused               ? box(Parameter::DeadBand)
+            : otherController ? static_cast<QWidget*>(button(Read))
+                              : static_cast<QWidget*>(button(command)));
     if (command == Read && filled)
         QVERIFY(m_window->boxes().modeBox(Mode::ReverseCancel)->isChecked());
     // 1200 = 0x04B0, low byte first; nothing else of the image moves. A refusal sends nothing.
-    if (command == Write && fault == EmulatorFault::None)
-        QCOMPARE(m_emulator->image(), refused ? held : held.replace(0, 4, "B004"));
+    if (command == Write && (fault == EmulatorFault::None || otherController))
+        QCOMPARE(
+            m_emulator->image(), refused || otherController ? held : held.replace(0, 4, "B004"));
     QVERIFY(!m_controller->logWindow() && !m_controller->store().held);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { IniName });
     QCOMPARE(readAll(m_dir->filePath(IniName)), m_ini);
@@ -212,6 +229,10 @@ void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
     QVERIFY(!m_window->portOpen());
     for (int i = 0; i < CommandCount; ++i)
         QVERIFY(!button(Command(i))->isEnabled());
+    // The operation's own outcome stays; its tooltip says the port went.
+    QCOMPARE(m_window->messageLine()->text(), CannotSet);
+    QVERIFY(m_window->messageLine()->toolTip().startsWith(u"The port was lost"_qs));
+    QVERIFY(m_window->findChild<QAction*>(ObjectName::PortMenu)->isEnabled());
 
     m_emulator->setFault(EmulatorFault::None);
     QVERIFY(m_emulator->plugIn());
@@ -233,6 +254,29 @@ void TstOperations::portChosenAgain_writeReadsTheControllerFirst()
     button(Write)->click();
     QCOMPARE(m_emulator->receivedBytes().left(4), "srsw");
     QCOMPARE(m_window->messageLine()->text(), Completion);
+}
+
+void TstOperations::swappedController_writeNamesTheEntryKeepingItsSettings()
+{
+    button(Read)->click();
+    QByteArray other = Tz586kvEmulator::defaultImage();
+    other.replace(8, 4, "DC05"); // a hidden value of its own
+    m_emulator->setImage(other);
+    button(Write)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QCOMPARE(m_emulator->image(), other);
+    const HistoryStore::Entry kept = m_history->entries().first();
+    QCOMPARE(kept.image.toLatin1(), other);
+    QCOMPARE(m_window->messageLine()->toolTip(),
+        replacedControllerText(QFileInfo(kept.path).completeBaseName()));
+}
+
+void TstOperations::noPort_openedFileLeavesWriteOff()
+{
+    m_context->setPortDialog([] { return AppContext::DialogAnswer::Cancel; });
+    m_window->choosePort();
+    QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
+    QVERIFY(!button(Write)->isEnabled());
 }
 
 void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()

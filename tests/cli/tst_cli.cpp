@@ -172,9 +172,9 @@ private slots:
             u"Nothing to write: the controller already holds these values.\n"_qs, {}, "sr");
         row("write same", u"write a.set --port PORT"_qs, none, 0, u"Nothing to write"_qs, {}, "sr");
         row("write forced", u"write a.set --force --port PORT"_qs, none, 0,
-            u"Written and verified.\n"_qs, {}, "srsw" + A + "sr");
+            u"Written and verified.\n"_qs, {}, "srsrsw" + A + "sr");
         row("set quiet", u"set deadband=12 limiter=off -q --port PORT"_qs, none, 0, {}, {},
-            "srsw" + B + "sr");
+            "srsrsw" + B + "sr");
         row("short", u"diff a.set short.set"_qs, none, 5, {},
             u"short.set: not a setting file: 63 characters"_qs);
         row("not hex", u"diff nothex.set a.set"_qs, none, 5, {},
@@ -207,15 +207,16 @@ private slots:
         row("read in use", u"read --port PORT"_qs, u"held"_qs, 2, {},
             u"is in use by another program, perhaps TZ586KV Link"_qs);
         row("write", u"write b.set --port PORT"_qs, none, 0,
-            Changes + u"Written and verified.\n"_qs, {}, "srsw" + B + "sr");
+            Changes + u"Written and verified.\n"_qs, {}, "srsrsw" + B + "sr");
         row("write dry", u"write b.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
         row("write NG", u"write b.set --port PORT"_qs, u"write-not-sticking"_qs, 4, Changes,
-            u"Verify was NG.\n  Dead Band: written 12 uS, read back 10 uS\n"_qs, "srsw" + B + "sr");
+            u"Verify was NG.\n  Dead Band: written 12 uS, read back 10 uS\n"_qs,
+            "srsrsw" + B + "sr");
         row("write NG JSON", u"write b.set --port PORT --json"_qs, u"write-not-sticking"_qs, 4,
-            u"\"verified\": false"_qs, u"Verify was NG."_qs, "srsw" + B + "sr");
+            u"\"verified\": false"_qs, u"Verify was NG."_qs, "srsrsw" + B + "sr");
         row("write deleted", u"write b.set --port PORT"_qs, u"deleted"_qs, 3, {}, deleted, "sr");
         row("set", u"set deadband=12 limiter=off --port PORT"_qs, none, 0, Changes, {},
-            "srsw" + B + "sr");
+            "srsrsw" + B + "sr");
         // Values the window never writes are refused before the port is touched.
         for (const char* key : { "neutral", "high-forward", "high-brake", "virgin-bit" }) {
             const QString name = u"set "_qs + QLatin1StringView(key);
@@ -245,14 +246,16 @@ private slots:
         // A change that began runs to its end; only a second Ctrl-C cuts it short.
         const QString holding = u"interrupted while the controller changes"_qs;
         const QString unknown = u"the controller's state is unknown"_qs;
-        const QByteArray written = "srsw" + B + "sr";
+        const QByteArray written = "srsrsw" + B + "sr";
         row("write Ctrl-C at sr", u"write b.set --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
             u"interrupted"_qs, "sr");
+        row("write Ctrl-C at the read before sw", u"write b.set --port PORT"_qs,
+            u"Ctrl-C at sr2"_qs, 130, Changes, u"interrupted"_qs, "srsr");
         row("write Ctrl-C at sw", u"write b.set --port PORT"_qs, u"Ctrl-C at sw"_qs, 0,
             Changes + u"Written and verified.\n"_qs, holding, written);
-        row("write Ctrl-C at verify", u"write b.set --port PORT"_qs, u"Ctrl-C at sr2"_qs, 0,
+        row("write Ctrl-C at verify", u"write b.set --port PORT"_qs, u"Ctrl-C at sr3"_qs, 0,
             Changes + u"Written and verified.\n"_qs, holding, written);
-        row("write Ctrl-C twice", u"write b.set --port PORT"_qs, u"Ctrl-C at sw sr2"_qs, 130,
+        row("write Ctrl-C twice", u"write b.set --port PORT"_qs, u"Ctrl-C at sw sr3"_qs, 130,
             Changes, unknown, written);
         row("defaults Ctrl-C at sr", u"defaults --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
             u"interrupted"_qs, "sr");
@@ -290,7 +293,7 @@ private slots:
         row("history restore dry", u"history restore 2024-01-02 --dry-run --port PORT"_qs, none, 0,
             Changes, {}, "sr");
         row("history restore", u"history restore 2024-01-02 --port PORT"_qs, none, 0,
-            Changes + u"Written and verified.\n"_qs, {}, "srsw" + B + "sr");
+            Changes + u"Written and verified.\n"_qs, {}, "srsrsw" + B + "sr");
         row("history show --force", u"history show 2024-01-02 --force"_qs, none, 1, {},
             u"go with history restore only"_qs);
     }

@@ -3,6 +3,7 @@
 #include "samplestore.h"
 #include "settingvalues.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -16,6 +17,18 @@ using EmulatorFault::LateReply, EmulatorFault::None, EmulatorFault::NoAnswer, Em
 const QByteArray Old = "D0078813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
 const QByteArray Built = "DC058813F005D007E8030000000000660A2D555032504C3C6A1485C800021504";
 const QByteArray Stock = Tz586kvEmulator::defaultImage();
+// Another controller: Old's values with its own hidden bytes 4-9 and 28.
+const QByteArray Other = Old.left(8) + "DC05A00F0000" + Old.mid(20, 36) + "01" + Old.mid(58);
+
+// The history as the operations see it: what came, in order, each named.
+struct KeptImages : ImageRecorder {
+    QList<std::pair<Kind, QString>> kept;
+    QString record(Kind kind, const QString& image) override
+    {
+        kept.append({ kind, image });
+        return u"entry%1"_qs.arg(kept.size());
+    }
+};
 
 struct OperationBench : LinkBench {
     using LinkBench::LinkBench;
@@ -52,8 +65,8 @@ private slots:
         QTest::addColumn<int>("faults"); // announced while the operation went on
         QTest::addColumn<QString>("sent"); // "image" stands for the write image
         QTest::addColumn<QByteArray>("holds");
-        const QString sr = u"sr"_qs, br = u"br"_qs, write = u"sw image sr"_qs;
-        const QString dflt = u"ae rt sr"_qs;
+        const QString sr = u"sr"_qs, br = u"br"_qs, write = u"sr sw image sr"_qs;
+        const QString dflt = u"sr ae rt sr"_qs;
         struct Row {
             const char* name;
             Command command;
@@ -71,14 +84,19 @@ private slots:
             { "read/deleted", Read, EmulatorFault::Deleted, Outcome::Deleted, 0, sr, Old },
             { "read/plug-pulled", Read, PullPlug, CannotSet, 1, sr, Old },
             { "write/none", Write, None, Completed, 0, write, Built },
-            { "write/no-answer", Write, NoAnswer, CommunicationFault, 3, write, Built },
+            { "write/no-answer", Write, NoAnswer, CommunicationFault, 1, sr, Old },
+            { "write/no-terminator", Write, NoTerminator, CannotSet, 1, sr, Old },
             { "write/sticks-not", Write, WriteNotSticking, VerifyFailed, 0, write, Old },
+            { "write/lower-case", Write, EmulatorFault::LowerCase, Completed, 0, write, Built },
             { "write/refused", Write, None, DataAbnormal, 0, QString(), Old },
+            { "write/other", Write, EmulatorFault::OtherModel, Outcome::OtherModel, 0, sr, Old },
+            { "write/deleted", Write, EmulatorFault::Deleted, Outcome::Deleted, 0, sr, Old },
             { "dflt/none", DefaultWrite, None, Completed, 0, dflt, Stock },
-            { "dflt/no-answer", DefaultWrite, NoAnswer, CommunicationFault, 3, dflt, Stock },
+            { "dflt/no-answer", DefaultWrite, NoAnswer, CommunicationFault, 1, sr, Old },
+            { "dflt/non-hex", DefaultWrite, NonHex, CannotSet, 1, sr, Old },
             { "dflt/other", DefaultWrite, EmulatorFault::OtherModel, Outcome::OtherModel, 0, dflt,
                 Stock },
-            { "dflt/late", DefaultWrite, LateReply, CommunicationFault, 3, dflt, Stock },
+            { "dflt/late", DefaultWrite, LateReply, CommunicationFault, 1, sr, Old },
             { "get/none", Get, None, Completed, 0, br, Old },
             { "get/no-answer", Get, NoAnswer, CommunicationFault, 1, br, Old },
             { "get/plug-pulled", Get, PullPlug, CannotSet, 1, br, Old },
@@ -191,23 +209,47 @@ private slots:
         QCOMPARE(announced, seen);
     }
 
-    // The port was closed and opened again on another controller, then a
-    // file was opened: its calibration must not reach the new controller.
-    void newController_isReadFirstAndKeepsItsOwnBytes()
+    // Another controller was put on the cable after the last read: the change
+    // keeps its hidden bytes, and its settings are on disk before they go.
+    void change_startsFromTheControllerOnTheLineNow_data()
     {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QByteArray>("shown"); // what the window shows, empty: the read
+        QTest::addColumn<QByteArray>("holds");
+        QTest::addColumn<int>("kind"); // of the first image kept
+        const QByteArray restored = Built.left(8) + Other.mid(8, 12) + Built.mid(20, 36)
+            + Other.mid(56, 6) + Built.mid(62);
+        QTest::newRow("write") << Write << QByteArray() << Other
+                               << int(ImageRecorder::Kind::BeforeWrite);
+        QTest::newRow("restore") << Write << Built << restored
+                                 << int(ImageRecorder::Kind::BeforeWrite);
+        QTest::newRow("default write")
+            << DefaultWrite << QByteArray() << Stock << int(ImageRecorder::Kind::BeforeDefault);
+        QTest::newRow("clear") << Clear << QByteArray() << Other << int(ImageRecorder::Kind::Read);
+    }
+    void change_startsFromTheControllerOnTheLineNow()
+    {
+        QFETCH(Command, command);
+        QFETCH(QByteArray, shown);
+        QFETCH(QByteArray, holds);
+        QFETCH(int, kind);
         m_rig->exchange.setTimeScale(0.1);
-        m_rig->values.setControllerImage(QString::fromLatin1(Stock));
-        m_rig->values.forgetController();
-        m_rig->values.show(QString::fromLatin1(Stock));
-        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+        m_rig->model().setDelayScale(0.05);
+        KeptImages history;
+        QCOMPARE(m_rig->operations.run(Read), Completed);
+        m_rig->operations.setRecorder(&history);
+        if (!shown.isEmpty())
+            m_rig->values.show(QString::fromLatin1(shown));
+        m_rig->model().setImage(Other);
+        QSignalSpy replaced(&m_rig->operations, &DeviceOperations::controllerReplaced);
 
-        QCOMPARE(m_rig->operations.run(Write), Completed);
+        QCOMPARE(m_rig->operations.run(command), Completed);
 
-        QCOMPARE(m_rig->model().receivedBytes().left(4), "srsw");
-        const QByteArray held = m_rig->model().image();
-        QCOMPARE(held.mid(8, 12), Old.mid(8, 12));
-        QCOMPARE(held.mid(56, 6), Old.mid(56, 6));
-        QCOMPARE(held.left(4), "DC05");
+        QCOMPARE(m_rig->model().image(), holds);
+        QCOMPARE(int(history.kept.value(0).first), kind);
+        QCOMPARE(history.kept.value(0).second.toLatin1(), Other);
+        QCOMPARE(replaced.size(), 1);
+        QCOMPARE(replaced[0], (QVariantList { QString::fromLatin1(Other), u"entry1"_qs }));
     }
 
     // A step that fails stays the outcome, whatever the later steps give.

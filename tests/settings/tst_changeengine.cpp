@@ -119,6 +119,54 @@ private slots:
         QCOMPARE(describe(plan.changes), changes);
     }
 
+    // Values the rules rewrote on the way in still say what was given.
+    void rewrittenValue_keepsItsRoundingNote_data()
+    {
+        QTest::addColumn<int>("parameter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("cutoff") << indexOf(Parameter::LowBatteryCutoff) << u"2.55"_s
+                                << u"Low Batt. Protection: 3.3 V -> 2.5 V (2.55 V rounded)"_s;
+        QTest::newRow("limiter to tens") << indexOf(Parameter::CurrentLimit) << u"155"_s
+                                         << u"Current Limiter: 80 A -> 160 A (155 A rounded)"_s;
+        QTest::newRow("dead band") << indexOf(Parameter::DeadBand) << u"12.5"_s
+                                   << u"Dead Band: 10 uS -> 12 uS (12.5 uS rounded)"_s;
+    }
+    void rewrittenValue_keepsItsRoundingNote()
+    {
+        QFETCH(int, parameter);
+        QFETCH(QString, typed);
+        QFETCH(QString, change);
+        SettingValues values;
+        values.setControllerImage(Odd);
+        values.show(Odd);
+        values.setText(parameterAt(parameter), typed);
+        QCOMPARE(describe(ChangeEngine::plan(values).changes), QStringList { change });
+    }
+
+    // Both mode bits held: a request is compared with the bits, not with
+    // what the rules let the switches show.
+    void modeRequest_isComparedWithTheBitsHeld_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("reverse cancel off") << bitOf(Mode::ReverseCancel) << false;
+        QTest::newRow("robot mode on") << bitOf(Mode::RobotMode) << true;
+    }
+    void modeRequest_isComparedWithTheBitsHeld()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, on);
+        const QString both = withBytes(Example, 31, u"14"_s);
+        SettingValues values;
+        values.setControllerImage(both);
+        values.show(both);
+        values.setMode(modeAt(mode), on);
+        const ChangeEngine::Plan plan = ChangeEngine::plan(values);
+        QCOMPARE(plan.image, withBytes(both, 31, u"10"_s));
+        QCOMPARE(describe(plan.changes), QStringList { u"Reverse Cancel: On -> Off"_s });
+    }
+
     // Another controller behind the port: what only it knows is its own.
     void otherController_keepsItsHiddenBytesAndSaysWhichDiffer()
     {
