@@ -39,6 +39,7 @@ private slots:
     void portChosenAgain_writeReadsTheControllerFirst();
     void swappedController_writeNamesTheEntryKeepingItsSettings();
     void noPort_openedFileLeavesWriteOff();
+    void write_showsWhatTheControllerStores();
     void closingDuringWait_endsAtOnceWithoutBoxes();
     void history_keepsEveryImageInOrderAndLoadShowsOne();
     void readOnlyHistory_endsAsBeforeAndSaysSoOnce();
@@ -277,6 +278,15 @@ void TstOperations::noPort_openedFileLeavesWriteOff()
     m_window->choosePort();
     QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
     QVERIFY(!button(Write)->isEnabled());
+}
+
+void TstOperations::write_showsWhatTheControllerStores()
+{
+    button(Read)->click();
+    box(Parameter::LowBatteryCutoff)->setText(u"3.42"_qs);
+    button(Write)->click();
+    QCOMPARE(m_window->messageLine()->text(), Completion);
+    QCOMPARE(box(Parameter::LowBatteryCutoff)->text(), u"3.4"_qs);
 }
 
 void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()
