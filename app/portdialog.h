@@ -14,8 +14,6 @@ class QPushButton;
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FirstPort = 1;
-    static constexpr int LastPort = 16;
     static const QString NotFoundText; // "Not found"
     static const QString DemoText; // "Demo controller", always listed
 
@@ -40,8 +38,10 @@ private:
     void listPorts();
     void showRefused(const QStringList& denied, const QStringList& inUse);
     void fitListWidth();
-    void addEntry(const QString& text, const QString& tooltip);
+    // number: the port number the entry stands for; 0 for none.
+    void addEntry(const QString& text, const QString& tooltip, int number = 0);
     void pick(int index);
+    void cancel();
     void diagnose();
 
     AppContext& m_context;
