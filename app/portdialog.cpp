@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -234,6 +235,15 @@ void PortDialog::cancel()
 {
     m_answer = AppContext::DialogAnswer::Cancel;
     reject();
+}
+
+void PortDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        cancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PortDialog::diagnose()

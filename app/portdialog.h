@@ -33,6 +33,10 @@ public:
     // Below the list: the devices that exist but refused to open, and why.
     QLabel* refusedLabel() const { return m_refused; }
 
+protected:
+    // Escape is Cancel; only the close box keeps the earlier answer.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     void listPorts();

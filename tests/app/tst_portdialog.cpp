@@ -88,6 +88,33 @@ private slots:
         QCOMPARE(dialog.run(), AppContext::DialogAnswer::Closed);
     }
 
+    // Escape is Cancel: the port that failed is not tried again. On the way,
+    // a name that does not read says what is wrong with it.
+    void escapeAfterFailedOpen_endsTheAttempts()
+    {
+        QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), "[Ports]\nCom5=tcp://bench\n"));
+        m_state.portNumber = 5;
+        AppContext context(m_state, m_line);
+        QStringList messages;
+        context.setMessageLine([&](const QString& text, MessageTone) {
+            messages.append(text);
+            // The dialog follows; should it come again, Cancel ends the test.
+            QTimer::singleShot(0, [&messages] {
+                auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                if (messages.size() == 1)
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    dialog->cancelButton()->click();
+            });
+        });
+        context.openPort();
+        QCOMPARE(messages,
+            QStringList { u"ComPort cannot be opened. Com5 under [Ports]: tcp://bench has no "
+                          u"port (tcp://HOST:PORT)."_s });
+        QVERIFY(!context.portWanted());
+    }
+
     void refusedDevices_areNamedWithTheirReason()
     {
         m_line.openable = { device(2) };
