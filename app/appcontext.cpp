@@ -1,7 +1,6 @@
 #include "appcontext.h"
 
 #include "configuration.h"
-#include "demoline.h"
 #include "portdialog.h"
 #include "serialline.h"
 
@@ -64,16 +63,17 @@ void AppContext::chooseDemo()
 {
     m_state.portNumber = 0;
     m_state.demoPort = true;
-    setConfigValue(PortSection, PortKey, DemoLine::Device);
+    setConfigValue(PortSection, PortKey, PortName::demo().text());
 }
 
 PortOverrides AppContext::portOverrides() const { return configuration().portOverrides(); }
 
-QString AppContext::portDevice(int portNo) const { return ::portDevice(portNo, portOverrides()); }
-
-QString AppContext::currentDevice() const
+PortName AppContext::currentPort() const
 {
-    return m_state.demoPort ? DemoLine::Device : portDevice(m_state.portNumber);
+    if (m_state.demoPort)
+        return PortName::demo();
+    return m_state.portNumber == 0 ? PortName()
+                                   : PortName::ofNumber(m_state.portNumber, portOverrides());
 }
 
 bool AppContext::demoConnected() const { return m_state.demoPort && m_line.isOpen(); }
@@ -82,7 +82,7 @@ void AppContext::loadConfig()
 {
     const Configuration config = configuration();
     const std::optional<int16_t> port = config.portNumber();
-    m_state.demoPort = DemoLine::isDemoDevice(config.portName());
+    m_state.demoPort = PortName::parse(config.portName()).kind() == PortName::Kind::Demo;
     if (port)
         m_state.portNumber = *port;
     for (int i = 0; i < 2; ++i) {
@@ -99,18 +99,20 @@ void AppContext::openPort()
     // Each failed attempt asks for another port until one opens or the user
     // cancels; a loop keeps the order of messages, dialog and attempts.
     for (;;) {
-        if (m_state.portNumber == 0 && !m_state.demoPort) {
+        const PortName port = currentPort();
+        if (port.kind() == PortName::Kind::None) {
             showMessage(PortClosedText, MessageTone::Failure);
             return;
         }
-        if (m_line.isOpen() || m_line.open(currentDevice())) {
+        if (m_line.isOpen() || (port.isValid() && m_line.open(port.device()))) {
             showMessage(m_state.demoPort ? DemoOpenedText : PortOpenedText, MessageTone::Normal);
             if (m_portOpened)
                 m_portOpened();
             return;
         }
-        // A network port says why: refused, no route, an unknown name.
-        const QString reason = m_line.openFailureText();
+        // A network port says why: refused, no route, an unknown name; a
+        // name that does not read, what is wrong with it.
+        const QString reason = port.isValid() ? m_line.openFailureText() : port.error();
         showMessage(reason.isEmpty() ? PortClosedText : PortClosedText + u' ' + reason + u'.',
             MessageTone::Failure);
         showPortDialog();

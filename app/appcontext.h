@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appstate.h"
-#include "porttable.h"
+#include "portname.h"
 
 #include <QString>
 #include <functional>
@@ -43,9 +43,10 @@ public:
 
     // The devices named in the configuration's "Ports" section.
     PortOverrides portOverrides() const;
-    QString portDevice(int portNo) const;
-    // The device of the port chosen now: "demo" for the demo controller.
-    QString currentDevice() const;
+    // The port chosen now; none for the number 0.
+    PortName currentPort() const;
+    // Its device: "demo" for the demo controller.
+    QString currentDevice() const { return currentPort().device(); }
     bool demoConnected() const;
 
     void loadConfig();

@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     AppContext context(state, line);
     SettingValues values;
     HistoryStore history(HistoryStore::defaultRoot());
-    HistoryStore demoHistory(historyRootFor(DemoLine::Device));
+    HistoryStore demoHistory(historyRootFor(PortName::demo()));
     MainWindow window(context, values, prompts);
     MainController controller(context, window, values);
     controller.setHistory(&history);

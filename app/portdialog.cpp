@@ -4,17 +4,16 @@
 #include "doctor.h"
 #include "fontfit.h"
 #include "hostprobe.h"
-#include "numbertext.h"
 #include "objectnames.h"
 #include "portreport.h"
 #include "prompts.h"
 #include "qtprompts.h"
 #include "serialline.h"
-#include "tcpline.h"
 #include "twips.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -24,7 +23,6 @@ const QString PortDialog::DemoText = QStringLiteral("Demo controller");
 
 namespace {
 
-const QString PortPrefix = QStringLiteral("Com");
 constexpr int DesignHeight = 1575;
 // "Diagnose..." takes a row of its own below the design, so nothing moves.
 constexpr int DiagnoseTop = DesignHeight;
@@ -40,7 +38,7 @@ public:
     }
     SerialLine::OpenFailure openFailure(const QString& device) const override
     {
-        if (TcpLine::isNetworkDevice(device))
+        if (PortName::ofDevice(device).kind() == PortName::Kind::Network)
             return SerialLine::OpenFailure::None;
         const bool opened = m_line.open(device);
         const SerialLine::OpenFailure failure
@@ -123,17 +121,15 @@ void PortDialog::buildControls()
         return textFits(f, m_label->text(), m_label->width(), m_label->height(), 0, true)
             && textFits(f, m_cancel->text(), m_cancel->width(), m_cancel->height(), margin)
             && textFits(f, m_diagnose->text(), m_diagnose->width(), m_diagnose->height(), margin)
-            && textFits(f, PortPrefix + u"16"_qs, m_combo->width(), m_combo->height(), tw(400));
+            && textFits(f, PortName::numberLabel(PortName::LastListed), m_combo->width(),
+                m_combo->height(), tw(400));
     }));
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_answer = AppContext::DialogAnswer::Ok;
         accept();
     });
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_answer = AppContext::DialogAnswer::Cancel;
-        reject();
-    });
+    connect(m_cancel, &QPushButton::clicked, this, &PortDialog::cancel);
     connect(m_combo, &QComboBox::activated, this, &PortDialog::pick);
     connect(m_diagnose, &QPushButton::clicked, this, &PortDialog::diagnose);
 }
@@ -147,15 +143,16 @@ void PortDialog::listPorts()
     QStringList inUse;
     QList<int> network; // listed after the demo
     const QList<PortReport::Entry> report = PortReport::build(
-        LineProbe(m_context.line()), [&](int p) { return portDevice(p, overrides); }, false);
+        LineProbe(m_context.line()),
+        [&](int p) { return PortName::ofNumber(p, overrides).device(); }, false);
     for (const PortReport::Entry& e : report) {
-        const QString entry = PortPrefix + QString::number(e.portNo);
+        const QString entry = PortName::numberLabel(e.portNo);
         const QString named = QStringLiteral("%1 (%2)").arg(entry, e.device);
-        if (TcpLine::isNetworkDevice(e.device)) {
+        if (PortName::ofDevice(e.device).kind() == PortName::Kind::Network) {
             network.append(e.portNo);
         } else if (e.state == PortReport::State::Opens) {
-            addEntry(
-                entry, e.adapter.isEmpty() ? e.device : u"%1 (%2)"_qs.arg(e.device, e.adapter));
+            addEntry(entry, e.adapter.isEmpty() ? e.device : u"%1 (%2)"_qs.arg(e.device, e.adapter),
+                e.portNo);
             if (current == e.portNo && !m_context.state().demoPort)
                 selected = m_combo->count() - 1;
         } else if (e.state == PortReport::State::PermissionDenied) {
@@ -173,7 +170,7 @@ void PortDialog::listPorts()
     if (m_context.state().demoPort)
         selected = m_combo->count() - 1;
     for (int p : network) {
-        addEntry(PortPrefix + QString::number(p), portDevice(p, overrides));
+        addEntry(PortName::numberLabel(p), PortName::ofNumber(p, overrides).device(), p);
         if (current == p && !m_context.state().demoPort)
             selected = m_combo->count() - 1;
     }
@@ -218,31 +215,40 @@ void PortDialog::fitListWidth()
     setFixedSize(width() + extra, height());
 }
 
-void PortDialog::addEntry(const QString& text, const QString& tooltip)
+void PortDialog::addEntry(const QString& text, const QString& tooltip, int number)
 {
-    m_combo->addItem(text);
+    m_combo->addItem(text, number);
     m_combo->setItemData(m_combo->count() - 1, tooltip, Qt::ToolTipRole);
 }
 
 void PortDialog::pick(int index)
 {
-    QString text = m_combo->itemText(index);
-    if (text == DemoText) {
+    if (m_combo->itemText(index) == DemoText) {
         m_context.chooseDemo();
         return;
     }
-    if (!text.contains(PortPrefix))
+    if (const int number = m_combo->itemData(index).toInt(); number > 0)
+        m_context.setPortNumber(int16_t(number));
+}
+
+void PortDialog::cancel()
+{
+    m_answer = AppContext::DialogAnswer::Cancel;
+    reject();
+}
+
+void PortDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        cancel();
         return;
-    text.remove(PortPrefix);
-    const auto number = NumberText::toInt16(NumberText::leadingNumber(text));
-    m_context.setPortNumber(number.value_or(0));
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PortDialog::diagnose()
 {
-    const int number = m_context.state().demoPort ? 0 : m_context.state().portNumber;
-    const Doctor::Port port { number,
-        number > 0 || m_context.state().demoPort ? m_context.currentDevice() : QString() };
+    const PortName port = m_context.currentPort();
     // The window's line is closed while the dialog is up: the question borrows it.
     ControllerQuestion question(m_context.line());
     const QList<QWidget*> controls { m_ok, m_cancel, m_diagnose, m_combo };

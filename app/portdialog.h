@@ -14,8 +14,6 @@ class QPushButton;
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FirstPort = 1;
-    static constexpr int LastPort = 16;
     static const QString NotFoundText; // "Not found"
     static const QString DemoText; // "Demo controller", always listed
 
@@ -35,13 +33,19 @@ public:
     // Below the list: the devices that exist but refused to open, and why.
     QLabel* refusedLabel() const { return m_refused; }
 
+protected:
+    // Escape is Cancel; only the close box keeps the earlier answer.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     void listPorts();
     void showRefused(const QStringList& denied, const QStringList& inUse);
     void fitListWidth();
-    void addEntry(const QString& text, const QString& tooltip);
+    // number: the port number the entry stands for; 0 for none.
+    void addEntry(const QString& text, const QString& tooltip, int number = 0);
     void pick(int index);
+    void cancel();
     void diagnose();
 
     AppContext& m_context;

@@ -94,7 +94,7 @@ int runCli(const QStringList& args, const QString& programDir)
     Interrupts interrupts;
     const CliConfig config(programDir);
     const HostProbe probe;
-    HistoryStore history(historyRootFor(config.port(invocation.port).device));
+    HistoryStore history(historyRootFor(config.port(invocation.port)));
     CliContext context { invocation, console, interrupts, config, probe, history };
     // A signal that came after the work was done changes nothing.
     const ExitCode code = dispatch(context);

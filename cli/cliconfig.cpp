@@ -1,8 +1,6 @@
 #include "cliconfig.h"
 
 #include "configuration.h"
-#include "demoline.h"
-#include "porttable.h"
 
 CliConfig::CliConfig(const QString& programDir)
     : m_iniPath(Configuration::choosePath(programDir))
@@ -11,17 +9,16 @@ CliConfig::CliConfig(const QString& programDir)
 
 QString CliConfig::deviceOf(int portNo) const
 {
-    return portDevice(portNo, Configuration(m_iniPath).portOverrides());
+    return PortName::ofNumber(portNo, Configuration(m_iniPath).portOverrides()).device();
 }
 
-Doctor::Port CliConfig::port(const QString& option) const
+PortName CliConfig::port(const QString& option) const
 {
-    if (option.contains(u'/'))
-        return { 0, option };
     const Configuration config(m_iniPath);
-    const QString name = option.isNull() ? config.portName() : option;
-    if (DemoLine::isDemoDevice(name))
-        return { 0, DemoLine::Device };
-    const int number = option.isNull() ? config.portNumber().value_or(0) : option.toInt();
-    return { number, deviceOf(number) };
+    if (!option.isNull())
+        return PortName::parse(option, config.portOverrides());
+    if (const std::optional<int16_t> number = config.portNumber(); number && *number != 0)
+        return PortName::ofNumber(*number, config.portOverrides());
+    const PortName stored = PortName::parse(config.portName());
+    return stored.kind() == PortName::Kind::Demo ? stored : PortName();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doctor.h"
+#include "portname.h"
 
 #include <QString>
 
@@ -13,9 +13,9 @@ public:
 
     const QString& iniPath() const { return m_iniPath; }
     QString deviceOf(int portNo) const;
-    // The port of --port (a number or a device path), or the configured one
-    // when option is null; device empty when there is none.
-    Doctor::Port port(const QString& option) const;
+    // The port of --port (any form PortName reads), or the configured one
+    // when option is null: a number or demo, as the window stores it.
+    PortName port(const QString& option) const;
 
 private:
     QString m_iniPath;

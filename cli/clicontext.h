@@ -19,5 +19,5 @@ struct CliContext {
     HistoryStore& history; // every setting image read or written
 
     // --port, or else the configured port.
-    Doctor::Port port() const { return config.port(invocation.port); }
+    PortName port() const { return config.port(invocation.port); }
 };

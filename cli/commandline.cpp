@@ -1,12 +1,7 @@
 #include "commandline.h"
 
 #include "commandhelp.h"
-#include "demoline.h"
-#include "portreport.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+#include "portname.h"
 
 namespace {
 
@@ -19,6 +14,7 @@ struct Parser {
     void option(const QString& arg, const QStringList& args, qsizetype& i);
     void flag(bool& target, unsigned bit, const QString& name, bool hasValue);
     void check();
+    void checkPort();
 };
 
 // Edits that turn a into b, for the nearest command to a misspelt one.
@@ -161,33 +157,22 @@ void Parser::check()
         error = u"too many arguments for "_qs + name;
     else if (inv.output == u"-"_qs && inv.json)
         error = u"-o - and --json both write to standard output"_qs;
-    else if (!inv.port.isNull() && normalizedPort(inv.port).isEmpty())
-        error = u"--port takes a port number 1-16 (3, com3 or COM3), a device path, demo or "
-                u"tcp://HOST:PORT, not "_qs
-            + inv.port;
     else if (!inv.port.isNull())
-        inv.port = normalizedPort(inv.port);
+        checkPort();
+}
+
+// The port's number stands for the device [Ports] names for it, looked up
+// when the port is used.
+void Parser::checkPort()
+{
+    const PortName name = PortName::parse(inv.port);
+    if (name.isValid())
+        inv.port = name.text();
+    else
+        error = u"--port: "_qs + name.error();
 }
 
 } // namespace
-
-QString normalizedPort(const QString& port)
-{
-    static const QRegularExpression numbered(
-        u"^(?:com)?([0-9]+)$"_qs, QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = numbered.match(port);
-    if (match.hasMatch()) {
-        const int number = match.captured(1).toInt();
-        const bool inTable = number >= PortReport::FirstPort && number <= PortReport::LastPort;
-        return inTable ? QString::number(number) : QString();
-    }
-    // The line selection of the session decides what these lead to.
-    if (DemoLine::isDemoDevice(port) || port.startsWith(u"tcp://"_qs))
-        return port;
-    if (port.contains(u'/') || QFileInfo::exists(port))
-        return QDir::cleanPath(QFileInfo(port).absoluteFilePath());
-    return {};
-}
 
 ParsedCommandLine parseCommandLine(const QStringList& args)
 {

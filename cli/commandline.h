@@ -35,7 +35,7 @@ struct Invocation {
     bool dryRun = false;
     bool force = false;
     bool quiet = false;
-    QString port; // as given; empty for the configured port
+    QString port; // PortName::text() of --port; null for the configured port
     QString output; // -o; "-" for standard output
     QStringList arguments; // after the command's name
 };
@@ -47,8 +47,3 @@ struct ParsedCommandLine {
 
 // args without the program's name.
 ParsedCommandLine parseCommandLine(const QStringList& args);
-
-// --port as CliConfig takes it: "3" for 3, com3 or COM3, an absolute path for
-// a path relative to the current folder, demo and tcp://HOST:PORT as they are;
-// empty when it names no port.
-QString normalizedPort(const QString& port);

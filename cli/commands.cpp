@@ -1,7 +1,6 @@
 #include "commands.h"
 
 #include "clicontext.h"
-#include "demoline.h"
 #include "devicecommands.h"
 #include "interrupts.h"
 #include "portreport.h"
@@ -23,7 +22,7 @@ namespace {
         if (e.state == PortReport::State::PermissionDenied && !e.group.isEmpty())
             text += u": join group "_qs + e.group;
         if (e.sameAs != 0)
-            text += u" (Com%1)"_qs.arg(e.sameAs);
+            text += u" (%1)"_qs.arg(PortName::numberLabel(e.sameAs));
         return text;
     }
 
@@ -60,7 +59,7 @@ ExitCode ports(CliContext& context)
     QList<PortReport::Entry> report = PortReport::build(
         context.probe, [&](int p) { return context.config.deviceOf(p); }, context.invocation.all);
     // Always there, needing no device: --port demo.
-    report.append({ 0, DemoLine::Device, PortReport::State::Opens, {}, 0, {} });
+    report.append({ 0, PortName::demo().device(), PortReport::State::Opens, {}, 0, {} });
     if (context.invocation.json) {
         QJsonArray entries;
         for (const PortReport::Entry& e : report)
@@ -70,15 +69,15 @@ ExitCode ports(CliContext& context)
     }
     QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs, u"Adapter"_qs } };
     for (const PortReport::Entry& e : report)
-        rows.append(
-            { e.portNo ? u"Com%1"_qs.arg(e.portNo) : u"-"_qs, e.device, statusText(e), e.adapter });
+        rows.append({ e.portNo ? PortName::numberLabel(e.portNo) : u"-"_qs, e.device, statusText(e),
+            e.adapter });
     context.console.out(columns(rows));
     return ExitCode::Done;
 }
 
 ExitCode doctor(CliContext& context)
 {
-    const Doctor::Port port = context.port();
+    const PortName port = context.port();
     const QList<Doctor::Finding> findings
         = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
     // A question cut short by Ctrl-C proves nothing.
@@ -91,8 +90,9 @@ ExitCode doctor(CliContext& context)
                 { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line },
                 { u"fix"_qs, f.fix } });
         }
-        context.console.json({ { u"port"_qs, port.portNo ? QJsonValue(port.portNo) : QJsonValue() },
-            { u"device"_qs, port.device }, { u"findings"_qs, list } });
+        context.console.json(
+            { { u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue() },
+                { u"device"_qs, port.device() }, { u"findings"_qs, list } });
     } else if (findings.isEmpty()) {
         context.console.out(u"No problems found.\n"_qs);
     } else {

@@ -30,9 +30,9 @@ namespace {
     // keys of ports and doctor.
     QJsonObject withPort(const CliContext& context, QJsonObject document)
     {
-        const Doctor::Port port = context.port();
-        document.insert(u"port"_qs, port.portNo ? QJsonValue(port.portNo) : QJsonValue());
-        document.insert(u"device"_qs, port.device);
+        const PortName port = context.port();
+        document.insert(u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue());
+        document.insert(u"device"_qs, port.device());
         return document;
     }
 

@@ -33,7 +33,7 @@ void CountingLine::discardInput()
 DeviceSession::DeviceSession(CliContext& context)
     : m_context(context)
     , m_exchange(m_line)
-    , m_recorder(context.history, [device = context.port().device] { return device; })
+    , m_recorder(context.history, [device = context.port().device()] { return device; })
     , m_operations(m_exchange, m_values, m_store)
 {
     m_operations.setRecorder(&m_recorder);

@@ -4,14 +4,18 @@
 #include "serialline.h"
 
 ExitCode openPort(
-    SerialLine& line, const Doctor::Port& port, const SystemProbe& probe, Console& console)
+    SerialLine& line, const PortName& port, const SystemProbe& probe, Console& console)
 {
-    if (port.device.isEmpty()) {
+    if (port.kind() == PortName::Kind::None) {
         console.error(u"no port is chosen: pass --port, or choose one with ComPort in "
                       u"TZ586KV Link"_qs);
         return ExitCode::PortUnavailable;
     }
-    if (line.open(port.device))
+    if (!port.isValid()) {
+        console.error(port.error());
+        return ExitCode::PortUnavailable;
+    }
+    if (line.open(port.device()))
         return ExitCode::Done;
     const QString name = port.label();
     switch (line.lastOpenFailure()) {
@@ -19,7 +23,7 @@ ExitCode openPort(
         console.error(name + u" does not exist ('tz586kv ports' lists the ports)"_qs);
         break;
     case SerialLine::OpenFailure::PermissionDenied: {
-        const QString group = Doctor::groupToJoin(probe, port.device);
+        const QString group = Doctor::groupToJoin(probe, port.device());
         const QString join
             = group.isEmpty() ? QString() : u" join group %1 and log in again;"_qs.arg(group);
         console.error(u"permission denied on %1:%2 'tz586kv doctor' tells more"_qs.arg(name, join));

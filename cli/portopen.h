@@ -7,7 +7,7 @@ class Console;
 class SerialLine;
 class SystemProbe;
 
-// Opens the chosen port, or tells plainly why it cannot: Done or
-// PortUnavailable.
+// Opens the chosen port, or tells plainly why it cannot (a name that does
+// not read among the reasons): Done or PortUnavailable.
 ExitCode openPort(
-    SerialLine& line, const Doctor::Port& port, const SystemProbe& probe, Console& console);
+    SerialLine& line, const PortName& port, const SystemProbe& probe, Console& console);

@@ -12,7 +12,6 @@ class DemoLine : public SerialLine {
     Q_OBJECT
 public:
     static const QString Device; // "demo"
-    static bool isDemoDevice(const QString& device);
 
     // The ways the user may make it fail, as the Demo menu lists them; the
     // first one is to answer properly again.
@@ -24,6 +23,7 @@ public:
 
     explicit DemoLine(QObject* parent = nullptr);
 
+    // Whatever device is named: the port's name chose this line already.
     bool open(const QString& device) override;
     void close() override;
     bool isOpen() const override { return m_open; }

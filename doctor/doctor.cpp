@@ -1,7 +1,6 @@
 #include "doctor.h"
 
 #include "hosttexts.h"
-#include "portline.h"
 #include "systemprobe.h"
 
 #include <array>
@@ -14,7 +13,7 @@ namespace {
 
     struct Context {
         const SystemProbe& probe;
-        const Port& port;
+        const PortName& port;
         const ControllerCheck& answers;
         Failure portFailure;
         QStringList adapters;
@@ -25,7 +24,7 @@ namespace {
     void checkPort(const Context& c, QList<Finding>& out)
     {
         const QString name = c.port.label();
-        if (c.port.device.isEmpty()) {
+        if (c.port.kind() == PortName::Kind::None) {
             out.append({ Check::NoPort, Severity::Problem, u"No port is chosen."_qs,
                 u"Choose the controller's port: ComPort in the window, or --port on the "
                 u"command line."_qs });
@@ -38,8 +37,9 @@ namespace {
                 u"lists them)."_qs });
             break;
         case Failure::InUse:
-            out.append({ Check::PortInUse, Severity::Problem,
-                name + u" is in use by another program."_qs, HostTexts::inUseFix(c.port.device) });
+            out.append(
+                { Check::PortInUse, Severity::Problem, name + u" is in use by another program."_qs,
+                    HostTexts::inUseFix(c.port.device()) });
             break;
         case Failure::Other:
             out.append({ Check::PortFails, Severity::Problem,
@@ -82,7 +82,8 @@ namespace {
 
     void checkAdapter(const Context& c, QList<Finding>& out)
     {
-        const bool portMissing = c.port.device.isEmpty() || c.portFailure == Failure::NoDevice;
+        const bool portMissing
+            = c.port.kind() == PortName::Kind::None || c.portFailure == Failure::NoDevice;
         if (c.adapters.isEmpty() && portMissing)
             out.append({ Check::NoAdapter, Severity::Problem, HostTexts::noAdapterLine(),
                 HostTexts::noAdapterFix() });
@@ -112,8 +113,8 @@ namespace {
     void checkGroups(const Context& c, QList<Finding>& out)
     {
         QStringList devices = c.adapters;
-        if (c.portFailure != Failure::NoDevice && !c.port.device.isEmpty())
-            devices.prepend(c.port.device);
+        if (c.portFailure != Failure::NoDevice && !c.port.device().isEmpty())
+            devices.prepend(c.port.device());
         QStringList seenNodes;
         QStringList seenGroups;
         for (const QString& device : devices) {
@@ -122,7 +123,7 @@ namespace {
                 continue;
             seenNodes.append(node);
             const Failure failure
-                = device == c.port.device ? c.portFailure : c.probe.openFailure(device);
+                = device == c.port.device() ? c.portFailure : c.probe.openFailure(device);
             if (failure != Failure::PermissionDenied)
                 continue;
             const QString group = groupToJoin(c.probe, device);
@@ -159,7 +160,7 @@ namespace {
     {
         if (!c.answers)
             return;
-        const ControllerAnswer answer = c.portFailure == Failure::None ? c.answers(c.port.device)
+        const ControllerAnswer answer = c.portFailure == Failure::None ? c.answers(c.port.device())
                                                                        : ControllerAnswer::NotAsked;
         if (answer == ControllerAnswer::Silent)
             out.append({ Check::Silent, Severity::Problem,
@@ -168,9 +169,9 @@ namespace {
                 u"port."_qs });
         else if (answer == ControllerAnswer::NotAsked)
             out.append({ Check::NotAsked, Severity::Warning,
-                u"The controller was not asked for its settings: %1."_qs.arg(c.port.device.isEmpty()
-                        ? u"no port is chosen"_qs
-                        : c.port.label() + u" did not open"_qs),
+                u"The controller was not asked for its settings: %1."_qs.arg(
+                    c.port.device().isEmpty() ? u"no port is chosen"_qs
+                                              : c.port.label() + u" did not open"_qs),
                 u"Once the port opens, diagnose again."_qs });
     }
 
@@ -191,19 +192,17 @@ namespace {
 
 } // namespace
 
-QString Port::label() const
+QList<Finding> diagnose(
+    const SystemProbe& probe, const PortName& port, const ControllerCheck& answers)
 {
-    if (portNo == 0)
-        return device;
-    return u"Com%1 (%2)"_qs.arg(portNo).arg(device);
-}
-
-QList<Finding> diagnose(const SystemProbe& probe, const Port& port, const ControllerCheck& answers)
-{
+    if (port.kind() == PortName::Kind::Invalid)
+        return { { Check::BadName, Severity::Problem, port.error() + u'.',
+            u"Name the port by its number (3 or Com3), a device path, demo or tcp://HOST:PORT, "
+            u"on --port or under [Ports]."_qs } };
     const Failure portFailure
-        = port.device.isEmpty() ? Failure::NoDevice : probe.openFailure(port.device);
+        = port.isValid() ? probe.openFailure(port.device()) : Failure::NoDevice;
     QList<Finding> findings;
-    if (!port.device.isEmpty() && PortLine::kindOf(port.device) != PortLine::Kind::Serial) {
+    if (port.kind() == PortName::Kind::Demo || port.kind() == PortName::Kind::Network) {
         const Context context { probe, port, answers, portFailure, {} };
         for (const CheckFn check : LineChecks)
             check(context, findings);
@@ -226,6 +225,8 @@ QString checkName(Check check)
     switch (check) {
     case Check::NoPort:
         return u"no-port"_qs;
+    case Check::BadName:
+        return u"bad-name"_qs;
     case Check::PortAbsent:
         return u"port-absent"_qs;
     case Check::PortInUse:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "portname.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -8,11 +10,13 @@ class SystemProbe;
 
 // The connection doctor: what stops a serial port from working on this
 // machine, each finding with its fix. A network port is checked for its
-// host's name and connection, the demo controller only for its answer.
+// host's name and connection, the demo controller only for its answer, and
+// a name that does not read for nothing else.
 namespace Doctor {
 
 enum class Check {
     NoPort, // no port is chosen
+    BadName, // the port's name does not read (a network port without its port...)
     PortAbsent,
     PortInUse,
     PortFails, // exists, may be used, yet does not open
@@ -40,14 +44,6 @@ struct Finding {
     QString fix;
 };
 
-// The port the user chose. portNo 0 when it was given as a device path;
-// device empty when none is chosen.
-struct Port {
-    int portNo = 0;
-    QString device;
-    QString label() const; // "Com3 (/dev/ttyUSB2)", or the device
-};
-
 enum class ControllerAnswer {
     Answered, // a proper answer to "sr"
     Silent,
@@ -61,7 +57,7 @@ using ControllerCheck = std::function<ControllerAnswer(const QString& device)>;
 // Runs every check in turn; the controller is asked only when the port opens
 // and answers is set, and a finding says so when it could not be.
 QList<Finding> diagnose(
-    const SystemProbe& probe, const Port& port, const ControllerCheck& answers = {});
+    const SystemProbe& probe, const PortName& port, const ControllerCheck& answers = {});
 
 // The group that owns device, when joining it would let the user open it;
 // empty for a device of root's.

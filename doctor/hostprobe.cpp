@@ -166,7 +166,7 @@ QString HostProbe::resolved(const QString& device) const
 
 SerialLine::OpenFailure HostProbe::openFailure(const QString& device) const
 {
-    if (PortLine::kindOf(device) == PortLine::Kind::Serial && !QFileInfo::exists(device))
+    if (PortName::ofDevice(device).kind() == PortName::Kind::Serial && !QFileInfo::exists(device))
         return SerialLine::OpenFailure::NoDevice;
     PortLine line;
     if (!line.open(device))

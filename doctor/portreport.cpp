@@ -1,6 +1,7 @@
 #include "portreport.h"
 
 #include "doctor.h"
+#include "portname.h"
 #include "serialline.h"
 #include "systemprobe.h"
 
@@ -61,7 +62,7 @@ QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& 
     QList<Entry> report;
     const QMap<QString, QString> adapters = probe.adapterNames();
     QList<QString> tableNodes; // resolved device of each port, by index
-    for (int p = FirstPort; p <= LastPort; ++p) {
+    for (int p = PortName::FirstNumber; p <= PortName::LastListed; ++p) {
         const QString device = deviceOf(p);
         tableNodes.append(device.isEmpty() ? QString() : probe.resolved(device));
         if (!device.isEmpty())

@@ -9,9 +9,6 @@ class SystemProbe;
 // Com1..Com16 with their devices and whether each opens, or why not.
 namespace PortReport {
 
-inline constexpr int FirstPort = 1;
-inline constexpr int LastPort = 16;
-
 enum class State { Opens, Absent, PermissionDenied, InUse, Fails };
 
 struct Entry {

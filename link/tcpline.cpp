@@ -34,11 +34,6 @@ bool waitFor(const QDeadlineTimer& deadline, Sender* sender, Signal signal, Begi
 
 } // namespace
 
-bool TcpLine::isNetworkDevice(const QString& device)
-{
-    return device.startsWith(u"tcp://"_qs, Qt::CaseInsensitive);
-}
-
 TcpLine::TcpLine(QObject* parent)
     : SerialLine(parent)
 {
@@ -48,19 +43,24 @@ TcpLine::~TcpLine() { release(); }
 
 bool TcpLine::open(const QString& device)
 {
+    const QUrl url(device);
+    return open(url.host(), quint16(url.port(0)));
+}
+
+bool TcpLine::open(const QString& host, quint16 port)
+{
     m_lastFailure = OpenFailure::None;
     m_failureText.clear();
-    if (m_open && device == m_device)
+    if (m_open && host == m_host && port == m_port)
         return true;
     close();
-    const QUrl url(device);
-    const int port = url.port();
-    if (!isNetworkDevice(device) || url.host().isEmpty() || port < 1) {
-        fail(OpenFailure::NoDevice, u"%1 is no network port (tcp://HOST:PORT)"_qs.arg(device));
+    if (host.isEmpty() || port == 0) {
+        fail(OpenFailure::NoDevice, u"no host and port to connect to"_qs);
         return false;
     }
-    m_device = device;
-    if (!connectTo(url.host(), quint16(port)))
+    m_host = host;
+    m_port = port;
+    if (!connectTo(host, port))
         return false;
     // A 2-byte command must leave at once, not wait for more to send with it.
     NetSocket::setNoDelay(m_socket);

@@ -9,7 +9,7 @@ class QDeadlineTimer;
 class QSocketNotifier;
 
 // The line to a controller on another machine's serial port, through a
-// serial bridge's raw TCP port (ser2net and the like): "tcp://HOST:PORT".
+// serial bridge's raw TCP port (ser2net and the like).
 // It behaves as a local port would: a connection that does not come within
 // ConnectMs fails to open, a dropped one is lost, and what arrives between
 // exchanges can be discarded. Plain sockets, so that the programs need no
@@ -18,11 +18,12 @@ class TcpLine : public SerialLine {
     Q_OBJECT
 public:
     static constexpr int ConnectMs = 3000;
-    static bool isNetworkDevice(const QString& device);
 
     explicit TcpLine(QObject* parent = nullptr);
     ~TcpLine() override;
 
+    bool open(const QString& host, quint16 port);
+    // device: "tcp://HOST:PORT" as the session's port name writes it.
     bool open(const QString& device) override;
     void close() override;
     bool isOpen() const override;
@@ -50,7 +51,8 @@ private:
     QSocketNotifier* m_writable = nullptr;
     QByteArray m_incoming;
     QByteArray m_outgoing;
-    QString m_device;
+    QString m_host;
+    quint16 m_port = 0;
     bool m_open = false;
     OpenFailure m_lastFailure = OpenFailure::None;
     QString m_failureText;

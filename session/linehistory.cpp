@@ -1,10 +1,10 @@
 #include "linehistory.h"
 
 #include "historystore.h"
-#include "portline.h"
+#include "portname.h"
 
-QString historyRootFor(const QString& device)
+QString historyRootFor(const PortName& port)
 {
     const QString root = HistoryStore::defaultRoot();
-    return PortLine::kindOf(device) == PortLine::Kind::Demo ? root + u"/demo"_qs : root;
+    return port.kind() == PortName::Kind::Demo ? root + u"/demo"_qs : root;
 }

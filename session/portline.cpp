@@ -1,12 +1,5 @@
 #include "portline.h"
 
-PortLine::Kind PortLine::kindOf(const QString& device)
-{
-    if (DemoLine::isDemoDevice(device))
-        return Kind::Demo;
-    return TcpLine::isNetworkDevice(device) ? Kind::Network : Kind::Serial;
-}
-
 PortLine::PortLine(QObject* parent)
     : SerialLine(parent)
 {
@@ -25,12 +18,35 @@ PortLine::PortLine(QObject* parent)
 
 bool PortLine::open(const QString& device)
 {
-    m_kind = kindOf(device);
-    SerialLine& line = m_kind == Kind::Demo ? static_cast<SerialLine&>(m_demo)
-        : m_kind == Kind::Network           ? static_cast<SerialLine&>(m_network)
-                                            : static_cast<SerialLine&>(m_serial);
-    take(line);
-    return line.open(device);
+    const PortName name = PortName::ofDevice(device);
+    m_kind = name.kind();
+    m_nameError = name.error();
+    switch (m_kind) {
+    case PortName::Kind::Demo:
+        take(m_demo);
+        return m_demo.open(name.device());
+    case PortName::Kind::Network:
+        take(m_network);
+        return m_network.open(name.host(), name.port());
+    case PortName::Kind::Serial:
+        take(m_serial);
+        return m_serial.open(name.device());
+    case PortName::Kind::None:
+    case PortName::Kind::Invalid:
+        break;
+    }
+    m_current->close();
+    return false;
+}
+
+SerialLine::OpenFailure PortLine::lastOpenFailure() const
+{
+    return m_nameError.isEmpty() ? m_current->lastOpenFailure() : OpenFailure::NoDevice;
+}
+
+QString PortLine::openFailureText() const
+{
+    return m_nameError.isEmpty() ? m_current->openFailureText() : m_nameError;
 }
 
 void PortLine::take(SerialLine& line)

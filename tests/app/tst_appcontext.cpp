@@ -70,7 +70,7 @@ private slots:
         QTest::addColumn<QStringList>("events");
         const QString red = u"red:ComPort cannot be opened."_s;
         const QString black = u"black:CommPort was initialized."_s;
-        const auto open = [](int port) { return u"open:"_s + portDevice(port); };
+        const auto open = [](int port) { return u"open:"_s + PortName::ofNumber(port).device(); };
         QTest::newRow("fail, pick another, OK")
             << QList<int> { 3 } << QStringList { u"ok:3"_s }
             << QStringList { open(5), red, u"dialog"_s, open(3), black };
@@ -92,7 +92,7 @@ private slots:
         FakeSerialLine line;
         line.log = &log;
         for (int port : openable)
-            line.openable.insert(portDevice(port));
+            line.openable.insert(PortName::ofNumber(port).device());
         AppContext context(m_state, line);
         context.setMessageLine([&](const QString& text, MessageTone tone) {
             log.append((tone == MessageTone::Failure ? u"red:"_s : u"black:"_s) + text);

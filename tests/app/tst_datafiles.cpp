@@ -66,7 +66,7 @@ private:
 void TstDataFiles::initTestCase()
 {
     m_state.appPath = m_appDir.path();
-    m_line.openable = { portDevice(3) };
+    m_line.openable = { PortName::ofNumber(3).device() };
     QFile ini(m_appDir.filePath(u"TZ586KV Link.ini"_qs));
     QVERIFY(
         ini.open(QIODevice::WriteOnly) && ini.write("[RS232C]\nCommPort=3\n") > 0 && ini.flush());

@@ -22,7 +22,7 @@ private slots:
         m_state = AppState();
         m_state.appPath = m_dir.path();
         m_line.close();
-        m_line.openable = { portDevice(3), portDevice(4) };
+        m_line.openable = { PortName::ofNumber(3).device(), PortName::ofNumber(4).device() };
         m_context = std::make_unique<AppContext>(m_state, m_line);
         m_window = std::make_unique<MainWindow>(*m_context, m_values, m_prompts);
         m_window->setQuit([] {});

@@ -12,6 +12,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+QString device(int port) { return PortName::ofNumber(port).device(); }
+}
+
 class TstPortDialog : public QObject {
     Q_OBJECT
 private slots:
@@ -51,7 +55,7 @@ private slots:
         QStringList tried;
         m_line.log = &tried;
         for (int port : openable)
-            m_line.openable.insert(portDevice(port));
+            m_line.openable.insert(device(port));
         QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), ini));
         m_state.portNumber = 12;
         m_state.demoPort = ini.contains("demo");
@@ -68,7 +72,7 @@ private slots:
 
     void pickThenCancel_keepsThePickInMemoryAndFile()
     {
-        m_line.openable = { portDevice(3), portDevice(12) };
+        m_line.openable = { device(3), device(12) };
         m_state.portNumber = 12;
         AppContext context(m_state, m_line);
         PortDialog dialog(context);
@@ -84,16 +88,43 @@ private slots:
         QCOMPARE(dialog.run(), AppContext::DialogAnswer::Closed);
     }
 
+    // Escape is Cancel: the port that failed is not tried again. On the way,
+    // a name that does not read says what is wrong with it.
+    void escapeAfterFailedOpen_endsTheAttempts()
+    {
+        QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), "[Ports]\nCom5=tcp://bench\n"));
+        m_state.portNumber = 5;
+        AppContext context(m_state, m_line);
+        QStringList messages;
+        context.setMessageLine([&](const QString& text, MessageTone) {
+            messages.append(text);
+            // The dialog follows; should it come again, Cancel ends the test.
+            QTimer::singleShot(0, [&messages] {
+                auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                if (messages.size() == 1)
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    dialog->cancelButton()->click();
+            });
+        });
+        context.openPort();
+        QCOMPARE(messages,
+            QStringList { u"ComPort cannot be opened. Com5 under [Ports]: tcp://bench has no "
+                          u"port (tcp://HOST:PORT)."_s });
+        QVERIFY(!context.portWanted());
+    }
+
     void refusedDevices_areNamedWithTheirReason()
     {
-        m_line.openable = { portDevice(2) };
-        m_line.refusals.insert(portDevice(1), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(portDevice(16), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(portDevice(5), SerialLine::OpenFailure::InUse);
-        m_line.refusals.insert(portDevice(9), SerialLine::OpenFailure::Other);
+        m_line.openable = { device(2) };
+        m_line.refusals.insert(device(1), SerialLine::OpenFailure::PermissionDenied);
+        m_line.refusals.insert(device(16), SerialLine::OpenFailure::PermissionDenied);
+        m_line.refusals.insert(device(5), SerialLine::OpenFailure::InUse);
+        m_line.refusals.insert(device(9), SerialLine::OpenFailure::Other);
         AppContext context(m_state, m_line);
         PortDialog dialog(context);
-        const auto named = [](int port) { return u"Com%1 (%2)"_s.arg(port).arg(portDevice(port)); };
+        const auto named = [](int port) { return u"Com%1 (%2)"_s.arg(port).arg(device(port)); };
         QVERIFY(dialog.refusedLabel()->isVisibleTo(&dialog));
         QCOMPARE(dialog.refusedLabel()->text(),
             named(1) + u", "_s + named(16)

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -131,7 +132,8 @@ private slots:
         const QString otherModel = u"TZ type is different."_qs;
         row("no command", {}, none, 1, {}, u"no command given"_qs);
         row("other's option", u"read --all --port PORT"_qs, none, 1, {}, u"--all does not go"_qs);
-        row("port 17", u"ports --port 17"_qs, none, 1, {}, u"port number 1-16"_qs);
+        row("port 17", u"ports --port 17"_qs, none, 1, {},
+            u"--port: Com17 is outside the port numbers 1-16"_qs);
         row("no file", u"write"_qs, none, 1, {}, u"write needs FILE.set"_qs);
         // A value out of range: 1 on the command line, 5 from a file, 4 held by the controller.
         row("set range", u"set deadband=60 --port PORT --json"_qs, none, 1,
@@ -150,7 +152,13 @@ private slots:
             u"Com3 (/dev/ttyUSB2) does not exist"_qs);
         row("bad option, then --json", u"read --bogus --json"_qs, none, 1,
             u"\"kind\": \"usage\""_qs, u"unknown option --bogus"_qs);
-        row("com17", u"read --port com17"_qs, none, 1, {}, u"not com17"_qs);
+        // A network port in any case of the scheme, not a file of that name.
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString tcp = u"127.0.0.1:%1"_qs.arg(closed.serverPort());
+        closed.close();
+        row("TCP closed", u"read --port TCP://"_qs + tcp, none, 2, {},
+            u"tcp://%1 cannot be opened: %1 refused the connection"_qs.arg(tcp));
         row("relative port", u"read --port RELPORT -oout.set"_qs, none, 0, u"deadband"_qs, {}, "sr",
             u"out.set"_qs, A);
         row("--output=", u"read --port PORT --output=out.set -q"_qs, none, 0, {}, {}, "sr",
@@ -278,7 +286,8 @@ private slots:
             u"opens but the controller does not answer \"sr\"."_qs, {}, "sr");
         // The history rows share one history; only controller and restore touch the port.
         const QString entry = u"2024-01-02_03-04-05_read"_qs;
-        row("history", u"history --port /dev/tz-none"_qs, none, 0,
+        // 16, the top of the table, is a port number.
+        row("history", u"history --port 16"_qs, none, 0,
             entry + u"  2024-01-02 03:04:05  read  -"_qs, {});
         row("history show", u"history show 2024-01-02 --port /dev/tz-none"_qs, none, 0,
             u"deadband       Dead Band                    12     uS"_qs, {});

@@ -43,9 +43,9 @@ private slots:
     void findings_data()
     {
         QTest::addColumn<int>("failure"); // of the chosen port, Com1 on /dev/ttyUSB0
-        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("setup"); // "tcp:...": --port names that instead
         QTest::addColumn<QString>("checks");
-        QTest::addColumn<QString>("fix"); // part of the first finding's fix
+        QTest::addColumn<QString>("fix"); // part of the first finding's text or fix
         const int denied = int(Failure::PermissionDenied);
 #ifdef Q_OS_WIN
         const QString holder = u"Close the program that holds it;"_qs;
@@ -68,6 +68,9 @@ private slots:
         row("silent", 0, u"silent"_qs, u"silent"_qs, u"controller is powered"_qs);
         // The probe opened the port, the question could not.
         row("not asked", 0, u"not asked"_qs, u"not-asked"_qs, u"diagnose again"_qs);
+        // Neither a missing device nor a network that cannot be reached.
+        row("bad network name", 0, u"tcp://bench"_qs, u"bad-name"_qs,
+            u"tcp://bench has no port (tcp://HOST:PORT)."_qs);
     }
     void findings()
     {
@@ -89,15 +92,20 @@ private slots:
             return setup == u"silent"_qs ? Silent : setup == u"not asked"_qs ? NotAsked : Answered;
         };
         const QString usb = u"/dev/ttyUSB0"_qs;
-        const QList<Doctor::Finding> found = Doctor::diagnose(probe, { 1, usb }, answers);
+        const PortName port = setup.startsWith(u"tcp:"_qs) ? PortName::parse(setup)
+                                                           : PortName::ofNumber(1, { { 1, usb } });
+        const QList<Doctor::Finding> found = Doctor::diagnose(probe, port, answers);
         QStringList names;
         for (const Doctor::Finding& f : found)
             names.append(Doctor::checkName(f.check));
         QCOMPARE(names.join(u' '), checks);
         // The controller is asked only on a port that opens.
-        QCOMPARE(asked, probe.openFailure(usb) == Failure::None ? usb : QString());
-        if (!found.isEmpty())
-            QVERIFY2(found.front().fix.contains(fix), qPrintable(found.front().fix));
+        QCOMPARE(asked,
+            port.isValid() && probe.openFailure(port.device()) == Failure::None ? usb : QString());
+        if (!found.isEmpty()) {
+            const QString text = found.front().line + u" Fix: "_qs + found.front().fix;
+            QVERIFY2(text.contains(fix), qPrintable(text));
+        }
     }
 
     void ports_allAddsDevicesOutsideTheTable()

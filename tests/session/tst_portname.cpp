@@ -1,0 +1,96 @@
+#include "portname.h"
+
+#include <QDir>
+#include <QTest>
+
+using Kind = PortName::Kind;
+
+class TestPortName : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("canonical"); // text()
+        QTest::addColumn<QString>("shown"); // label(), or the error
+        QTest::addColumn<QString>("endpoint"); // a network port's "host port"
+#ifdef Q_OS_WIN
+        const QStringList table { u"COM3"_qs, u"COM4"_qs, u"COM9"_qs, u"COM16"_qs };
+#else
+        const QStringList table { u"/dev/ttyUSB2"_qs, u"/dev/ttyUSB3"_qs, u"/dev/ttyS0"_qs,
+            u"/dev/ttyS7"_qs };
+#endif
+        const auto ok = [](const QString& text, Kind kind, const QString& canonical,
+                            const QString& shown, const QString& endpoint = {}) {
+            QTest::newRow(qPrintable(text)) << text << kind << canonical << shown << endpoint;
+        };
+        const auto bad = [](const QString& text, const QString& error) {
+            QTest::newRow(qPrintable(text))
+                << text << Kind::Invalid << QString() << error << QString();
+        };
+        const auto com
+            = [](int n, const QString& device) { return u"Com%1 (%2)"_qs.arg(n).arg(device); };
+        const QString outside
+            = u" is outside the port numbers 1-"_qs + QString::number(PortName::LastNumber);
+        const QString beyond = PortName::numberLabel(PortName::LastNumber + 1);
+        const QString here = QDir::currentPath() + u"/tty0"_qs;
+        ok(u" 3 "_qs, Kind::Serial, u"3"_qs, com(3, table[0]));
+        ok(u"Com 4"_qs, Kind::Serial, u"4"_qs, com(4, table[1]));
+        ok(u"COM5"_qs, Kind::Serial, u"5"_qs, com(5, u"/dev/serial/by-id/tz-if00"_qs));
+        ok(u"com9"_qs, Kind::Serial, u"9"_qs, com(9, table[2])); // named blank
+        ok(u"16"_qs, Kind::Serial, u"16"_qs, com(16, table[3]));
+        ok(u"12"_qs, Kind::Network, u"12"_qs, com(12, u"tcp://bench:3001"_qs), u"bench 3001"_qs);
+        ok(u"DeMo"_qs, Kind::Demo, u"demo"_qs, u"demo"_qs);
+        ok(u"sub/../tty0"_qs, Kind::Serial, here, here);
+        ok(u"TCP://127.0.0.1:3001"_qs, Kind::Network, u"tcp://127.0.0.1:3001"_qs,
+            u"tcp://127.0.0.1:3001"_qs, u"127.0.0.1 3001"_qs);
+        ok(u"tcp://Bench.local:03001"_qs, Kind::Network, u"tcp://bench.local:3001"_qs,
+            u"tcp://bench.local:3001"_qs, u"bench.local 3001"_qs);
+        ok(u"tcp://[::1]:3001"_qs, Kind::Network, u"tcp://[::1]:3001"_qs, u"tcp://[::1]:3001"_qs,
+            u"::1 3001"_qs);
+        bad(beyond, beyond + outside);
+        bad(u"0"_qs, u"Com0"_qs + outside);
+        bad(u"com99999999999"_qs, u"Com99999999999"_qs + outside);
+        bad(u"13"_qs, u"Com13 under [Ports]: tcp://bench has no port (tcp://HOST:PORT)"_qs);
+        bad(u"tcp://bench"_qs, u"tcp://bench has no port (tcp://HOST:PORT)"_qs);
+        bad(u"tcp://bench:"_qs, u"tcp://bench: has no port (tcp://HOST:PORT)"_qs);
+        bad(u"tcp://:3001"_qs, u"tcp://:3001 has no host (tcp://HOST:PORT)"_qs);
+        bad(u"tcp://bench:0"_qs, u"tcp://bench:0: port 0 is outside 1-65535"_qs);
+        bad(u"tcp://bench:70000"_qs, u"tcp://bench:70000: port 70000 is outside 1-65535"_qs);
+        bad(u"tcp://bench:ser"_qs, u"tcp://bench:ser: port ser is not a number"_qs);
+        bad(u"tcp://::1:3001"_qs,
+            u"tcp://::1:3001: an IPv6 address goes in brackets (tcp://[::1]:PORT)"_qs);
+        bad(u"tcp://[bench]:3001"_qs, u"tcp://[bench]:3001: bench is no host name or address"_qs);
+        bad(u"tcp://bench:3001/x"_qs, u"tcp://bench:3001/x is not of the form tcp://HOST:PORT"_qs);
+        bad(u"  "_qs, u"the port name is empty"_qs);
+        bad(u"ttyUSB0"_qs,
+            u"ttyUSB0 names no port: give a port number 1-%1 (3, Com3 or COM3), a device path, "
+            u"demo or tcp://HOST:PORT"_qs.arg(PortName::LastNumber));
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(Kind, kind);
+        QFETCH(QString, canonical);
+        QFETCH(QString, shown);
+        QFETCH(QString, endpoint);
+        const PortOverrides overrides { { 5, u" /dev/serial/by-id/tz-if00"_qs }, { 9, u" "_qs },
+            { 12, u"TCP://Bench:3001"_qs }, { 13, u"tcp://bench"_qs } };
+        const PortName name = PortName::parse(text, overrides);
+        QCOMPARE(name.kind(), kind);
+        QCOMPARE(name.isValid() ? name.label() : name.error(), shown);
+        if (name.isValid())
+            QCOMPARE(name.text(), canonical);
+        QCOMPARE(name.kind() == Kind::Network ? name.host() + u' ' + QString::number(name.port())
+                                              : QString(),
+            endpoint);
+        // What is kept reads back as the same port.
+        if (name.isValid())
+            QCOMPARE(PortName::parse(name.text(), overrides).device(), name.device());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortName)
+#include "tst_portname.moc"
