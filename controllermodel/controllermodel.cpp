@@ -9,6 +9,8 @@ constexpr int EraseMs = 200;
 constexpr int ModelAt = 58;
 constexpr int RomVersionAt = 60;
 constexpr char Cr = '\r';
+// The demo controller lives as long as the program: only the latest are kept.
+constexpr qsizetype ChunksKept = 1000;
 
 // Past the program's reply window for the command.
 int lateMs(const QByteArray& command)
@@ -83,6 +85,8 @@ void ControllerModel::dropLine()
 
 void ControllerModel::receive(const QByteArray& data)
 {
+    if (m_received.size() >= ChunksKept)
+        m_received.removeFirst();
     m_received.append({ m_clock.elapsed(), data });
     for (char c : data)
         takeCommandByte(c);

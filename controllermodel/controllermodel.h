@@ -38,6 +38,7 @@ public:
     QByteArray log() const { return m_log; }
     void setLog(const QByteArray& log) { m_log = log; }
 
+    // The latest chunks that arrived, up to a thousand.
     QList<ReceivedChunk> received() const { return m_received; }
     QByteArray receivedBytes() const;
     void clearReceived() { m_received.clear(); }

@@ -51,9 +51,11 @@ bool DemoLine::write(const QByteArray& data)
 
 void DemoLine::onTransmit(const QByteArray& data)
 {
-    if (!m_open)
+    // Beyond the limit characters are lost, as on a port whose buffer overran.
+    const qsizetype room = InputLimit - m_input.size();
+    if (!m_open || room <= 0)
         return;
-    m_input += data;
+    m_input += data.left(room);
     emit readyRead();
 }
 

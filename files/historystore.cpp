@@ -1,5 +1,6 @@
 #include "historystore.h"
 
+#include "boundedread.h"
 #include "historyformat.h"
 #include "settingfile.h"
 #include "settingimage.h"
@@ -10,10 +11,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QSet>
 #include <QStandardPaths>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -31,9 +32,12 @@ const QString LockName = u"index.lock"_s;
 constexpr int KindCount = 6;
 constexpr std::array<const char16_t*, KindCount> Words { u"read", u"before-write", u"written",
     u"verified", u"before-default", u"default-write" };
-// Past this size the index drops lines of pruned entries and its oldest lines.
+// Past this size the index drops lines of pruned entries and merges the rest.
 constexpr qint64 CompactAbove = 256 * 1024;
-constexpr int IndexLinesKept = 2000;
+// An index read whole: more than any history writes is none.
+constexpr qint64 IndexReadLimit = 64 * 1024 * 1024;
+// The first line of an index; a port in it is never that long.
+constexpr qint64 FirstLineLimit = 64 * 1024;
 // Others hold the lock for one record; a holder that died leaves a stale lock
 // that is taken over at once.
 constexpr int LockWaitMs = 2000;
@@ -57,6 +61,43 @@ bool isImage(const SettingFile::Loaded& loaded)
 }
 
 int imageByte(const QString& image, int k) { return image.mid(2 * k, 2).toInt(nullptr, 16); }
+
+// Nothing when the index cannot be read or is larger than any index grows.
+std::optional<QList<QByteArray>> readIndexLines(const QString& path)
+{
+    QFile index(path);
+    if (!index.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = readBounded(index, IndexReadLimit);
+    if (bytes.size() > IndexReadLimit || index.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes.split('\n');
+}
+
+// What the index says of its entries, one line for each kind an entry came
+// as: the newest of that kind, with the port of the entry's first line.
+struct MergedIndex {
+    QHash<QString, QList<HistoryFormat::Line>> lines; // by file
+    QStringList order; // files, by their first line
+};
+
+void merge(MergedIndex& merged, HistoryFormat::Line line)
+{
+    QList<HistoryFormat::Line>& held = merged.lines[line.file];
+    if (held.isEmpty()) {
+        merged.order.append(line.file);
+    } else {
+        line.port = held.first().port;
+        line.modelCode = held.first().modelCode;
+        line.romVersion = held.first().romVersion;
+    }
+    const auto same = std::find_if(held.begin(), held.end(),
+        [&](const HistoryFormat::Line& l) { return l.kind == line.kind; });
+    if (same == held.end())
+        held.append(line);
+    else
+        same->time = std::max(same->time, line.time);
+}
 
 bool earlier(const auto& a, const auto& b)
 {
@@ -136,6 +177,7 @@ bool HistoryStore::write(Kind kind, const QString& image, const QString& port, c
         return false;
     list();
     findNewest();
+    const bool indexLost = !m_names.empty() && !indexReadable();
     QString file = m_newestFile;
     if (file.isEmpty() || m_newestImage.compare(image, Qt::CaseInsensitive) != 0
         || m_newestPort != port) {
@@ -148,7 +190,7 @@ bool HistoryStore::write(Kind kind, const QString& image, const QString& port, c
     const HistoryFormat::Line line { now, kindWord(kind), file, port, imageByte(image, 29),
         imageByte(image, 30) };
     return appendIndex(HistoryFormat::formatLine(line)) && prune(now)
-        && (QFileInfo(indexPath()).size() <= CompactAbove || compactIndex());
+        && ((!indexLost && QFileInfo(indexPath()).size() <= CompactAbove) || compactIndex());
 }
 
 void HistoryStore::list()
@@ -167,10 +209,7 @@ void HistoryStore::list()
 QHash<QString, HistoryStore::Noted> HistoryStore::readIndex() const
 {
     QHash<QString, Noted> noted;
-    QFile index(indexPath());
-    if (!index.open(QIODevice::ReadOnly))
-        return noted;
-    for (const QByteArray& bytes : index.readAll().split('\n')) {
+    for (const QByteArray& bytes : readIndexLines(indexPath()).value_or(QList<QByteArray> {})) {
         const std::optional<HistoryFormat::Line> line = HistoryFormat::parseLine(bytes);
         const int kind = line ? kindOf(line->kind, line->old) : -1;
         if (kind < 0)
@@ -232,13 +271,31 @@ bool HistoryStore::create(const QDateTime& now, Kind kind, const QString& image,
     return true;
 }
 
-bool HistoryStore::appendIndex(const QByteArray& line) const
+bool HistoryStore::appendIndex(QByteArray line) const
 {
     if (!mayReplace(indexPath()))
         return false;
     QFile index(indexPath());
+    // A last line cut short (a crash, a full disk) must not swallow this one.
+    char last = '\n';
+    if (index.open(QIODevice::ReadOnly) && index.size() > 0 && index.seek(index.size() - 1)
+        && index.getChar(&last) && last != '\n')
+        line.prepend('\n');
+    index.close();
     return index.open(QIODevice::WriteOnly | QIODevice::Append) && index.write(line) == line.size()
         && index.flush();
+}
+
+// Cheap, on every record: an index whose first line is none is garbage or gone.
+bool HistoryStore::indexReadable() const
+{
+    QFile index(indexPath());
+    if (!index.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray first = index.readLine(FirstLineLimit);
+    if (first.endsWith('\n'))
+        first.chop(1);
+    return HistoryFormat::parseLine(first).has_value();
 }
 
 bool HistoryStore::prune(const QDateTime& now)
@@ -254,28 +311,37 @@ bool HistoryStore::prune(const QDateTime& now)
 }
 
 // Only under the lock, with the folder just listed: every line another
-// process appended names a file that exists.
+// process appended names a file that exists. An entry the index lost gets a
+// line from its name and image.
 bool HistoryStore::compactIndex() const
 {
-    QFile index(indexPath());
-    if (!index.open(QIODevice::ReadOnly))
-        return false;
-    QSet<QString> kept;
+    MergedIndex merged;
     for (const Name& n : m_names)
-        kept.insert(n.file);
-    QList<QByteArray> lines;
-    for (const QByteArray& line : index.readAll().split('\n')) {
-        const std::optional<HistoryFormat::Line> parsed = HistoryFormat::parseLine(line);
-        if (parsed && kept.contains(parsed->file))
-            lines.append(line);
+        merged.lines.insert(n.file, {});
+    for (const QByteArray& bytes : readIndexLines(indexPath()).value_or(QList<QByteArray> {})) {
+        std::optional<HistoryFormat::Line> line = HistoryFormat::parseLine(bytes);
+        const int kind = line ? kindOf(line->kind, line->old) : -1;
+        if (kind < 0 || !merged.lines.contains(line->file))
+            continue;
+        line->kind = kindWord(Kind(kind));
+        merge(merged, *line);
     }
-    index.close();
-    lines = lines.mid(std::max<qsizetype>(0, lines.size() - IndexLinesKept));
+    for (const Name& n : m_names) {
+        if (!merged.lines.value(n.file).isEmpty())
+            continue;
+        const SettingFile::Loaded loaded = SettingFile::load(filePath(n.file));
+        if (isImage(loaded))
+            merge(merged,
+                { n.time, kindWord(n.kind), n.file, {}, imageByte(loaded.text, 29),
+                    imageByte(loaded.text, 30) });
+    }
     QSaveFile out(indexPath());
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    for (const QByteArray& line : std::as_const(lines))
-        out.write(line + '\n');
+    for (const QString& file : std::as_const(merged.order)) {
+        for (const HistoryFormat::Line& line : std::as_const(merged.lines[file]))
+            out.write(HistoryFormat::formatLine(line));
+    }
     return out.commit();
 }
 

@@ -86,7 +86,8 @@ private:
     QHash<QString, Noted> readIndex() const;
     void findNewest();
     bool create(const QDateTime& now, Kind kind, const QString& image, QString& file);
-    bool appendIndex(const QByteArray& line) const;
+    bool appendIndex(QByteArray line) const;
+    bool indexReadable() const;
     bool prune(const QDateTime& now);
     bool compactIndex() const;
     QString filePath(const QString& file) const;

@@ -18,6 +18,7 @@ namespace {
     const QString Header = QStringLiteral("Time(s),Voltage(V),Current(A)");
     const QString HeaderField = QStringLiteral("Time(s)");
     const QString LineEnd = QStringLiteral("\r\n");
+    const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
     QString sampleText(float value)
     {
@@ -52,10 +53,12 @@ namespace {
         const std::optional<double> index = NumberText::wholeNumber(fields[0]);
         if (!index || *index != k - 1)
             return atLine(k, QStringLiteral("the sample number %1 first").arg(k - 1));
-        if (fields.size() < 2)
-            return {};
         if (k > SampleStore::Count)
             return atLine(k, QStringLiteral("no more than %1 samples").arg(SampleStore::Count));
+        if (fields.size() > 3)
+            return atLine(k, QStringLiteral("no more than three fields"));
+        if (fields.size() < 2)
+            return {};
         const std::optional<float> volt = sampleValue(fields[1]);
         if (!volt)
             return atLine(k, QStringLiteral("a voltage or nothing in the second field"));
@@ -127,13 +130,15 @@ LoadStatus load(const QString& path, SampleStore& store, QString* problem)
         return trouble(tooLarge);
     if (bytes.isEmpty())
         return LoadStatus::Empty;
+    // A byte-order mark, as text editors leave it and as setting files take it.
+    const QString text = QString::fromLatin1(bytes.startsWith(Bom) ? bytes.mid(Bom.size()) : bytes);
     // Checked on a copy: a bad line must not leave half a file in the store.
     // The file is the whole log: a sample it does not hold is missing, not
     // left over from an earlier log.
     SampleStore loaded;
     loaded.volt.fill(SampleStore::Missing);
     loaded.cur.fill(SampleStore::Missing);
-    if (const QString broken = readLog(QString::fromLatin1(bytes), loaded); !broken.isEmpty())
+    if (const QString broken = readLog(text, loaded); !broken.isEmpty())
         return trouble(broken);
     loaded.held = true;
     store = loaded;

@@ -1,4 +1,5 @@
 #include "messageexchange.h"
+#include "logreply.h"
 #include "operationaborted.h"
 
 #include <QElapsedTimer>
@@ -9,6 +10,8 @@
 namespace {
 const QString Cr = QStringLiteral("\r");
 constexpr qsizetype SettingReplyLength = 68; // "sr", image, two closing characters
+// More than this is a line that streams on: it is kept no further.
+constexpr qsizetype LongestReply = LogReplyLength;
 }
 
 MessageExchange::MessageExchange(SerialLine& line, QObject* parent)
@@ -52,14 +55,15 @@ MessageExchange::Reply MessageExchange::send(const QString& command, const QStri
     m_timedOut = false;
     m_sending = true;
     onReadyRead(); // what came while the command went out
-    while (!m_received.contains(terminator) && !m_timedOut)
+    while (!m_received.contains(terminator) && !m_timedOut && !overlong())
         waitOnce();
     m_sending = false;
     m_replyWindow.stop();
     Reply reply { m_received, std::nullopt };
-    if (!m_timedOut)
+    if (!m_timedOut && !overlong())
         return reply;
-    // A reply window that ran out wins over a terminator found in the same pass.
+    // A reply window that ran out wins over a terminator found in the same
+    // pass; a reply longer than any is broken however it ends.
     return fail(reply, reply.text.isEmpty() ? ExchangeFault::NoAnswer : ExchangeFault::BrokenReply);
 }
 
@@ -118,9 +122,13 @@ void MessageExchange::onReadyRead()
     if (!m_sending)
         return;
     m_received += QString::fromLatin1(m_line.readAll());
+    if (overlong())
+        m_received.truncate(LongestReply + 1);
     if (m_loop)
         m_loop->quit();
 }
+
+bool MessageExchange::overlong() const { return m_received.size() > LongestReply; }
 
 void MessageExchange::onReplyWindowEnd()
 {

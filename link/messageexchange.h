@@ -52,6 +52,7 @@ signals:
 
 private:
     void onReadyRead();
+    bool overlong() const;
     void onReplyWindowEnd();
     void onLineLost();
     void blink();

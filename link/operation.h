@@ -19,7 +19,7 @@ enum class Outcome {
 // A failure while the operation goes on; several may come in one operation.
 enum class ExchangeFault {
     NoAnswer, // nothing arrived, or the line is gone
-    BrokenReply, // characters arrived but no terminator
+    BrokenReply, // characters arrived but no terminator, or more than any reply holds
     BrokenImage, // a whole reply that is no setting image
 };
 

@@ -47,6 +47,7 @@ bool resetLineSettings(const QString& device)
 QtSerialLine::QtSerialLine(QObject* parent)
     : SerialLine(parent)
 {
+    m_port.setReadBufferSize(InputLimit);
     connect(&m_port, &QSerialPort::readyRead, this, &SerialLine::readyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
 }

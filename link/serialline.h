@@ -9,6 +9,11 @@
 class SerialLine : public QObject {
     Q_OBJECT
 public:
+    // What a line keeps of received characters that no one has read, as a
+    // port's driver would: room for the longest reply, however fast the other
+    // side sends.
+    static constexpr qsizetype InputLimit = 4096;
+
     using QObject::QObject;
 
     // Opens device at 9600 bit/s, odd parity, 8 data bits, 1 stop bit, no

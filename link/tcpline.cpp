@@ -7,10 +7,14 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
 namespace {
+
+// Bounded: a peer that never stops sending must not hold the program there.
+constexpr qsizetype DiscardLimit = 1 << 20;
 
 // Runs the event loop until sender emits signal or the deadline passes;
 // begin() runs once the signal is watched. True when the signal came.
@@ -168,7 +172,11 @@ void TcpLine::close()
 
 bool TcpLine::isOpen() const { return m_open; }
 
-QByteArray TcpLine::readAll() { return std::exchange(m_incoming, {}); }
+QByteArray TcpLine::readAll()
+{
+    resumeReading();
+    return std::exchange(m_incoming, {});
+}
 
 void TcpLine::discardInput()
 {
@@ -177,7 +185,8 @@ void TcpLine::discardInput()
     // What already reached this machine goes too, as a serial port's driver
     // buffer would; no one may take it for a reply.
     m_incoming.clear();
-    if (!pull(nullptr))
+    resumeReading();
+    if (!pull(nullptr, DiscardLimit))
         onDropped();
 }
 
@@ -208,24 +217,36 @@ bool TcpLine::flush()
     return true;
 }
 
-// Takes in all that waits; false when the other side closed or reset the
-// connection.
-bool TcpLine::pull(QByteArray* into)
+// Takes in up to limit bytes of what waits; false when the other side closed
+// or reset the connection.
+bool TcpLine::pull(QByteArray* into, qsizetype limit)
 {
     char chunk[4096];
-    for (;;) {
-        const qint64 got = NetSocket::receive(m_socket, chunk, sizeof chunk);
+    for (qsizetype taken = 0; taken < limit;) {
+        const qint64 got = NetSocket::receive(
+            m_socket, chunk, std::min<qsizetype>(qsizetype(sizeof chunk), limit - taken));
         if (got <= 0)
             return got == -1;
         if (into)
             into->append(chunk, got);
+        taken += got;
     }
+    return true;
+}
+
+void TcpLine::resumeReading()
+{
+    if (m_readable)
+        m_readable->setEnabled(true);
 }
 
 void TcpLine::onReadable()
 {
     const qsizetype before = m_incoming.size();
-    const bool alive = pull(&m_incoming);
+    const bool alive = pull(&m_incoming, InputLimit - before);
+    // Full: the rest waits in the socket, and the peer with it, until read.
+    if (m_incoming.size() >= InputLimit)
+        m_readable->setEnabled(false);
     if (m_incoming.size() > before)
         emit readyRead();
     if (!alive)

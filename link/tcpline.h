@@ -41,7 +41,8 @@ private:
     void fail(OpenFailure failure, const QString& text);
     void watch();
     void release();
-    bool pull(QByteArray* into);
+    bool pull(QByteArray* into, qsizetype limit);
+    void resumeReading();
     bool flush();
     void onReadable();
     void onDropped();

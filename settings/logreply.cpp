@@ -8,7 +8,7 @@ namespace {
 using NumberText::hexDigit;
 
 constexpr qsizetype Prefix = 2;
-constexpr qsizetype PayloadEnd = Prefix + 4 * SampleStore::Count; // characters 3..2050
+constexpr qsizetype PayloadEnd = LogReplyLength - 1; // characters 3..2050, before the CR
 
 // The byte at 0-based index pos; the caller has checked that both are digits.
 int byteAt(QStringView buf, qsizetype pos)

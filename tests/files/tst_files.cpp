@@ -128,14 +128,24 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<LoadStatus>("status");
         QTest::addColumn<int>("lines"); // held from the top; negative: voltages only
-        QTest::newRow("100 lines") << Header + dataLines(100) << LoadStatus::Loaded << 100;
-        QTest::newRow("voltage only") << Header + dataLines(4, ",1.5") << LoadStatus::Loaded << -4;
+        QTest::addColumn<QString>("problem");
+        const LoadStatus loaded = LoadStatus::Loaded;
+        const LoadStatus trouble = LoadStatus::Trouble;
+        QTest::newRow("100 lines") << Header + dataLines(100) << loaded << 100 << QString();
+        QTest::newRow("voltage only") << Header + dataLines(4, ",1.5") << loaded << -4 << QString();
+        QTest::newRow("byte-order mark")
+            << "\xEF\xBB\xBF" + Header + dataLines(3) << loaded << 3 << QString();
         QTest::newRow("header time(s)")
-            << "time(s),Voltage(V),Current(A)\r\n" + dataLines(3) << LoadStatus::Trouble << 0;
-        QTest::newRow("513th line") << Header + dataLines(513) << LoadStatus::Trouble << 0;
+            << "time(s),Voltage(V),Current(A)\r\n" + dataLines(3) << trouble << 0
+            << u"Line 1: expected Time(s),Voltage(V),Current(A)"_qs;
+        QTest::newRow("513th line, even without a comma") << Header + dataLines(512)
+                + "512\r\n" << trouble << 0 << u"Line 514: expected no more than 512 samples"_qs;
+        QTest::newRow("fourth field")
+            << Header + dataLines(3) + "3,1.5,70,\r\n"
+            << trouble << 0 << u"Line 5: expected no more than three fields"_qs;
         QTest::newRow("over 1 MB")
             << Header + "0,1.5,70," + QByteArray(LogFile::MaxFileSize, 'x') + "\r\n"
-            << LoadStatus::Trouble << 0;
+            << trouble << 0 << u"Larger than a log file can be (1 MiB)"_qs;
     }
     void logFile_loadReplacesTheLogOrLeavesItAlone()
     {
@@ -145,7 +155,9 @@ private slots:
         QVERIFY(writeAll(path(), content));
         const SampleStore before = filledStore();
         SampleStore store = before;
-        QCOMPARE(LogFile::load(path(), store), status);
+        QString problem;
+        QCOMPARE(LogFile::load(path(), store, &problem), status);
+        QTEST(problem, "problem");
         QCOMPARE(store.held, status == LoadStatus::Loaded);
         // What the file does not hold is missing, not left over from before.
         const bool loaded = status == LoadStatus::Loaded;

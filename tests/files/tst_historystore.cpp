@@ -1,3 +1,4 @@
+#include "historyformat.h"
 #include "historystore.h"
 
 #include "fileio.h"
@@ -86,6 +87,7 @@ private slots:
         QCOMPARE(kinds, listed);
     }
 
+    // Older names and lines hold local time (see the second run, in Tokyo).
     void olderEntries_listInLocalTimeWithoutPort()
     {
         QVERIFY(QDir().mkpath(root()));
@@ -134,13 +136,16 @@ private slots:
     void twoProcesses_loseNoEntryOrIndexLine()
     {
         record(Kind::Read, B);
-        // A long index is compacted on every record, each time under the lock.
-        const QByteArray seed = QFileInfo(m_store->entries().first().path).fileName().toUtf8();
+        // An index long even when compacted is compacted on every record, each
+        // time under the lock.
         QFile index(root() + u"/index.tsv"_s);
         QVERIFY(index.open(QIODevice::Append));
-        for (int i = 0; i < 90; ++i)
-            index.write(
-                "2026-12-07T14:03:22Z\tread\t" + seed + '\t' + QByteArray(3000, 'x') + "\t2\t21\n");
+        for (int i = 1; i <= 90; ++i) {
+            const QString file = HistoryFormat::formatName(Start.addSecs(-i), 1, u"read"_s);
+            QVERIFY(writeAll(root() + u'/' + file, A.toLatin1()));
+            index.write(HistoryFormat::formatLine(
+                { Start.addSecs(-i), u"read"_s, file, QString(3000, u'x'), 2, 21 }));
+        }
         index.close();
         std::array<QProcess, 2> recorders;
         for (size_t i = 0; i < recorders.size(); ++i)
@@ -150,8 +155,67 @@ private slots:
             QVERIFY(p.waitForFinished(60000));
             QCOMPARE(p.exitCode(), 0);
         }
-        QCOMPARE(m_store->entries().size(), 1 + 2 * RecordsPerProcess);
+        QCOMPARE(m_store->entries().size(), 91 + 2 * RecordsPerProcess);
         QCOMPARE(readAll(index.fileName()).count('\n'), 91 + 2 * RecordsPerProcess);
+    }
+
+    // Whatever the index has come to, the next record leaves one that names
+    // every entry, each with its port and the newest time it came back.
+    void index_namesEveryEntryAfterTheNextRecord_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("compacted beyond its size") << 2500 << QString();
+        QTest::newRow("partial last line") << 3 << u"partial"_s;
+        QTest::newRow("garbage, rebuilt from the entries") << 3 << u"garbage"_s;
+    }
+    void index_namesEveryEntryAfterTheNextRecord()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, damage);
+        QVERIFY(QDir().mkpath(root()));
+        QByteArray index;
+        const auto port = [](int i) { return u"tcp://bench-%1.example:3001"_s.arg(i, 40); };
+        for (int i = 0; i < count; ++i) {
+            const QString file = HistoryFormat::formatName(Start.addSecs(i), 1, u"read"_s);
+            QVERIFY(writeAll(root() + u'/' + file, numbered(i).toLatin1()));
+            index
+                += HistoryFormat::formatLine({ Start.addSecs(i), u"read"_s, file, port(i), 2, 21 });
+            if (i == 0) // came back as verified, then read again
+                for (const char* kind : { "verified", "read" })
+                    index += HistoryFormat::formatLine({ Start.addSecs(count + (*kind == 'r')),
+                        QString::fromLatin1(kind), file, port(i), 2, 21 });
+        }
+        if (damage == u"partial"_s)
+            index.chop(1);
+        QVERIFY(writeAll(root() + u"/index.tsv"_s,
+            damage == u"garbage"_s ? QByteArray("\x01\tgarbage\n") : index));
+        m_now = Start.addSecs(count + 60);
+        record(Kind::Written, B, u"Com9"_s);
+
+        const QList<HistoryStore::Entry> entries = m_store->entries();
+        QCOMPARE(entries.size(), count + 1);
+        QCOMPARE(entries.first().port, u"Com9"_s);
+        const bool garbage = damage == u"garbage"_s;
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(entries.at(count - i).port, garbage ? QString() : port(i));
+        QCOMPARE(
+            HistoryStore::kindsText(entries.last()), garbage ? u"read"_s : u"read, verified"_s);
+        QCOMPARE(entries.last().lastSeen, garbage ? Start : Start.addSecs(count + 1));
+        // Every line is one, and there is one at least for each entry.
+        const QList<QByteArray> lines = readAll(root() + u"/index.tsv"_s).split('\n');
+        QVERIFY(lines.size() > count + 1 && lines.last().isEmpty());
+        for (const QByteArray& line : lines.first(lines.size() - 1))
+            QVERIFY2(HistoryFormat::parseLine(line), line.constData());
+    }
+
+    // The entry is whole on disk before the index names it: an index that
+    // cannot be written leaves it complete.
+    void entry_isWholeBeforeTheIndexNamesIt()
+    {
+        QVERIFY(QDir().mkpath(root() + u"/index.tsv"_s));
+        QVERIFY(!m_store->record(Kind::Read, A));
+        QCOMPARE(readAll(root() + u"/2026-12-07_14-03-22Z_read.set"_s), A.toLatin1());
     }
 
     void imageLikeTheNewest_isOnlyNotedInTheIndex()

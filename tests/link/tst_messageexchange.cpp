@@ -1,5 +1,7 @@
 #include "linkbench.h"
+#include "logreply.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -111,6 +113,36 @@ private slots:
         QVERIFY(cpuSeconds() - cpuBefore < 0.1);
         QCOMPARE(lost.size(), pulled ? 1 : 0);
         QCOMPARE(m_rig->line->isOpen(), !pulled);
+    }
+
+    // A peer that streams without a CR: the exchange fails as soon as more
+    // than any reply has come, and a line no one reads keeps no more than its limit.
+    void endlessReply_failsAtOnceAndNothingGrows_data()
+    {
+        QTest::addColumn<LineKind>("kind");
+        for (LineKind kind : LineKinds)
+            QTest::newRow(lineKindName(kind)) << kind;
+    }
+    void endlessReply_failsAtOnceAndNothingGrows()
+    {
+        QFETCH(LineKind, kind);
+        LinkBench rig(kind);
+        QVERIFY(rig.start());
+        const QByteArray flood(4 << 20, '5');
+        connect(&rig.model(), &ControllerModel::commandReceived, this,
+            [&] { rig.model().sendNow(flood); });
+        const QDeadlineTimer soon(1000); // long before the log itself would have come
+        const MessageExchange::Reply reply = rig.exchange.send(u"br"_qs, Cr);
+        QCOMPARE(reply.fault, ExchangeFault::BrokenReply);
+        QVERIFY(!soon.hasExpired());
+        QCOMPARE(rig.faults, QList { ExchangeFault::BrokenReply });
+        QVERIFY(reply.text.size() <= LogReplyLength + 1);
+
+        rig.line->disconnect(&rig.exchange);
+        QSignalSpy arrived(rig.line.get(), &SerialLine::readyRead);
+        rig.model().sendNow(flood);
+        QTRY_VERIFY(!arrived.isEmpty());
+        QVERIFY(rig.line->readAll().size() <= SerialLine::InputLimit);
     }
 
     void sendOnClosedLine_refusedAtOnceWithBox()

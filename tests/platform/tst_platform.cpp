@@ -113,6 +113,8 @@ private slots:
             (QStringList { u"TZ setting data (*.set)"_qs, all }));
     }
 
+    // What a crash leaves, a lock with this process's ID held by no one, is
+    // taken over.
     void secondHolder_isRefusedUntilTheFirstLetsGo()
     {
         QTemporaryDir dir;
@@ -120,8 +122,32 @@ private slots:
         SingleInstance second(u"tz"_qs, dir.path());
         QVERIFY(first->tryLock());
         QVERIFY(!second.tryLock());
+        QFile file(first->lockPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray left = file.readAll();
+        file.close();
         first.reset();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(left) == left.size());
+        file.close();
         QVERIFY(second.tryLock());
+    }
+
+    void staleLock_isTakenOver_data()
+    {
+        QTest::addColumn<qint64>("recorded");
+        QTest::addColumn<bool>("alive");
+        QTest::addColumn<bool>("stale");
+        const qint64 own = QCoreApplication::applicationPid();
+        QTest::newRow("own ID, from a crashed copy") << own << true << true;
+        QTest::newRow("another copy that runs") << own + 1 << true << false;
+        QTest::newRow("another copy that is gone") << own + 1 << false << true;
+    }
+    void staleLock_isTakenOver()
+    {
+        QFETCH(qint64, recorded);
+        QFETCH(bool, alive);
+        QTEST(
+            SingleInstance::isStale(recorded, QCoreApplication::applicationPid(), alive), "stale");
     }
 };
 
