@@ -127,14 +127,13 @@ bool MainController::writeAllowed() const
 
 void MainController::onFault(ExchangeFault fault)
 {
+    const QString text = outcomeText(outcomeOf(fault));
     if (fault == ExchangeFault::BrokenImage) {
-        m_window.showMessage(outcomeText(Outcome::CannotSet), MessageTone::Failure);
+        m_window.showMessage(text, MessageTone::Failure);
         return;
     }
-    const bool noAnswer = fault == ExchangeFault::NoAnswer;
-    const QString text = outcomeText(noAnswer ? Outcome::CommunicationFault : Outcome::CannotSet);
-    m_window.prompts().message(
-        text, noAnswer ? Prompts::Icon::Warning : Prompts::Icon::Information);
+    m_window.prompts().message(text,
+        fault == ExchangeFault::NoAnswer ? Prompts::Icon::Warning : Prompts::Icon::Information);
     if (!m_exchange.aborted())
         m_window.showMessage(text, MessageTone::Failure);
 }

@@ -40,8 +40,7 @@ DeviceSession::DeviceSession(CliContext& context)
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
         if (m_lost)
             return; // said as the loss
-        say(outcomeText(
-            fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet));
+        say(outcomeText(outcomeOf(fault)));
     });
     m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
     // A line that goes away ends the command at once: a script may wait for

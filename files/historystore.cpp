@@ -187,8 +187,8 @@ bool HistoryStore::write(Kind kind, const QString& image, const QString& port, c
         m_newestImage = image;
         m_newestPort = port;
     }
-    const HistoryFormat::Line line { now, kindWord(kind), file, port, imageByte(image, 29),
-        imageByte(image, 30) };
+    const HistoryFormat::Line line { now, kindWord(kind), file, port,
+        imageByte(image, SettingImage::ModelByte), imageByte(image, SettingImage::VersionByte) };
     return appendIndex(HistoryFormat::formatLine(line)) && prune(now)
         && ((!indexLost && QFileInfo(indexPath()).size() <= CompactAbove) || compactIndex());
 }
@@ -332,8 +332,9 @@ bool HistoryStore::compactIndex() const
         const SettingFile::Loaded loaded = SettingFile::load(filePath(n.file));
         if (isImage(loaded))
             merge(merged,
-                { n.time, kindWord(n.kind), n.file, {}, imageByte(loaded.text, 29),
-                    imageByte(loaded.text, 30) });
+                { n.time, kindWord(n.kind), n.file, {},
+                    imageByte(loaded.text, SettingImage::ModelByte),
+                    imageByte(loaded.text, SettingImage::VersionByte) });
     }
     QSaveFile out(indexPath());
     if (!out.open(QIODevice::WriteOnly))
@@ -364,8 +365,8 @@ QList<HistoryStore::Entry> HistoryStore::entries()
         }
         // Older lines, and entries the index lost, hold no model or version.
         if (e.modelCode < 0 || e.romVersion < 0) {
-            e.modelCode = imageByte(e.image, 29);
-            e.romVersion = imageByte(e.image, 30);
+            e.modelCode = imageByte(e.image, SettingImage::ModelByte);
+            e.romVersion = imageByte(e.image, SettingImage::VersionByte);
         }
         result.append(e);
     }

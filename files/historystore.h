@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imagekind.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -15,7 +17,7 @@ class HistoryStore {
 public:
     // What an image was when kept: BeforeDefault is the image held before a
     // Default Write, DefaultWrite the one read back after it.
-    enum class Kind { Read, BeforeWrite, Written, Verified, BeforeDefault, DefaultWrite };
+    using Kind = ImageKind;
     using Clock = std::function<QDateTime()>;
 
     struct Entry {
@@ -26,7 +28,7 @@ public:
         QString image;
         QDateTime lastSeen; // the latest time the same image came again, else time
         QString port; // empty in entries of older versions
-        int modelCode = -1; // image bytes 29 and 30
+        int modelCode = -1; // the image's model and ROM version bytes
         int romVersion = -1;
     };
 

@@ -11,11 +11,6 @@ namespace {
 using Kind = ImageRecorder::Kind;
 const QString Cr = QStringLiteral("\r");
 
-Outcome outcomeOf(ExchangeFault fault)
-{
-    return fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet;
-}
-
 // Controllers may answer in either case: the bytes count, not the letters.
 bool sameImage(const QString& a, const QString& b)
 {

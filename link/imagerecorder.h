@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imagekind.h"
+
 #include <QString>
 
 // Where the operations keep every setting image that comes from or goes to
@@ -7,14 +9,7 @@
 // the entry that keeps the image, empty when none does.
 class ImageRecorder {
 public:
-    enum class Kind {
-        Read, // any successful read
-        BeforeWrite, // what the controller held just before "sw"
-        Written, // what "sw" sent
-        Verified, // what the verify read gave back, equal to what was sent
-        BeforeDefault, // what the controller held just before "ae"
-        DefaultWrite, // what the controller holds after a Default Write
-    };
+    using Kind = ImageKind;
 
     virtual ~ImageRecorder() = default;
     virtual QString record(Kind kind, const QString& image) = 0;

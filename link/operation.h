@@ -23,5 +23,11 @@ enum class ExchangeFault {
     BrokenImage, // a whole reply that is no setting image
 };
 
+// What a failed exchange makes of its operation.
+constexpr Outcome outcomeOf(ExchangeFault fault)
+{
+    return fault == ExchangeFault::NoAnswer ? Outcome::CommunicationFault : Outcome::CannotSet;
+}
+
 // The busy lamp: still, or one of its two blink phases.
 enum class Lamp { Idle, Lit, Dark };

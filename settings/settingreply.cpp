@@ -4,7 +4,7 @@
 
 namespace {
 constexpr qsizetype ReplyLength = 68;
-constexpr qsizetype RomVersionAt = 60;
+constexpr qsizetype RomVersionAt = 2 * SettingImage::VersionByte;
 }
 
 std::optional<SettingReply> acceptSettingReply(QStringView reply)
