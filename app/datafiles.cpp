@@ -75,6 +75,12 @@ void DataFiles::loadSettingFile(const QString& path)
     case SettingFile::LoadStatus::Unreadable:
         trouble(path, QStringLiteral("The file cannot be read"));
         break;
+    case SettingFile::LoadStatus::Folder:
+        trouble(path, QStringLiteral("A folder, not a file"));
+        break;
+    case SettingFile::LoadStatus::NotRegular:
+        trouble(path, QStringLiteral("Not a regular file"));
+        break;
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
         trouble(path, loaded.problem);

@@ -93,8 +93,10 @@ void Parser::option(const QString& arg, const QStringList& args, qsizetype& i)
         return flag(inv.force, OptForce, name, hasValue);
     if (name == u"--quiet"_qs || name == u"-q"_qs)
         return flag(inv.quiet, 0, name, hasValue);
-    if (name.startsWith(u"-o"_qs) && name.size() > 2) { // -oFILE
-        inv.output = name.mid(2);
+    if (name.startsWith(u"-o"_qs) && name.size() > 2) { // -oFILE, or -o=FILE as --output=FILE
+        inv.output = name.mid(name[2] == u'=' ? 3 : 2);
+        if (inv.output.isEmpty())
+            error = u"-o needs a file name, or - for standard output"_qs;
         extras.append({ OptOutput, u"-o"_qs });
         return;
     }

@@ -36,10 +36,20 @@ namespace {
         return document;
     }
 
-    void printSettings(CliContext& context, const SettingsReport& report)
+    // The document of a command that used the port; a failure's, as the
+    // other refusals, with its error.
+    void printDocument(CliContext& context, QJsonObject document, ExitCode code)
+    {
+        if (code != ExitCode::Done)
+            document.insert(u"error"_qs, context.console.errorJson(int(code)));
+        context.console.json(withPort(context, document));
+    }
+
+    void printSettings(
+        CliContext& context, const SettingsReport& report, ExitCode code = ExitCode::Done)
     {
         if (context.invocation.json)
-            context.console.json(withPort(context, settingsJson(report)));
+            printDocument(context, settingsJson(report), code);
         else
             context.console.out(settingsTable(report));
     }
@@ -101,9 +111,7 @@ namespace {
         if (context.invocation.json) {
             document.insert(u"verified"_qs, code == ExitCode::Done);
             document.insert(u"differences"_qs, changesJson(differences));
-            if (code != ExitCode::Done)
-                document.insert(u"error"_qs, context.console.errorJson(int(code)));
-            context.console.json(withPort(context, document));
+            printDocument(context, document, code);
         } else if (code == ExitCode::Done) {
             context.console.out(u"Written and verified.\n"_qs);
         }
@@ -172,15 +180,17 @@ ExitCode read(CliContext& context)
 {
     DeviceSession session(context);
     SettingsReport report;
-    const ExitCode code = readInto(session, report);
+    ExitCode code = readInto(session, report);
     if (code != ExitCode::Done)
         return code;
+    const QString& output = context.invocation.output;
+    // Saved first: a refusal belongs in the document.
+    if (!output.isEmpty())
+        code = saveShown(context, session);
     // With -o - the file is the output.
-    if (context.invocation.output != u"-"_qs)
-        printSettings(context, report);
-    if (context.invocation.output.isEmpty())
-        return ExitCode::Done;
-    return saveShown(context, session);
+    if (output != u"-"_qs && code != ExitCode::Interrupted)
+        printSettings(context, report, code);
+    return code;
 }
 
 ExitCode write(CliContext& context, const SettingsReport& file)
@@ -226,17 +236,19 @@ ExitCode log(CliContext& context)
     console.endProgress();
     if (code != ExitCode::Done)
         return code;
+    const QString& output = context.invocation.output;
+    // Saved first: a failure belongs in the document.
+    if (!output.isEmpty())
+        code = Interrupts::caught() ? ExitCode::Interrupted
+                                    : saveLogFile(console, output, session.store());
+    if (code == ExitCode::Interrupted)
+        return code;
     const LogSummary summary = summarize(session.store());
-    const bool fileIsOutput = context.invocation.output == u"-"_qs;
     if (context.invocation.json)
-        console.json(withPort(context, summaryJson(summary)));
-    else if (!fileIsOutput)
+        printDocument(context, summaryJson(summary), code);
+    else if (output != u"-"_qs)
         console.out(summaryText(summary));
-    if (context.invocation.output.isEmpty())
-        return ExitCode::Done;
-    if (Interrupts::caught())
-        return ExitCode::Interrupted;
-    return saveLogFile(console, context.invocation.output, session.store());
+    return code;
 }
 
 ExitCode clearLog(CliContext& context)

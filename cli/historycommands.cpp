@@ -168,6 +168,11 @@ ExitCode history(CliContext& context)
                               u"or restore ID"_qs);
         return ExitCode::Usage;
     }
+    // An empty ID begins every name: it would pick an entry when there is one.
+    if (args.mid(1).contains(QString())) {
+        context.console.error(u"an empty ID names no history entry"_qs);
+        return ExitCode::Usage;
+    }
     if ((context.invocation.dryRun || context.invocation.force) && verb != u"restore"_qs) {
         context.console.error(u"--dry-run and --force go with history restore only"_qs);
         return ExitCode::Usage;

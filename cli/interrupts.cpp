@@ -24,11 +24,13 @@ int s_pipe[2] = { -1, -1 };
 constexpr char Unknown[] = "tz586kv: ended in the middle of a change: the controller's state is "
                            "unknown; read it (tz586kv read) before going on\n";
 
-// Takes a first signal; false for a second one, after saying what it cuts short.
-bool takeFirst(int signal, void (*say)(const char*, size_t))
+// Takes a first signal; false for a later one, after saying what a repeated
+// Ctrl-C cuts short. A hangup comes more than once (the shell passes it on,
+// the system sends it again as the shell ends): it never ends at once.
+bool takeFirst(int signal, bool hangup, void (*say)(const char*, size_t))
 {
     if (s_caught != 0 || s_held != 0) {
-        if (s_holding != 0)
+        if (s_holding != 0 && !hangup)
             say(Unknown, sizeof Unknown - 1);
         return false;
     }
@@ -47,8 +49,12 @@ void put(const char* text, size_t size)
 
 void handler(int signal)
 {
-    if (!takeFirst(signal, put))
-        ::_exit(130);
+    const bool hangup = signal == SIGHUP;
+    if (!takeFirst(signal, hangup, put)) {
+        if (!hangup)
+            ::_exit(130);
+        return;
+    }
     const int saved = errno;
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(s_pipe[1], &byte, 1);
@@ -79,10 +85,21 @@ void put(const char* text, size_t size)
 BOOL WINAPI consoleHandler(DWORD event)
 {
     const bool interrupt = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
-    // After the first, the default handler ends the program at once.
-    if (!interrupt || !s_instance || !takeFirst(SIGINT, put))
+    // The console closes, the user logs off or the system shuts down: the
+    // program ends when this returns, or when the system's time is up.
+    const bool closing
+        = event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT;
+    if ((!interrupt && !closing) || !s_instance)
         return FALSE;
-    QMetaObject::invokeMethod(s_instance, "onSignal", Qt::QueuedConnection);
+    // After the first Ctrl-C, the default handler ends the program at once.
+    const bool first = takeFirst(closing ? SIGTERM : SIGINT, closing, put);
+    if (!first && !closing)
+        return FALSE;
+    if (first)
+        QMetaObject::invokeMethod(s_instance, "onSignal", Qt::QueuedConnection);
+    // Never returns: the program's own end (or the system) ends this thread.
+    if (closing)
+        ::Sleep(INFINITE);
     return TRUE;
 }
 #endif
@@ -99,6 +116,10 @@ Interrupts::Interrupts(QObject* parent)
     connect(m_notifier, &QSocketNotifier::activated, this, &Interrupts::onSignal);
     install(SIGINT);
     install(SIGTERM);
+    install(SIGHUP);
+    // A reader of standard output or error that went away is no reason to
+    // stop, least of all in the middle of a change: writes just fail.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
 #ifdef Q_OS_WIN
     s_instance = this;
@@ -115,8 +136,8 @@ Interrupts::~Interrupts()
 #ifdef Q_OS_UNIX
     if (!m_notifier)
         return;
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (const int signal : { SIGINT, SIGTERM, SIGHUP, SIGPIPE })
+        std::signal(signal, SIG_DFL);
     delete m_notifier;
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);

@@ -5,12 +5,14 @@
 
 class QSocketNotifier;
 
-// SIGINT and SIGTERM (Ctrl-C and Ctrl-Break on Windows) turned into an event:
-// the handler only writes to a pipe (queues a call on Windows), and the event
-// loop (which a running exchange pumps) calls the abort hook. While the
-// controller is being changed, the first signal is held instead: the change
-// runs to its end. A second signal ends the program at once, saying so when
-// it cuts a change short. One instance at a time.
+// SIGINT, SIGTERM and SIGHUP (Ctrl-C, Ctrl-Break and the console's close,
+// logoff and shutdown on Windows) turned into an event: the handler only
+// writes to a pipe (queues a call on Windows), and the event loop (which a
+// running exchange pumps) calls the abort hook. While the controller is being
+// changed, the first signal is held instead: the change runs to its end. A
+// second SIGINT or SIGTERM ends the program at once, saying so when it cuts a
+// change short; a hangup never does. SIGPIPE is ignored. One instance at a
+// time.
 class Interrupts : public QObject {
     Q_OBJECT
 public:

@@ -20,6 +20,10 @@ SettingInput readSettingFile(const QString& path)
     switch (loaded.status) {
     case SettingFile::LoadStatus::Unreadable:
         return refuse(QFileInfo::exists(path) ? u"cannot be read"_qs : u"no such file"_qs);
+    case SettingFile::LoadStatus::Folder:
+        return refuse(u"cannot be read: is a folder"_qs);
+    case SettingFile::LoadStatus::NotRegular:
+        return refuse(u"cannot be read: is not a regular file"_qs);
     case SettingFile::LoadStatus::Empty:
         return refuse(u"not a setting file: it is empty"_qs);
     case SettingFile::LoadStatus::WrongLength:

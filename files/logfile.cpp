@@ -3,10 +3,10 @@
 #include "numbertext.h"
 
 #include "boundedread.h"
+#include "inputfile.h"
 #include "writetarget.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cmath>
 #include <optional>
@@ -115,8 +115,11 @@ LoadStatus load(const QString& path, SampleStore& store, QString* problem)
             *problem = text;
         return LoadStatus::Trouble;
     };
-    if (QFileInfo(path).isDir())
+    const InputFileKind kind = inputFileKind(path);
+    if (kind == InputFileKind::Folder)
         return trouble(QStringLiteral("A folder, not a file"));
+    if (kind == InputFileKind::Other)
+        return trouble(QStringLiteral("Not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return trouble(file.errorString());

@@ -1,9 +1,9 @@
 #include "settingfile.h"
 
+#include "inputfile.h"
 #include "writetarget.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace SettingFile {
 
@@ -54,8 +54,17 @@ namespace {
 Loaded load(const QString& path)
 {
     Loaded result;
-    if (QFileInfo(path).isDir())
+    switch (inputFileKind(path)) {
+    case InputFileKind::Folder:
+        result.status = LoadStatus::Folder;
         return result;
+    case InputFileKind::Other:
+        result.status = LoadStatus::NotRegular;
+        return result;
+    case InputFileKind::Regular:
+    case InputFileKind::Missing:
+        break;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;

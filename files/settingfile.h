@@ -13,6 +13,8 @@ enum class LoadStatus {
     NotHex, // problem names the first character that is not hex
     Empty,
     Unreadable,
+    Folder,
+    NotRegular, // a FIFO or a terminal: never opened, as reading it could wait for ever
 };
 
 struct Loaded {

@@ -12,8 +12,10 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -35,9 +37,11 @@ class TestCli : public QObject {
     QByteArray m_out;
     QByteArray m_err;
 
-    // Runs with the event loop going, so that the emulator answers. SIGINT
-    // goes at each command of stops ("sr2": the second "sr"; "*": the first of all).
-    int run(const QString& args, const QStringList& stops = {}, const QString& dataHome = {})
+    // Runs with the event loop going, so that the emulator answers. signal
+    // goes at each command of stops ("sr2": the second "sr"; "*": the first of
+    // all). closedStderr: standard error into a pipe whose reader is gone.
+    int run(const QString& args, const QStringList& stops = {}, const QString& dataHome = {},
+        int signal = SIGINT, bool closedStderr = false)
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -58,14 +62,22 @@ class TestCli : public QObject {
                 const QString name
                     = QString::fromLatin1(command) + (n > 1 ? QString::number(n) : QString());
                 if (stops.contains(name) || (stops.contains(u"*"_qs) && seen.size() == 1 && n == 1))
-                    ::kill(pid_t(process.processId()), SIGINT);
+                    ::kill(pid_t(process.processId()), signal);
             });
-        process.start(QStringLiteral(TZ586KV_PATH),
-            QString(args)
-                .replace(
-                    u"RELPORT"_qs, QDir(m_dir.path()).relativeFilePath(m_emulator->devicePath()))
-                .replace(u"PORT"_qs, m_emulator->devicePath())
-                .split(u' ', Qt::SkipEmptyParts));
+        if (closedStderr) {
+            process.setChildProcessModifier([] {
+                int ends[2];
+                if (::pipe(ends) == 0 && ::close(ends[0]) == 0)
+                    ::dup2(ends[1], STDERR_FILENO);
+            });
+        }
+        QStringList list = QString(args)
+                               .replace(u"RELPORT"_qs,
+                                   QDir(m_dir.path()).relativeFilePath(m_emulator->devicePath()))
+                               .replace(u"PORT"_qs, m_emulator->devicePath())
+                               .split(u' ', Qt::SkipEmptyParts);
+        std::replace(list.begin(), list.end(), u"\"\""_qs, QString()); // "": an empty one
+        process.start(QStringLiteral(TZ586KV_PATH), list);
         loop.exec();
         m_out = process.readAllStandardOutput();
         m_err = process.readAllStandardError();
@@ -100,6 +112,8 @@ private slots:
             { u"nothex.set"_qs, QByteArray(A).replace(10, 1, "G") },
             { u"tz586kv-link/history/2024-01-02_03-04-05_read.set"_qs, B } };
         QVERIFY(QDir(m_dir.path()).mkpath(u"tz586kv-link/history"_qs));
+        // Read, it would wait for a writer for ever.
+        QCOMPARE(::mkfifo(QFile::encodeName(m_dir.filePath(u"fifo.set"_qs)).constData(), 0600), 0);
         for (const auto& [name, bytes] : files) {
             QFile file(m_dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -164,8 +178,6 @@ private slots:
         row("--output=", u"read --port PORT --output=out.set -q"_qs, none, 0, {}, {}, "sr",
             u"out.set"_qs, A);
         row("-o -", u"read --port PORT -o -"_qs, none, 0, QString::fromLatin1(A), {}, "sr");
-        row("-o empty", u"read --port PORT --output="_qs, none, 1, {},
-            u"--output needs a file name"_qs);
         row("-o no folder", u"log --port PORT -o none/run.csv"_qs, none, 5, {},
             u"none/run.csv: cannot be written: the folder none does not exist"_qs, "");
         row("set twice", u"set deadband=6 deadband=7 --port PORT"_qs, none, 1, {},
@@ -187,6 +199,10 @@ private slots:
             u"short.set: not a setting file: 63 characters"_qs);
         row("not hex", u"diff nothex.set a.set"_qs, none, 5, {},
             u"nothex.set: not a setting file: Character 11: expected a hexadecimal digit"_qs);
+        row("write FIFO", u"write fifo.set --port /dev/tz-none"_qs, none, 5, {},
+            u"fifo.set: cannot be read: is not a regular file"_qs);
+        row("diff folder", u"diff a.set tz586kv-link --json"_qs, none, 5, u"\"kind\": \"file\""_qs,
+            u"tz586kv-link: cannot be read: is a folder"_qs);
         row("BOM CR LF", u"diff a.set bom.set"_qs, none, 1, Changes, {});
         row("LF", u"write lf.set --dry-run --port PORT"_qs, none, 0, Changes, {}, "sr");
         // The port does not exist: 2 would mean that it was tried before the file.
@@ -197,6 +213,8 @@ private slots:
         row("read", u"read --port PORT -o out.set"_qs, none, 0,
             u"deadband       Dead Band                    10     uS    2..50\n"_qs, {}, "sr",
             u"out.set"_qs, A);
+        row("read -o range JSON", u"read --port PORT -o out.set --json"_qs, u"range"_qs, 4,
+            u"\"kind\": \"out-of-range\""_qs, u"out.set is not written"_qs, "sr", u"out.set"_qs);
         row("read silent", u"read --port PORT"_qs, u"no-answer"_qs, 3, {}, commFault, "sr");
         row("read short", u"read --port PORT"_qs, u"short-reply"_qs, 3, {}, cannotSet, "sr");
         row("read non-hex", u"read --port PORT"_qs, u"non-hex"_qs, 3, {}, cannotSet, "sr");
@@ -259,22 +277,38 @@ private slots:
             u"interrupted"_qs, "sr");
         row("write Ctrl-C at the read before sw", u"write b.set --port PORT"_qs,
             u"Ctrl-C at sr2"_qs, 130, Changes, u"interrupted"_qs, "srsr");
-        row("write Ctrl-C at sw", u"write b.set --port PORT"_qs, u"Ctrl-C at sw"_qs, 0,
-            Changes + u"Written and verified.\n"_qs, holding, written);
         row("write Ctrl-C at verify", u"write b.set --port PORT"_qs, u"Ctrl-C at sr3"_qs, 0,
             Changes + u"Written and verified.\n"_qs, holding, written);
         row("write Ctrl-C twice", u"write b.set --port PORT"_qs, u"Ctrl-C at sw sr3"_qs, 130,
             Changes, unknown, written);
         row("defaults Ctrl-C at sr", u"defaults --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
             u"interrupted"_qs, "sr");
-        for (const char* step : { "ae", "rt", "sr2" })
+        for (const char* step : { "rt", "sr2" })
             row(qPrintable(u"defaults Ctrl-C at "_qs + QLatin1String(step)),
                 u"defaults --port PORT"_qs, u"Ctrl-C at "_qs + QLatin1String(step), 0,
                 u"Model        TZ586KV\n"_qs, holding, "sraertsr");
         row("clear Ctrl-C at sr", u"clear-log --port PORT"_qs, u"Ctrl-C at sr"_qs, 130, {},
             u"interrupted"_qs, "sr");
-        row("clear Ctrl-C at be", u"clear-log --port PORT"_qs, u"Ctrl-C at be"_qs, 0,
-            u"The log is cleared.\n"_qs, holding, "srbe");
+        // Held alike: a hangup, SIGTERM, and Ctrl-C with standard error into a pipe whose
+        // reader is gone (nothing said can be read).
+        const std::tuple<QString, QString, QString, QByteArray> changes[] {
+            { u"write b.set --port PORT"_qs, u"sw"_qs, u"Written and verified.\n"_qs, written },
+            { u"defaults --port PORT"_qs, u"ae"_qs, u"Model        TZ586KV\n"_qs, "sraertsr" },
+            { u"clear-log --port PORT"_qs, u"be"_qs, u"The log is cleared.\n"_qs, "srbe" }
+        };
+        for (const auto& [args, at, out, received] : changes) {
+            for (const QString& how :
+                { u"Ctrl-C"_qs, u"SIGHUP"_qs, u"SIGTERM"_qs, u"SIGINT closed"_qs }) {
+                const QString fault = how + u" at "_qs + at;
+                row(qPrintable(args.section(u' ', 0, 0) + u' ' + fault), args, fault, 0, out,
+                    how.endsWith(u"closed"_qs) ? QString() : holding, received);
+            }
+        }
+        // A closing terminal hangs up twice (the shell, then the system): still held.
+        row("write SIGHUP twice", u"write b.set --port PORT"_qs, u"SIGHUP at sw sr3"_qs, 0,
+            u"Written and verified.\n"_qs, holding, written);
+        row("write Ctrl-C twice, closed", u"write b.set --port PORT"_qs,
+            u"SIGINT closed at sw sr3"_qs, 130, Changes, {}, written);
         // Said once, however many images the command kept.
         row("no history", u"set deadband=12 limiter=off --port PORT"_qs, u"no history"_qs, 0,
             Changes, u"The settings history cannot be written to"_qs, written);
@@ -289,6 +323,9 @@ private slots:
         // 16, the top of the table, is a port number.
         row("history", u"history --port 16"_qs, none, 0,
             entry + u"  2024-01-02 03:04:05  read  -"_qs, {});
+        // The only entry begins with the empty ID too.
+        row("history show empty", u"history show \"\" --json"_qs, none, 1,
+            u"\"kind\": \"usage\""_qs, u"an empty ID names no history entry"_qs);
         row("history show", u"history show 2024-01-02 --port /dev/tz-none"_qs, none, 0,
             u"deadband       Dead Band                    12     uS"_qs, {});
         row("history unknown", u"history show 1999 --json"_qs, none, 1, u"\"kind\": \"usage\""_qs,
@@ -318,20 +355,26 @@ private slots:
         QFETCH(QByteArray, content);
         QtSerialLine holder;
         QStringList stops = code == 130 ? QStringList { u"*"_qs } : QStringList();
+        int signal = SIGINT;
+        const qsizetype at = fault.indexOf(u" at "_qs); // "Ctrl-C at sw", "SIGHUP at sw sr2"
         if (fault == u"range")
             m_emulator->setImage(Range);
         else if (fault == u"held")
             QVERIFY(holder.open(m_emulator->devicePath()));
         else if (fault == u"peak")
             m_emulator->setLog(QByteArray(Tz586kvEmulator::LogLength, '0').replace(0, 4, "60A0"));
-        else if (fault.startsWith(u"Ctrl-C at "_qs))
-            stops = fault.mid(10).split(u' ');
-        else if (fault == u"left")
+        else if (at > 0) {
+            stops = fault.mid(at + 4).split(u' ');
+            signal = fault.startsWith(u"SIGHUP"_qs) ? SIGHUP
+                : fault.startsWith(u"SIGTERM"_qs)   ? SIGTERM
+                                                    : SIGINT;
+        } else if (fault == u"left")
             QVERIFY(leaveSettings(m_emulator->devicePath()));
         else if (fault != u"no history")
             m_emulator->setFault(*emulatorFaultFromName(fault));
         // A file where the history's folder should be.
-        const int exitCode = run(args, stops, fault == u"no history" ? u"a.set"_qs : QString());
+        const int exitCode = run(args, stops, fault == u"no history" ? u"a.set"_qs : QString(),
+            signal, fault.left(at).endsWith(u"closed"_qs));
         QVERIFY2(code < 0 || exitCode == code, m_err.constData());
         const QByteArrayList lines = m_err.split('\n');
         QVERIFY2(

@@ -1,13 +1,19 @@
 #include "inifile.h"
 #include "logfile.h"
+#include "settingfile.h"
 
 #include "fileio.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using LogFile::LoadStatus;
 
@@ -171,6 +177,41 @@ private slots:
                     : loaded ? SampleStore::Missing
                              : before.ampsAt(n));
         }
+    }
+
+    void loaders_openOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind"); // what the path names
+        // The setting file's; the log file's is Trouble unless Empty.
+        QTest::addColumn<SettingFile::LoadStatus>("status");
+        QTest::newRow("folder") << u"folder"_qs << SettingFile::LoadStatus::Folder;
+#ifdef Q_OS_UNIX
+        // Opened, a FIFO would wait for a writer for ever.
+        QTest::newRow("FIFO") << u"fifo"_qs << SettingFile::LoadStatus::NotRegular;
+        QTest::newRow("link to a FIFO")
+            << u"link to fifo"_qs << SettingFile::LoadStatus::NotRegular;
+        QTest::newRow("link to a file") << u"link to file"_qs << SettingFile::LoadStatus::Empty;
+#endif
+    }
+    void loaders_openOnlyRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(SettingFile::LoadStatus, status);
+        const bool linked = kind.startsWith(u"link"_qs);
+        const QString made = linked ? m_dir->filePath(u"target"_qs) : path();
+        if (kind == u"folder"_qs)
+            QVERIFY(QDir().mkdir(made));
+        else if (kind.endsWith(u"file"_qs))
+            QVERIFY(writeAll(made, {}));
+#ifdef Q_OS_UNIX
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(made).constData(), 0600), 0);
+#endif
+        QVERIFY(!linked || QFile::link(made, path()));
+        QCOMPARE(SettingFile::load(path()).status, status);
+        SampleStore store;
+        QCOMPARE(LogFile::load(path(), store) == LoadStatus::Trouble,
+            status != SettingFile::LoadStatus::Empty);
     }
 
 private:
