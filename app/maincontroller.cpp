@@ -283,10 +283,7 @@ LogWindow& MainController::openLogWindow()
     if (!m_log) {
         m_log = new LogWindow(
             m_store, m_context.state().scaleLines,
-            [this](const QString& key, const QString& value) {
-                m_context.setConfigValue(QStringLiteral("Chart"), key, value);
-            },
-            &m_window);
+            [this](int index, bool on) { m_context.storeScaleLine(index, on); }, &m_window);
         m_log->setPrompts(&m_window.prompts());
     }
     return *m_log;
