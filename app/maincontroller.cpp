@@ -21,8 +21,6 @@
 #include <QScreen>
 
 namespace {
-// Long enough to read an operation's last message first.
-constexpr int NoticeDelayMs = 3000;
 const QString PortLostText
     = QStringLiteral("The port was lost and has been closed; ComPort connects it again.");
 }
@@ -34,6 +32,7 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     , m_exchange(context.line())
     , m_operations(m_exchange, values, m_store)
     , m_files(window.prompts(), *this, m_store)
+    , m_notice(window, [this] { return m_operations.isRunning(); })
 {
     connect(&m_window, &MainWindow::commandClicked, this, &MainController::run);
     connect(&m_window, &MainWindow::closing, this, [this] { m_exchange.abort(); });
@@ -58,9 +57,6 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_window, &MainWindow::aboutWanted, this, &MainController::showAbout);
     connect(&m_window, &MainWindow::commandLineHelpWanted, this,
         [this] { makeTextBox(u"tz586kv --help"_qs, programHelp(), &m_window)->show(); });
-    m_notice.setSingleShot(true);
-    m_notice.setInterval(NoticeDelayMs);
-    connect(&m_notice, &QTimer::timeout, this, &MainController::showNotice);
 }
 
 void MainController::setHistory(HistoryStore* history)
@@ -304,8 +300,7 @@ void MainController::showHistory()
         connect(m_historyWindow, &HistoryWindow::loadRequested, this,
             [this](const QString& image) { showSettingFile(image); });
     }
-    // The window states a failure itself.
-    m_noticeWaiting = false;
+    m_notice.drop();
     if (!m_historyWindow->isVisible())
         placeBesideMainWindow(m_historyWindow);
     m_historyWindow->show();
@@ -342,25 +337,9 @@ void MainController::noteHistory()
         m_historyWindow->setEnabled(true);
         if (m_historyWindow->isVisible()) {
             m_historyWindow->refresh();
-            m_noticeWaiting = false;
+            m_notice.drop();
             return;
         }
     }
-    if (m_history->takeFailureNotice())
-        m_noticeWaiting = true;
-    // A failure's red text stays: the notice waits for a quieter moment.
-    if (m_noticeWaiting && m_window.messageTone() == MessageTone::Normal) {
-        m_noticeAfter = m_window.messageLine()->text();
-        m_notice.start();
-    }
-}
-
-void MainController::showNotice()
-{
-    if (!m_noticeWaiting || m_operations.isRunning()
-        || m_window.messageLine()->text() != m_noticeAfter
-        || m_window.messageTone() != MessageTone::Normal)
-        return;
-    m_noticeWaiting = false;
-    m_window.showMessage(m_history->failureText(), MessageTone::Normal);
+    m_notice.afterOperation(*m_history);
 }

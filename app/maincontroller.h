@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "deviceoperations.h"
+#include "historynotice.h"
 #include "historyrecorder.h"
 #include "historywindow.h"
 #include "logwindow.h"
@@ -11,7 +12,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <optional>
 
 class AppContext;
@@ -35,10 +35,7 @@ public:
 
     // Keeps every image from and to the controller; without it, none is kept.
     void setHistory(HistoryStore* history);
-    // How long a history failure waits behind an operation's last message.
-    void setNoticeDelay(int ms) { m_notice.setInterval(ms); }
-    // A history failure the user has not been told of yet.
-    bool noticeWaiting() const { return m_noticeWaiting; }
+    HistoryNotice& historyNotice() { return m_notice; }
 
     void run(Command command);
     void saveSettingFile();
@@ -67,7 +64,6 @@ private:
     void placeBesideMainWindow(QWidget* window);
     void showAbout();
     void noteHistory();
-    void showNotice();
 
     AppContext& m_context;
     MainWindow& m_window;
@@ -83,7 +79,5 @@ private:
     QStringList m_notes; // of the operation that ran last
     bool m_writeRefused = false; // the controller read last is no TZ586KV
     bool m_portLost = false;
-    QTimer m_notice;
-    bool m_noticeWaiting = false;
-    QString m_noticeAfter; // the message the notice may replace
+    HistoryNotice m_notice;
 };

@@ -347,7 +347,7 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadShowsOne()
 void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
 {
     QVERIFY(QFile::setPermissions(m_historyDir->path(), QFile::ReadOwner | QFile::ExeOwner));
-    m_controller->setNoticeDelay(0);
+    m_controller->historyNotice().setDelay(0);
     button(Read)->click();
     QCOMPARE(m_window->messageLine()->text(), Completion);
     QTRY_COMPARE(m_window->messageLine()->text(), m_history->failureText());
@@ -355,7 +355,7 @@ void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
     box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
     button(Write)->click();
     QCOMPARE(m_window->messageLine()->text(), Completion);
-    QVERIFY(!m_controller->noticeWaiting());
+    QVERIFY(!m_controller->historyNotice().waiting());
     QCOMPARE(m_emulator->image().left(4), "B004");
 }
 
