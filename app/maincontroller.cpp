@@ -32,12 +32,18 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     , m_exchange(context.line())
     , m_operations(m_exchange, values, m_store)
     , m_files(window.prompts(), *this, m_store)
+    , m_port(context)
     , m_notice(window, [this] { return m_operations.isRunning(); })
 {
     connect(&m_window, &MainWindow::commandClicked, this, &MainController::run);
-    connect(&m_window, &MainWindow::closing, this, [this] { m_exchange.abort(); });
+    connect(&m_window, &MainWindow::closing, this, [this] {
+        m_port.close();
+        m_exchange.abort();
+    });
+    connect(&m_window, &MainWindow::choosePortWanted, &m_port, &PortChoice::choose);
     // Another controller may be behind the port when it opens again.
-    connect(&m_window, &MainWindow::portClosed, &m_values, &SettingValues::forgetController);
+    connect(&m_port, &PortChoice::closed, &m_values, &SettingValues::forgetController);
+    connect(&m_port, &PortChoice::changed, this, &MainController::showPort);
     connect(&m_window, &MainWindow::openSettingFile, this,
         [this] { m_files.openDataFile(DataFiles::SettingFilter); });
     connect(&m_window, &MainWindow::saveSettingFile, this, &MainController::saveSettingFile);
@@ -77,6 +83,7 @@ void MainController::run(Command command)
     if (m_operations.isRunning())
         return;
     m_window.setOperationRunning(true);
+    updateButtons(true);
     // Its "Load" is File > Open's twin, which is off too.
     if (m_historyWindow)
         m_historyWindow->setEnabled(false);
@@ -118,7 +125,19 @@ void MainController::addNote(const QString& note)
 
 bool MainController::writeAllowed() const
 {
-    return m_window.portOpen() && !m_values.isEmpty() && !m_writeRefused;
+    return m_context.line().isOpen() && !m_values.isEmpty() && !m_writeRefused;
+}
+
+void MainController::updateButtons(bool running)
+{
+    const bool open = !running && m_context.line().isOpen();
+    m_window.enableCommands(open, open && writeAllowed());
+}
+
+void MainController::showPort()
+{
+    updateButtons(m_operations.isRunning());
+    m_window.showDemoConnected(m_context.demoConnected());
 }
 
 void MainController::onFault(ExchangeFault fault)
@@ -184,10 +203,7 @@ void MainController::showDifferences(const QString& written, const QString& read
 void MainController::endOperation(Command command, Outcome outcome)
 {
     // A port lost during the operation stays lost: its buttons stay off.
-    const bool open = m_window.portOpen();
-    for (int i = 0; i < CommandCount; ++i)
-        m_window.commandButton(static_cast<Command>(i))->setEnabled(open);
-    m_window.commandButton(Command::Write)->setEnabled(writeAllowed());
+    updateButtons(false);
     // A read that found another model or deleted data has done its job.
     const bool decoded = command != Command::Write
         && (outcome == Outcome::Deleted || outcome == Outcome::OtherModel);
@@ -213,7 +229,6 @@ void MainController::endOperation(Command command, Outcome outcome)
 
 bool MainController::reportDecode(SettingImage::DecodeStatus status)
 {
-    QPushButton* write = m_window.commandButton(Command::Write);
     switch (status) {
     case SettingImage::DecodeStatus::BadField:
         return false;
@@ -229,7 +244,7 @@ bool MainController::reportDecode(SettingImage::DecodeStatus status)
         m_writeRefused = false;
         break;
     }
-    write->setEnabled(writeAllowed());
+    updateButtons(false);
     return true;
 }
 

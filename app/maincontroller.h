@@ -7,6 +7,7 @@
 #include "historywindow.h"
 #include "logwindow.h"
 #include "messageexchange.h"
+#include "portchoice.h"
 #include "samplestore.h"
 #include "settingimage.h"
 
@@ -19,8 +20,9 @@ class MainWindow;
 class SettingValues;
 
 // Carries out what the main window asks for and shows how it ended: owns the
-// exchange with the controller, the operations, the sample store and the log
-// window, and turns every outcome into the window's messages and states.
+// exchange with the controller, the operations, the port choice, the sample
+// store and the log window, and turns every outcome into the window's
+// messages and states.
 class MainController : public QObject, public DataFileHost {
     Q_OBJECT
 public:
@@ -30,6 +32,7 @@ public:
     DeviceOperations& operations() { return m_operations; }
     DataFiles& dataFiles() { return m_files; }
     SampleStore& store() { return m_store; }
+    PortChoice& portChoice() { return m_port; }
     LogWindow* logWindow() const { return m_log; }
     HistoryWindow* historyWindow() const { return m_historyWindow; }
 
@@ -49,8 +52,13 @@ private:
     void onFault(ExchangeFault fault);
     void report(Command command, Outcome outcome);
     // Whether Write may start: a port, values shown, and no sign that the
-    // controller on it is of another model or deleted.
+    // controller on it is of another model or deleted. The one rule for Write.
     bool writeAllowed() const;
+    // Every button follows the port and is off while an operation runs;
+    // Write also follows writeAllowed().
+    void updateButtons(bool running);
+    // The buttons, title and Demo menu after the port opened or closed.
+    void showPort();
     // Notes of the operation for the message line's tooltip.
     void addNote(const QString& note);
     // The message line's tooltip after a failed verify: each value written
@@ -72,6 +80,7 @@ private:
     SampleStore m_store;
     DeviceOperations m_operations;
     DataFiles m_files;
+    PortChoice m_port;
     QPointer<LogWindow> m_log;
     HistoryStore* m_history = nullptr;
     std::optional<HistoryRecorder> m_recorder;
