@@ -10,14 +10,6 @@ const QString AppContext::PortClosedText = QStringLiteral("ComPort cannot be ope
 const QString AppContext::PortOpenedText = QStringLiteral("CommPort was initialized.");
 const QString AppContext::DemoOpenedText = QStringLiteral("Demo controller connected.");
 
-namespace {
-
-const QString PortSection = QStringLiteral("RS232C");
-const QString PortKey = QStringLiteral("CommPort");
-const QString ChartSection = QStringLiteral("Chart");
-
-}
-
 AppContext::AppContext(AppState& state, SerialLine& line)
     : m_state(state)
     , m_line(line)
@@ -34,37 +26,28 @@ QString AppContext::iniPath() const
 {
     if (m_iniPath.isEmpty() || m_iniPathFor != m_state.appPath) {
         m_iniPathFor = m_state.appPath;
-        m_iniPath = Configuration::choosePath(m_state.appPath, m_state.title + u".ini"_qs);
+        m_iniPath = Configuration::choosePath(m_state.appPath);
     }
     return m_iniPath;
 }
 
 Configuration AppContext::configuration() const { return Configuration(iniPath()); }
 
-QString AppContext::configValue(const QString& section, const QString& key) const
-{
-    return configuration().read(section, key);
-}
-
-void AppContext::setConfigValue(const QString& section, const QString& key, const QString& value)
-{
-    // A failed write stays silent: the value in memory serves this run.
-    configuration().write(section, key, value);
-}
-
 void AppContext::setPortNumber(int16_t number)
 {
     m_state.portNumber = number;
     m_state.demoPort = false;
-    setConfigValue(PortSection, PortKey, QString::number(number));
+    configuration().setPort(QString::number(number));
 }
 
 void AppContext::chooseDemo()
 {
     m_state.portNumber = 0;
     m_state.demoPort = true;
-    setConfigValue(PortSection, PortKey, PortName::demo().text());
+    configuration().setPort(PortName::demo().text());
 }
+
+void AppContext::storeScaleLine(int index, bool on) { configuration().setScaleLine(index, on); }
 
 PortOverrides AppContext::portOverrides() const { return configuration().portOverrides(); }
 
@@ -86,7 +69,7 @@ void AppContext::loadConfig()
     if (port)
         m_state.portNumber = *port;
     for (int i = 0; i < 2; ++i) {
-        const auto flag = config.number(ChartSection, u"ScaleLine"_qs + QString::number(i));
+        const auto flag = config.scaleLine(i);
         if (flag)
             m_state.scaleLines[size_t(i)] = *flag;
     }

@@ -35,13 +35,14 @@ public:
     // The configuration file: beside the program while its folder takes
     // writes (a portable copy), otherwise in the user's configuration folder.
     QString iniPath() const;
-    QString configValue(const QString& section, const QString& key) const;
-    void setConfigValue(const QString& section, const QString& key, const QString& value);
+    // A failed write stays silent: the value in memory serves this run.
     void setPortNumber(int16_t number);
     // The demo controller instead of a port number: "CommPort=demo".
     void chooseDemo();
+    // The log window's scale line flags live in the state; this keeps one.
+    void storeScaleLine(int index, bool on);
 
-    // The devices named in the configuration's "Ports" section.
+    // The devices the configuration names for port numbers.
     PortOverrides portOverrides() const;
     // The port chosen now; none for the number 0.
     PortName currentPort() const;

@@ -21,8 +21,6 @@
 #include <QScreen>
 
 namespace {
-// Long enough to read an operation's last message first.
-constexpr int NoticeDelayMs = 3000;
 const QString PortLostText
     = QStringLiteral("The port was lost and has been closed; ComPort connects it again.");
 }
@@ -34,11 +32,18 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     , m_exchange(context.line())
     , m_operations(m_exchange, values, m_store)
     , m_files(window.prompts(), *this, m_store)
+    , m_port(context)
+    , m_notice(window, [this] { return m_operations.isRunning(); })
 {
     connect(&m_window, &MainWindow::commandClicked, this, &MainController::run);
-    connect(&m_window, &MainWindow::closing, this, [this] { m_exchange.abort(); });
+    connect(&m_window, &MainWindow::closing, this, [this] {
+        m_port.close();
+        m_exchange.abort();
+    });
+    connect(&m_window, &MainWindow::choosePortWanted, &m_port, &PortChoice::choose);
     // Another controller may be behind the port when it opens again.
-    connect(&m_window, &MainWindow::portClosed, &m_values, &SettingValues::forgetController);
+    connect(&m_port, &PortChoice::closed, &m_values, &SettingValues::forgetController);
+    connect(&m_port, &PortChoice::changed, this, &MainController::showPort);
     connect(&m_window, &MainWindow::openSettingFile, this,
         [this] { m_files.openDataFile(DataFiles::SettingFilter); });
     connect(&m_window, &MainWindow::saveSettingFile, this, &MainController::saveSettingFile);
@@ -58,9 +63,6 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_window, &MainWindow::aboutWanted, this, &MainController::showAbout);
     connect(&m_window, &MainWindow::commandLineHelpWanted, this,
         [this] { makeTextBox(u"tz586kv --help"_qs, programHelp(), &m_window)->show(); });
-    m_notice.setSingleShot(true);
-    m_notice.setInterval(NoticeDelayMs);
-    connect(&m_notice, &QTimer::timeout, this, &MainController::showNotice);
 }
 
 void MainController::setHistory(HistoryStore* history)
@@ -81,6 +83,7 @@ void MainController::run(Command command)
     if (m_operations.isRunning())
         return;
     m_window.setOperationRunning(true);
+    updateButtons(true);
     // Its "Load" is File > Open's twin, which is off too.
     if (m_historyWindow)
         m_historyWindow->setEnabled(false);
@@ -122,7 +125,19 @@ void MainController::addNote(const QString& note)
 
 bool MainController::writeAllowed() const
 {
-    return m_window.portOpen() && !m_values.isEmpty() && !m_writeRefused;
+    return m_context.line().isOpen() && !m_values.isEmpty() && !m_writeRefused;
+}
+
+void MainController::updateButtons(bool running)
+{
+    const bool open = !running && m_context.line().isOpen();
+    m_window.enableCommands(open, open && writeAllowed());
+}
+
+void MainController::showPort()
+{
+    updateButtons(m_operations.isRunning());
+    m_window.showDemoConnected(m_context.demoConnected());
 }
 
 void MainController::onFault(ExchangeFault fault)
@@ -187,10 +202,7 @@ void MainController::showDifferences(const QString& written, const QString& read
 void MainController::endOperation(Command command, Outcome outcome)
 {
     // A port lost during the operation stays lost: its buttons stay off.
-    const bool open = m_window.portOpen();
-    for (int i = 0; i < CommandCount; ++i)
-        m_window.commandButton(static_cast<Command>(i))->setEnabled(open);
-    m_window.commandButton(Command::Write)->setEnabled(writeAllowed());
+    updateButtons(false);
     // A read that found another model or deleted data has done its job.
     const bool decoded = command != Command::Write
         && (outcome == Outcome::Deleted || outcome == Outcome::OtherModel);
@@ -216,7 +228,6 @@ void MainController::endOperation(Command command, Outcome outcome)
 
 bool MainController::reportDecode(SettingImage::DecodeStatus status)
 {
-    QPushButton* write = m_window.commandButton(Command::Write);
     switch (status) {
     case SettingImage::DecodeStatus::BadField:
         return false;
@@ -232,7 +243,7 @@ bool MainController::reportDecode(SettingImage::DecodeStatus status)
         m_writeRefused = false;
         break;
     }
-    write->setEnabled(writeAllowed());
+    updateButtons(false);
     return true;
 }
 
@@ -282,10 +293,7 @@ LogWindow& MainController::openLogWindow()
     if (!m_log) {
         m_log = new LogWindow(
             m_store, m_context.state().scaleLines,
-            [this](const QString& key, const QString& value) {
-                m_context.setConfigValue(QStringLiteral("Chart"), key, value);
-            },
-            &m_window);
+            [this](int index, bool on) { m_context.storeScaleLine(index, on); }, &m_window);
         m_log->setPrompts(&m_window.prompts());
     }
     return *m_log;
@@ -306,8 +314,7 @@ void MainController::showHistory()
         connect(m_historyWindow, &HistoryWindow::loadRequested, this,
             [this](const QString& image) { showSettingFile(image); });
     }
-    // The window states a failure itself.
-    m_noticeWaiting = false;
+    m_notice.drop();
     if (!m_historyWindow->isVisible())
         placeBesideMainWindow(m_historyWindow);
     m_historyWindow->show();
@@ -344,25 +351,9 @@ void MainController::noteHistory()
         m_historyWindow->setEnabled(true);
         if (m_historyWindow->isVisible()) {
             m_historyWindow->refresh();
-            m_noticeWaiting = false;
+            m_notice.drop();
             return;
         }
     }
-    if (m_history->takeFailureNotice())
-        m_noticeWaiting = true;
-    // A failure's red text stays: the notice waits for a quieter moment.
-    if (m_noticeWaiting && m_window.messageTone() == MessageTone::Normal) {
-        m_noticeAfter = m_window.messageLine()->text();
-        m_notice.start();
-    }
-}
-
-void MainController::showNotice()
-{
-    if (!m_noticeWaiting || m_operations.isRunning()
-        || m_window.messageLine()->text() != m_noticeAfter
-        || m_window.messageTone() != MessageTone::Normal)
-        return;
-    m_noticeWaiting = false;
-    m_window.showMessage(m_history->failureText(), MessageTone::Normal);
+    m_notice.afterOperation(*m_history);
 }

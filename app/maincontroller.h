@@ -2,16 +2,17 @@
 
 #include "datafiles.h"
 #include "deviceoperations.h"
+#include "historynotice.h"
 #include "historyrecorder.h"
 #include "historywindow.h"
 #include "logwindow.h"
 #include "messageexchange.h"
+#include "portchoice.h"
 #include "samplestore.h"
 #include "settingimage.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <optional>
 
 class AppContext;
@@ -19,8 +20,9 @@ class MainWindow;
 class SettingValues;
 
 // Carries out what the main window asks for and shows how it ended: owns the
-// exchange with the controller, the operations, the sample store and the log
-// window, and turns every outcome into the window's messages and states.
+// exchange with the controller, the operations, the port choice, the sample
+// store and the log window, and turns every outcome into the window's
+// messages and states.
 class MainController : public QObject, public DataFileHost {
     Q_OBJECT
 public:
@@ -30,15 +32,13 @@ public:
     DeviceOperations& operations() { return m_operations; }
     DataFiles& dataFiles() { return m_files; }
     SampleStore& store() { return m_store; }
+    PortChoice& portChoice() { return m_port; }
     LogWindow* logWindow() const { return m_log; }
     HistoryWindow* historyWindow() const { return m_historyWindow; }
 
     // Keeps every image from and to the controller; without it, none is kept.
     void setHistory(HistoryStore* history);
-    // How long a history failure waits behind an operation's last message.
-    void setNoticeDelay(int ms) { m_notice.setInterval(ms); }
-    // A history failure the user has not been told of yet.
-    bool noticeWaiting() const { return m_noticeWaiting; }
+    HistoryNotice& historyNotice() { return m_notice; }
 
     void run(Command command);
     void saveSettingFile();
@@ -52,8 +52,13 @@ private:
     void onFault(ExchangeFault fault);
     void report(Command command, Outcome outcome);
     // Whether Write may start: a port, values shown, and no sign that the
-    // controller on it is of another model or deleted.
+    // controller on it is of another model or deleted. The one rule for Write.
     bool writeAllowed() const;
+    // Every button follows the port and is off while an operation runs;
+    // Write also follows writeAllowed().
+    void updateButtons(bool running);
+    // The buttons, title and Demo menu after the port opened or closed.
+    void showPort();
     // Notes of the operation for the message line's tooltip.
     void addNote(const QString& note);
     // The message line's tooltip after a failed verify: each value written
@@ -67,7 +72,6 @@ private:
     void placeBesideMainWindow(QWidget* window);
     void showAbout();
     void noteHistory();
-    void showNotice();
 
     AppContext& m_context;
     MainWindow& m_window;
@@ -76,6 +80,7 @@ private:
     SampleStore m_store;
     DeviceOperations m_operations;
     DataFiles m_files;
+    PortChoice m_port;
     QPointer<LogWindow> m_log;
     HistoryStore* m_history = nullptr;
     std::optional<HistoryRecorder> m_recorder;
@@ -83,7 +88,5 @@ private:
     QStringList m_notes; // of the operation that ran last
     bool m_writeRefused = false; // the controller read last is no TZ586KV
     bool m_portLost = false;
-    QTimer m_notice;
-    bool m_noticeWaiting = false;
-    QString m_noticeAfter; // the message the notice may replace
+    HistoryNotice m_notice;
 };

@@ -8,7 +8,6 @@
 #include "parameterboxes.h"
 #include "prompts.h"
 #include "returnkey.h"
-#include "serialline.h"
 #include "settingvalues.h"
 #include "twips.h"
 
@@ -100,7 +99,6 @@ MainWindow::MainWindow(
     chooseFonts();
     setTabOrderAsDrawn();
 
-    connect(&m_context.line(), &SerialLine::lost, this, &MainWindow::onLineLost);
     // The window keeps its design size; nothing in it follows a resize.
     setFixedSize(sizeHint());
 }
@@ -207,7 +205,7 @@ void MainWindow::buildMenus()
     addItem(logMenu, ObjectName::SaveLogFile, &MainWindow::saveLogFile)->setText(u"&Save"_qs);
     m_portAction = named(menuBar()->addAction(u"&ComPort"_qs), ObjectName::PortMenu);
     QAction* exit = named(menuBar()->addAction(u"&Exit"_qs), ObjectName::ExitMenu);
-    connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePort);
+    connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePortWanted);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     m_demoMenu = new DemoMenu(this);
     menuBar()->addMenu(m_demoMenu)->setVisible(false);
@@ -322,23 +320,15 @@ void MainWindow::centreOnScreen()
     move(frame.topLeft());
 }
 
-bool MainWindow::portOpen() const { return m_context.line().isOpen(); }
-
-void MainWindow::closePort()
+void MainWindow::enableCommands(bool commands, bool write)
 {
-    if (m_context.line().isOpen())
-        m_context.line().close();
-    emit portClosed();
+    for (QPushButton* button : m_commandButtons)
+        button->setEnabled(commands);
+    commandButton(Command::Write)->setEnabled(write);
 }
 
-void MainWindow::updateCommandButtons()
+void MainWindow::showDemoConnected(bool demo)
 {
-    const bool open = portOpen();
-    for (QPushButton* button : m_commandButtons)
-        button->setEnabled(open);
-    if (open)
-        commandButton(Command::Write)->setEnabled(false);
-    const bool demo = m_context.demoConnected();
     setWindowTitle(
         demo ? m_context.state().title + u" - Demo controller"_qs : m_context.state().title);
     if (!demo)
@@ -348,29 +338,11 @@ void MainWindow::updateCommandButtons()
 
 void MainWindow::setOperationRunning(bool running)
 {
-    if (running) {
-        for (QPushButton* button : m_commandButtons)
-            button->setEnabled(false);
-    }
     // The items too: a disabled menu still lets its actions be triggered.
     m_fileMenu->setEnabled(!running);
     for (QAction* action : m_fileMenu->findChildren<QAction*>())
         action->setEnabled(!running);
     m_portAction->setEnabled(!running);
-}
-
-void MainWindow::choosePort()
-{
-    closePort();
-    // Nothing may start on the closed port while the next one opens (a
-    // network port may take seconds to connect).
-    updateCommandButtons();
-    m_context.showPortDialog();
-    if (m_context.portWanted())
-        m_context.openPort();
-    else
-        showMessage(AppContext::PortClosedText, MessageTone::Failure);
-    updateCommandButtons();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -384,14 +356,6 @@ void MainWindow::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    closePort();
     emit closing();
     m_quit();
-}
-
-void MainWindow::onLineLost()
-{
-    closePort();
-    showMessage(AppContext::PortClosedText, MessageTone::Failure);
-    updateCommandButtons();
 }

@@ -43,14 +43,12 @@ public:
     void hideHiddenFrame();
     void centreOnScreen();
 
-    void closePort();
-    // All buttons follow the port; "Write" waits for setting data to write.
-    // The title and the Demo menu tell whether the demo controller is on it.
-    void updateCommandButtons();
-    bool portOpen() const;
-    void choosePort();
-    // While an operation runs, nothing else may start: buttons, File and
-    // ComPort are off; Exit and the close box still end the program.
+    // The controller decides which buttons may start an operation.
+    void enableCommands(bool commands, bool write);
+    // The title and the Demo menu tell whether the demo controller is on the port.
+    void showDemoConnected(bool demo);
+    // While an operation runs, nothing else may start: File and ComPort are
+    // off; Exit and the close box still end the program.
     void setOperationRunning(bool running);
 
     // What ends the program; tests replace it to keep their event loop.
@@ -74,12 +72,13 @@ signals:
     void saveLogFile();
     void aboutWanted();
     void commandLineHelpWanted();
+    // The ComPort menu: close the port and ask for another.
+    void choosePortWanted();
     // From the Demo menu: how the demo controller's next exchanges fail.
     void demoFaultChosen(EmulatorFault fault);
-    // The window is going away: an operation still waiting must give up.
+    // The window is going away: the port closes, an operation still waiting
+    // must give up.
     void closing();
-    // The port was closed, changed or lost.
-    void portClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,7 +92,6 @@ private:
     void chooseFonts();
     void fixLabelHeights();
     void unload();
-    void onLineLost();
 
     AppContext& m_context;
     Prompts& m_prompts;

@@ -51,7 +51,7 @@ QList<BenchRow> logViewBench()
     std::array<int16_t, 2> scaleLine { 1, 1 };
     const QString reply = sampleReply();
     QPointer<LogWindow> log = new LogWindow(
-        store, scaleLine, [](const QString&, const QString&) {}, nullptr);
+        store, scaleLine, [](int, bool) {}, nullptr);
     decodeLogReply(reply, store);
     log->showStore();
     auto* picture = log->findChild<LogPicture*>(QStringLiteral("PicLog"));

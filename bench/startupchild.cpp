@@ -1,17 +1,12 @@
 #include "startupchild.h"
 
-#include "appcontext.h"
-#include "appstate.h"
+#include "configuration.h"
 #include "controlleremulator.h"
-#include "historystore.h"
-#include "inifile.h"
 #include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
-#include "qtprompts.h"
-#include "qtserialline.h"
-#include "settingvalues.h"
-#include "startup.h"
+#include "serialline.h"
+#include "windowprogram.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,30 +114,22 @@ int runMain(bool get)
     const QString link = dir.filePath(QStringLiteral("tz586kv"));
     if (!dir.isValid() || !emulator.start(link))
         return 3;
-    AppState state;
-    state.appPath = dir.path();
-    state.versionText = AppContext::makeVersionText(1, 0, 0);
-    IniFile ini(dir.filePath(state.title + QStringLiteral(".ini")));
-    ini.setValue(QStringLiteral("RS232C"), QStringLiteral("CommPort"), QStringLiteral("16"));
-    ini.setValue(QStringLiteral("Ports"), QStringLiteral("Com16"), link);
+    const Configuration ini(dir.filePath(Configuration::FileName));
+    if (!ini.setPort(QStringLiteral("16")) || !ini.setPortOverride(16, link))
+        return 3;
     const qint64 setup = setupTimer.nsecsElapsed();
 
-    QtPrompts prompts(state.title);
-    QtSerialLine line;
-    AppContext context(state, line);
-    SettingValues values;
     // As the program starts, but with its history out of the user's folder.
-    HistoryStore history(dir.filePath(QStringLiteral("history")));
-    MainWindow window(context, values, prompts);
-    MainController controller(context, window, values);
-    controller.setHistory(&history);
+    WindowProgram program({ .appPath = dir.path(),
+        .versionText = AppContext::makeVersionText(1, 0, 0),
+        .singleInstance = false,
+        .historyRoot = dir.filePath(QStringLiteral("history")) });
     QEventLoop loop;
-    FirstPaint paint(window, loop);
-    startUp(context, window);
-    prompts.setParent(&window);
-    if (!waitForPaint(loop, paint) || !line.isOpen())
+    FirstPaint paint(program.window(), loop);
+    program.start();
+    if (!waitForPaint(loop, paint) || !program.line().isOpen())
         return 2;
-    if (get && !getWithLogWindow(window, controller))
+    if (get && !getWithLogWindow(program.window(), program.controller()))
         return 4;
     return report(paint.at(), setup);
 }

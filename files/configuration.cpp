@@ -9,11 +9,16 @@
 
 const QString Configuration::FileName = QStringLiteral("TZ586KV Link.ini");
 const QString Configuration::Missing = QStringLiteral("Error");
+const QString Configuration::PortsSection = QStringLiteral("Ports");
 
 namespace {
 constexpr int LastPort = 16;
 const QString PortSection = QStringLiteral("RS232C");
 const QString PortKey = QStringLiteral("CommPort");
+const QString ChartSection = QStringLiteral("Chart");
+
+QString overrideKey(int number) { return u"Com"_qs + QString::number(number); }
+QString scaleLineKey(int index) { return u"ScaleLine"_qs + QString::number(index); }
 }
 
 QString Configuration::choosePath(const QString& appPath, const QString& fileName)
@@ -52,14 +57,31 @@ std::optional<int16_t> Configuration::portNumber() const { return number(PortSec
 
 QString Configuration::portName() const { return read(PortSection, PortKey).trimmed(); }
 
+bool Configuration::setPort(const QString& text) const { return write(PortSection, PortKey, text); }
+
 QMap<int, QString> Configuration::portOverrides() const
 {
     const IniFile file(m_path);
     QMap<int, QString> overrides;
     for (int n = 1; n <= LastPort; ++n) {
-        const QString named = file.value(u"Ports"_qs, u"Com"_qs + QString::number(n));
+        const QString named = file.value(PortsSection, overrideKey(n));
         if (named != Missing && !named.trimmed().isEmpty())
             overrides.insert(n, named.trimmed());
     }
     return overrides;
+}
+
+bool Configuration::setPortOverride(int number, const QString& device) const
+{
+    return write(PortsSection, overrideKey(number), device);
+}
+
+std::optional<int16_t> Configuration::scaleLine(int index) const
+{
+    return number(ChartSection, scaleLineKey(index));
+}
+
+bool Configuration::setScaleLine(int index, bool on) const
+{
+    return write(ChartSection, scaleLineKey(index), on ? u"1"_qs : u"0"_qs);
 }

@@ -47,11 +47,11 @@ QString nextCaption(const QLabel* previous, double step)
 } // namespace
 
 LogWindow::LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
-    ChartKeyWriter writeChartKey, QWidget* mainWindow)
+    ScaleLineKeeper keepScaleLine, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool)
     , m_store(store)
     , m_scaleLine(scaleLine)
-    , m_writeChartKey(std::move(writeChartKey))
+    , m_keepScaleLine(std::move(keepScaleLine))
 {
     placeBeside(mainWindow);
 }
@@ -237,8 +237,8 @@ void LogWindow::setPrompts(Prompts* prompts) { m_actions->setPrompts(prompts); }
 void LogWindow::toggleScaleLine(int index)
 {
     const int16_t value = m_scaleLineBoxes[index]->isChecked() ? 1 : 0;
-    if (m_writeChartKey)
-        m_writeChartKey(QStringLiteral("ScaleLine%1").arg(index), QString::number(value));
+    if (m_keepScaleLine)
+        m_keepScaleLine(index, value != 0);
     m_scaleLine[index] = value;
     relayout();
 }

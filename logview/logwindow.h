@@ -28,10 +28,11 @@ public:
     static constexpr int FrameWidth = 8; // pixels, borders left and right
     static constexpr int FrameHeight = 30; // pixels, title bar and borders
 
-    using ChartKeyWriter = std::function<void(const QString& key, const QString& value)>;
+    // Keeps a scale line flag the user switched: 0 voltage, 1 current.
+    using ScaleLineKeeper = std::function<void(int index, bool on)>;
 
     explicit LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
-        ChartKeyWriter writeChartKey, QWidget* mainWindow);
+        ScaleLineKeeper keepScaleLine, QWidget* mainWindow);
 
     // Shows and redraws what the store holds now.
     void showStore();
@@ -60,7 +61,7 @@ private:
 
     SampleStore& m_store;
     std::array<int16_t, 2>& m_scaleLine;
-    ChartKeyWriter m_writeChartKey;
+    ScaleLineKeeper m_keepScaleLine;
 
     QPushButton* m_closeButton = nullptr;
     LogPicture* m_graph = nullptr;

@@ -3,8 +3,8 @@
 #include "historystore.h"
 #include "portname.h"
 
-QString historyRootFor(const PortName& port)
+QString historyRootFor(const PortName& port, const QString& root)
 {
-    const QString root = HistoryStore::defaultRoot();
-    return port.kind() == PortName::Kind::Demo ? root + u"/demo"_qs : root;
+    const QString real = root.isEmpty() ? HistoryStore::defaultRoot() : root;
+    return port.kind() == PortName::Kind::Demo ? real + u"/demo"_qs : real;
 }

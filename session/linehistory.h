@@ -6,5 +6,5 @@ class PortName;
 
 // Where the settings history of the controller behind port is kept: the
 // demo controller's apart from a real one's, so that neither mixes with the
-// other.
-QString historyRootFor(const PortName& port);
+// other. root: where a real controller's goes; unset, the user's data folder.
+QString historyRootFor(const PortName& port, const QString& root = QString());

@@ -1,5 +1,6 @@
 #include "portname.h"
 
+#include "configuration.h"
 #include "demoline.h"
 
 #include <QDir>
@@ -80,7 +81,8 @@ PortName PortName::ofNumber(int number, const PortOverrides& overrides)
     PortName name = ofDevice(named.isEmpty() ? tableDevice(number) : named);
     name.m_number = number;
     if (name.m_kind == Kind::Invalid)
-        name.m_error = u"%1 under [Ports]: %2"_qs.arg(numberLabel(number), name.m_error);
+        name.m_error = u"%1 under [%2]: %3"_qs.arg(
+            numberLabel(number), Configuration::PortsSection, name.m_error);
     return name;
 }
 

@@ -40,6 +40,8 @@ private slots:
         QTest::newRow("literal Error") << "[RS232C]\nCommPort=Error\n"_ba << 0 << true;
         QTest::newRow("lower-case error") << "[RS232C]\nCommPort=error\n"_ba << 0 << false;
         QTest::newRow("out of range port") << "[RS232C]\nCommPort=99999\n"_ba << 0 << true;
+        QTest::newRow("scale line")
+            << "[RS232C]\nCommPort=3\n[Chart]\nScaleLine1=1\n"_ba << 3 << false;
     }
 
     void loadConfig_readsThePortOrAsksForOne()
@@ -58,6 +60,7 @@ private slots:
         });
         context.loadConfig();
         QCOMPARE(m_state.portNumber, port);
+        QCOMPARE(m_state.scaleLines[1], int16_t(content.contains("ScaleLine1=1")));
         QCOMPARE(dialogs, dialog ? 1 : 0);
         QCOMPARE(readAll(ini), content);
     }
@@ -128,8 +131,9 @@ private slots:
         QCOMPARE(Configuration::choosePath(u"/usr/bin"_s, u"TZ586KV Link.ini"_s), configFile());
         QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
         AppContext context(m_state, line);
-        context.setConfigValue(u"Ports"_s, u"Com5"_s, u" /dev/serial/by-id/tz "_s);
-        context.setConfigValue(u"Ports"_s, u"Com6"_s, u" "_s);
+        const Configuration config(context.iniPath());
+        QVERIFY(config.setPortOverride(5, u" /dev/serial/by-id/tz "_s));
+        QVERIFY(config.setPortOverride(6, u" "_s));
         QVERIFY(QFile::exists(configFile()));
         QCOMPARE(context.portOverrides(), PortOverrides({ { 5, u"/dev/serial/by-id/tz"_s } }));
     }

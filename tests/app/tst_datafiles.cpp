@@ -1,14 +1,12 @@
-#include "appcontext.h"
 #include "changeengine.h"
 #include "fakeprompts.h"
-#include "fakeserialline.h"
 #include "logwindow.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "settingvalues.h"
-#include "startup.h"
+#include "testprogram.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,7 +24,7 @@ const QString Trouble = u"Trouble is found in data."_qs;
 const QString Overwrite = u"The file already exists. \r\nDo you overwrite?"_qs;
 const QString CannotSave = u"The file cannot be saved."_qs;
 const QByteArray Header = "Time(s),Voltage(V),Current(A)\r\n";
-const QByteArray Absent = "<absent>";
+const QByteArray Absent = "<missing>"; // as readAll() gives it
 const QByteArray Cancelled = "<dialog cancelled>";
 const QByteArray Huge = "<1 GB>";
 enum Menu { OpenSetting, SaveSetting, OpenLog, SaveLog };
@@ -48,33 +46,25 @@ private slots:
 private:
     void trigger(Menu menu, const QString& name = u"f"_qs, bool yes = true);
     QString path(const QString& name) const { return m_dir->filePath(name); }
-    QByteArray read(const QString& name) const;
+    QByteArray read(const QString& name) const { return readAll(path(name)); }
     void fillStore();
 
     QTemporaryDir m_appDir;
     std::unique_ptr<QTemporaryDir> m_dir;
-    AppState m_state;
-    FakeSerialLine m_line;
     FakePrompts m_prompts;
-    SettingValues m_values;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<MainController> m_commands;
+    std::unique_ptr<WindowProgram> m_program;
+    MainWindow* m_window = nullptr;
+    MainController* m_commands = nullptr;
 };
 
 // One window for all: every case sets the boxes and the store it starts from.
 void TstDataFiles::initTestCase()
 {
-    m_state.appPath = m_appDir.path();
-    m_line.openable = { PortName::ofNumber(3).device() };
-    QFile ini(m_appDir.filePath(u"TZ586KV Link.ini"_qs));
-    QVERIFY(
-        ini.open(QIODevice::WriteOnly) && ini.write("[RS232C]\nCommPort=3\n") > 0 && ini.flush());
-    m_context = std::make_unique<AppContext>(m_state, m_line);
-    m_window = std::make_unique<MainWindow>(*m_context, m_values, m_prompts);
-    m_window->setQuit([] {});
-    m_commands = std::make_unique<MainController>(*m_context, *m_window, m_values);
-    startUp(*m_context, *m_window);
+    m_program = startProgram(
+        m_appDir.path(), "[RS232C]\nCommPort=demo\n", { .prompts = &m_prompts, .quit = [] {} });
+    QVERIFY(m_program);
+    m_window = &m_program->window();
+    m_commands = &m_program->controller();
 }
 
 void TstDataFiles::init()
@@ -91,12 +81,6 @@ void TstDataFiles::trigger(Menu menu, const QString& name, bool yes)
     const QString names[] = { ObjectName::OpenSettingFile, ObjectName::SaveSettingFile,
         ObjectName::OpenLogFile, ObjectName::SaveLogFile };
     m_window->fileAction(names[menu])->trigger();
-}
-
-QByteArray TstDataFiles::read(const QString& name) const
-{
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : Absent;
 }
 
 // Values as a Get leaves them: one decimal for volts, whole tens for amperes.
@@ -134,11 +118,9 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     m_prompts = FakePrompts();
     for (const QByteArray& added : { "\n"_qba, "\r\n"_qba, "\xEF\xBB\xBF"_qba }) {
         QVERIFY(m_commands->showSettingFile(Example));
-        QFile edited(path(u"d.set"_qs));
         const QByteArray bom = added.startsWith('\xEF') ? added : QByteArray();
-        QVERIFY(edited.open(QIODevice::WriteOnly)
-            && edited.write(bom + Other.toLatin1() + (bom.isEmpty() ? added : "\r\n")) > 0);
-        edited.close();
+        QVERIFY(
+            writeAll(path(u"d.set"_qs), bom + Other.toLatin1() + (bom.isEmpty() ? added : "\r\n")));
         trigger(OpenSetting, u"d.set"_qs);
         trigger(SaveSetting, u"e.set"_qs);
         QCOMPARE(read(u"e.set"_qs), Other.toLatin1());
@@ -245,7 +227,7 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone()
             QDir::toNativeSeparators(path(u"f"_qs)) + u'\n' + detail));
     if (messages.contains(CannotSave))
         QCOMPARE(m_prompts.icons.last(), Prompts::Icon::Warning);
-    QCOMPARE(ChangeEngine::plan(m_values).image, Other);
+    QCOMPARE(ChangeEngine::plan(m_program->values()).image, Other);
     QVERIFY(m_commands->store().volt == before.volt && m_commands->store().cur == before.cur);
     QCOMPARE(m_commands->store().held, before.held);
     QVERIFY(!m_commands->logWindow());

@@ -1,13 +1,11 @@
-#include "appcontext.h"
 #include "fakeprompts.h"
-#include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
 #include "portdialog.h"
-#include "portline.h"
+#include "serialline.h"
 #include "settingvalues.h"
-#include "startup.h"
 #include "tcpemulator.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -27,13 +25,7 @@ const QString Closed = QStringLiteral("ComPort cannot be opened.");
 class TstDemoWindow : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        m_controller.reset();
-        m_window.reset();
-        m_context.reset();
-        m_line.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void demoMenu_makesTheNextExchangesFail_data()
     {
@@ -67,7 +59,10 @@ private slots:
         auto* menu = m_window->findChild<QMenu*>(ObjectName::DemoMenu);
         QVERIFY(menu && menu->menuAction()->isVisible());
         m_window->commandButton(Command::Read)->click();
-        m_values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
+        // The demo controller's history is kept apart from a real one's.
+        QVERIFY(QFile::exists(m_dir.filePath(u"history/demo/index.tsv"_qs))
+            && !QFile::exists(m_dir.filePath(u"history/index.tsv"_qs)));
+        m_program->values().setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
         const QList<QAction*> items = menu->actions();
         const auto chosen = std::find_if(
             items.begin(), items.end(), [&](QAction* a) { return a->text() == item; });
@@ -80,7 +75,7 @@ private slots:
         QCOMPARE(m_window->messageLine()->text(), message);
         QCOMPARE(m_prompts.messages, box.isEmpty() ? QStringList() : QStringList { box });
         const bool unplugged = item == u"Unplugged"_qs;
-        QCOMPARE(m_line->isOpen(), !unplugged);
+        QCOMPARE(m_program->line().isOpen(), !unplugged);
         QCOMPARE(m_window->windowTitle(), unplugged ? Title : DemoTitle);
         QCOMPARE(menu->menuAction()->isVisible(), !unplugged);
     }
@@ -90,18 +85,17 @@ private slots:
     void diagnose_inTheAssembledWindowHearsTheController()
     {
         start("[RS232C]\nCommPort=demo\n");
-        m_context->setPrompts(&m_prompts);
         m_prompts.messages.clear();
-        m_context->setPortDialog([this] {
-            PortDialog dialog(*m_context);
+        m_program->context().setPortDialog([this] {
+            PortDialog dialog(m_program->context());
             QTest::mouseClick(dialog.diagnoseButton(), Qt::LeftButton);
             return AppContext::DialogAnswer::Ok;
         });
-        m_window->choosePort();
+        m_window->findChild<QAction*>(ObjectName::PortMenu)->trigger();
         QVERIFY2(m_prompts.messages.size() == 1, qPrintable(m_prompts.messages.join(u'|')));
         QVERIFY2(m_prompts.messages[0].endsWith(u"the controller answers."_qs),
             qPrintable(m_prompts.messages[0]));
-        QVERIFY(m_line->isOpen());
+        QVERIFY(m_program->line().isOpen());
     }
 
     // A [Ports] entry names a serial bridge; a refused connection says so.
@@ -121,7 +115,7 @@ private slots:
             bridge.close();
         start("[RS232C]\nCommPort=12\n[Ports]\nCom12=" + url + "\n");
         QCOMPARE(m_window->windowTitle(), Title);
-        QCOMPARE(m_line->isOpen(), listening);
+        QCOMPARE(m_program->line().isOpen(), listening);
         if (!listening) {
             QVERIFY2(m_window->messageLine()->text().startsWith(Closed + u' ')
                     && m_window->messageLine()->text().contains(u"refused"_qs),
@@ -135,31 +129,21 @@ private slots:
     }
 
 private:
+    // As main starts it, but for the prompts, the port dialog and the time.
     void start(const QByteArray& ini)
     {
-        QFile file(m_dir.filePath(u"TZ586KV Link.ini"_qs));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
-        file.close();
-        m_state = AppState();
-        m_state.appPath = m_dir.path();
-        m_line = std::make_unique<PortLine>();
-        m_context = std::make_unique<AppContext>(m_state, *m_line);
-        m_context->setPortDialog([] { return AppContext::DialogAnswer::Cancel; });
-        m_window = std::make_unique<MainWindow>(*m_context, m_values, m_prompts);
-        m_controller = std::make_unique<MainController>(*m_context, *m_window, m_values);
-        m_controller->exchange().setTimeScale(0.05);
-        connect(m_window.get(), &MainWindow::demoFaultChosen, &m_line->demo(), &DemoLine::setFault);
-        startUp(*m_context, *m_window);
+        m_program = startProgram(m_dir.path(), ini,
+            { .prompts = &m_prompts,
+                .portDialog = [] { return AppContext::DialogAnswer::Cancel; },
+                .timeScale = 0.05 });
+        QVERIFY(m_program);
+        m_window = &m_program->window();
     }
 
     QTemporaryDir m_dir;
-    AppState m_state;
-    std::unique_ptr<PortLine> m_line;
     FakePrompts m_prompts;
-    SettingValues m_values;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<WindowProgram> m_program;
+    MainWindow* m_window = nullptr;
 };
 
 QTEST_MAIN(TstDemoWindow)

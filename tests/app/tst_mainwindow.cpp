@@ -1,14 +1,10 @@
-#include "../files/fileio.h"
-#include "appcontext.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
 #include "fontfit.h"
 #include "historystore.h"
-#include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
-#include "settingvalues.h"
-#include "startup.h"
+#include "testprogram.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,19 +14,16 @@ class TstMainWindow : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(writeAll(m_dir.filePath(u"TZ586KV Link.ini"_qs), "[RS232C]\nCommPort=3\n"));
-        m_state = AppState();
-        m_state.appPath = m_dir.path();
         m_line.close();
         m_line.openable = { PortName::ofNumber(3).device(), PortName::ofNumber(4).device() };
-        m_context = std::make_unique<AppContext>(m_state, m_line);
-        m_window = std::make_unique<MainWindow>(*m_context, m_values, m_prompts);
-        m_window->setQuit([] {});
-        startUp(*m_context, *m_window);
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_program = startProgram(m_dir.path(), "[RS232C]\nCommPort=3\n",
+            { .prompts = &m_prompts, .line = &m_line, .timeScale = 0.01, .quit = [] {} });
+        QVERIFY(m_program);
+        m_window = &m_program->window();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
         QVERIFY(m_line.isOpen());
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_program.reset(); }
 
     void captions_areNeverClipped()
     {
@@ -38,7 +31,7 @@ private slots:
         QStringList clipped;
         const auto check = [&](const QWidget* w, const QString& text, int extra) {
             const QFontMetrics metrics(w->font());
-            if (w->isVisibleTo(m_window.get())
+            if (w->isVisibleTo(m_window)
                 && (metrics.horizontalAdvance(text) + extra > w->width()
                     || metrics.height() > w->height()))
                 clipped.append(text);
@@ -60,9 +53,9 @@ private slots:
         for (const bool cancel : { true, false }) {
             QStringList log;
             m_line.log = &log;
-            m_context->setPortDialog([&] {
+            m_program->context().setPortDialog([&] {
                 [&] { QVERIFY(!m_line.isOpen()); }();
-                m_state.portNumber = 4;
+                m_program->state().portNumber = 4;
                 return cancel ? AppContext::DialogAnswer::Cancel : AppContext::DialogAnswer::Ok;
             });
             m_window->findChild<QAction*>(ObjectName::PortMenu)->trigger();
@@ -107,7 +100,7 @@ private slots:
         for (int i = 0; i < CommandCount; ++i)
             m_window->commandButton(static_cast<Command>(i))->setEnabled(true);
         m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         m_window->commandButton(Command::Read)->setFocus();
         QStringList order;
         for (int i = 0; i < 20; ++i) {
@@ -120,13 +113,13 @@ private slots:
             "ChkCurLimOff TxtData7 TxtData12 TxtData11 TxtData8 TxtData9 TxtData10 TxtData14 "
             "TxtData13 ChkMode4 ChkMode2");
 
-        QSignalSpy clicked(m_window.get(), &MainWindow::commandClicked);
+        QSignalSpy clicked(m_window, &MainWindow::commandClicked);
         QTest::keyClick(m_window->commandButton(Command::Write), Qt::Key_Return);
         QCOMPARE(clicked.value(0), QVariantList { QVariant::fromValue(Command::Write) });
-        QSignalSpy open(m_window.get(), &MainWindow::openSettingFile);
-        QSignalSpy save(m_window.get(), &MainWindow::saveSettingFile);
-        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
-        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+        QSignalSpy open(m_window, &MainWindow::openSettingFile);
+        QSignalSpy save(m_window, &MainWindow::saveSettingFile);
+        QTest::keyClick(m_window, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(open.size() + save.size(), 2);
     }
 
@@ -134,16 +127,14 @@ private slots:
     // program" shows what tz586kv --help prints.
     void helpMenu_statesThePathsAndTheCommandHelp()
     {
-        MainController controller(*m_context, *m_window, m_values);
-        HistoryStore history(m_dir.filePath(u"history"_qs));
-        controller.setHistory(&history);
         QMenu* help = m_window->menuBar()->actions().last()->menu();
         help->actions().first()->trigger();
         auto* about = m_window->findChild<QDialog*>(u"DlgAbout"_qs);
         QCOMPARE(about->findChild<QLineEdit*>(u"Configuration file"_qs)->text(),
             QDir::toNativeSeparators(m_dir.filePath(u"TZ586KV Link.ini"_qs)));
         QTest::mouseClick(about->findChildren<QPushButton*>().at(4), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(history.root()));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+            QDir::toNativeSeparators(m_program->history().root()));
         help->actions().last()->trigger();
         QVERIFY(
             m_window->findChild<QPlainTextEdit*>()->toPlainText().startsWith(u"Usage: tz586kv"_qs));
@@ -159,12 +150,10 @@ private:
     }
 
     QTemporaryDir m_dir;
-    AppState m_state;
     FakeSerialLine m_line;
     FakePrompts m_prompts;
-    SettingValues m_values;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowProgram> m_program;
+    MainWindow* m_window = nullptr;
 };
 
 QTEST_MAIN(TstMainWindow)

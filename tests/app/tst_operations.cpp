@@ -1,5 +1,3 @@
-#include "../files/fileio.h"
-#include "appcontext.h"
 #include "controlleremulator.h"
 #include "fakeprompts.h"
 #include "historystore.h"
@@ -10,9 +8,8 @@
 #include "objectnames.h"
 #include "outcometext.h"
 #include "parameterboxes.h"
-#include "qtserialline.h"
-#include "settingvalues.h"
-#include "startup.h"
+#include "serialline.h"
+#include "testprogram.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -48,18 +45,16 @@ private:
     QPushButton* button(Command c) const { return m_window->commandButton(c); }
     QLineEdit* box(Parameter p) const { return m_window->boxes().valueBox(p); }
 
+    void choosePortAgain(AppContext::DialogAnswer answer);
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_ttyDir;
-    std::unique_ptr<QTemporaryDir> m_historyDir;
-    std::unique_ptr<HistoryStore> m_history;
     std::unique_ptr<Tz586kvEmulator> m_emulator;
-    AppState m_state;
-    std::unique_ptr<QtSerialLine> m_line;
     FakePrompts m_prompts;
-    std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<SettingValues> m_values;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<WindowProgram> m_program;
+    MainWindow* m_window = nullptr;
+    MainController* m_controller = nullptr;
+    HistoryStore* m_history = nullptr;
     QByteArray m_ini;
     int m_quits = 0;
 };
@@ -73,36 +68,29 @@ void TstOperations::init()
     // The link keeps the port's name when the plug goes back in.
     QVERIFY(m_emulator->start(m_ttyDir->filePath(u"tz"_qs)));
     m_ini = "[RS232C]\nCommPort=16\n[Ports]\nCom16=" + m_emulator->linkPath().toUtf8() + "\n";
-    QVERIFY(writeAll(m_dir->filePath(IniName), m_ini));
-    m_state = AppState();
-    m_state.appPath = m_dir->path();
     m_prompts = FakePrompts();
     m_quits = 0;
-    m_line = std::make_unique<QtSerialLine>();
-    m_context = std::make_unique<AppContext>(m_state, *m_line);
-    m_values = std::make_unique<SettingValues>();
-    m_window = std::make_unique<MainWindow>(*m_context, *m_values, m_prompts);
-    m_window->setQuit([this] { ++m_quits; });
-    m_controller = std::make_unique<MainController>(*m_context, *m_window, *m_values);
-    m_controller->exchange().setTimeScale(Fast);
-    m_historyDir = std::make_unique<QTemporaryDir>();
-    m_history = std::make_unique<HistoryStore>(m_historyDir->path());
-    m_controller->setHistory(m_history.get());
-    startUp(*m_context, *m_window);
+    m_program = startProgram(m_dir->path(), m_ini,
+        { .prompts = &m_prompts, .timeScale = Fast, .quit = [this] { ++m_quits; } });
+    QVERIFY(m_program);
+    m_window = &m_program->window();
+    m_controller = &m_program->controller();
+    m_history = &m_program->history();
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QVERIFY(m_window->portOpen());
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(m_program->line().isOpen());
 }
 
 void TstOperations::cleanup()
 {
-    m_controller.reset();
-    m_history.reset();
-    m_window.reset();
-    m_values.reset();
-    m_context.reset();
-    m_line.reset();
+    m_program.reset();
     m_emulator.reset();
+}
+
+void TstOperations::choosePortAgain(AppContext::DialogAnswer answer)
+{
+    m_program->context().setPortDialog([answer] { return answer; });
+    m_window->findChild<QAction*>(ObjectName::PortMenu)->trigger();
 }
 
 void TstOperations::get_locksFileAndPortMenusAndShowsLogFocusOnGet()
@@ -113,7 +101,7 @@ void TstOperations::get_locksFileAndPortMenusAndShowsLogFocusOnGet()
     auto* file = m_window->findChild<QMenu*>(ObjectName::FileMenu);
     auto* port = m_window->findChild<QAction*>(ObjectName::PortMenu);
     bool locked = false;
-    QTimer::singleShot(300, m_window.get(), [&] {
+    QTimer::singleShot(300, m_window, [&] {
         locked = !file->isEnabled() && !port->isEnabled()
             && m_window->findChild<QAction*>(ObjectName::ExitMenu)->isEnabled();
         // Nothing else may start while the line works.
@@ -227,7 +215,7 @@ void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
 {
     m_emulator->setFault(EmulatorFault::PullPlug);
     button(Read)->click();
-    QVERIFY(!m_window->portOpen());
+    QVERIFY(!m_program->line().isOpen());
     for (int i = 0; i < CommandCount; ++i)
         QVERIFY(!button(Command(i))->isEnabled());
     // The operation's own outcome stays; its tooltip says the port went.
@@ -237,9 +225,8 @@ void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
 
     m_emulator->setFault(EmulatorFault::None);
     QVERIFY(m_emulator->plugIn());
-    m_context->setPortDialog([] { return AppContext::DialogAnswer::Ok; });
-    m_window->choosePort();
-    QVERIFY(m_window->portOpen());
+    choosePortAgain(AppContext::DialogAnswer::Ok);
+    QVERIFY(m_program->line().isOpen());
     button(Read)->click();
     QCOMPARE(m_window->messageLine()->text(), Completion);
 }
@@ -248,8 +235,9 @@ void TstOperations::plugPulledMidReply_closesPortAndComPortMenuReopens()
 void TstOperations::portChosenAgain_writeReadsTheControllerFirst()
 {
     button(Read)->click();
-    m_context->setPortDialog([] { return AppContext::DialogAnswer::Ok; });
-    m_window->choosePort();
+    choosePortAgain(AppContext::DialogAnswer::Ok);
+    // The values shown may go to whichever controller is there now.
+    QVERIFY(button(Write)->isEnabled());
     QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
     m_emulator->clearReceived();
     button(Write)->click();
@@ -274,8 +262,7 @@ void TstOperations::swappedController_writeNamesTheEntryKeepingItsSettings()
 
 void TstOperations::noPort_openedFileLeavesWriteOff()
 {
-    m_context->setPortDialog([] { return AppContext::DialogAnswer::Cancel; });
-    m_window->choosePort();
+    choosePortAgain(AppContext::DialogAnswer::Cancel);
     QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
     QVERIFY(!button(Write)->isEnabled());
 }
@@ -294,7 +281,7 @@ void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()
     m_emulator->setFault(EmulatorFault::NoAnswer);
     m_controller->exchange().setTimeScale(1.0); // a 10 s window that only the close can end
     QElapsedTimer clock;
-    QTimer::singleShot(100, m_window.get(), [&] {
+    QTimer::singleShot(100, m_window, [&] {
         QVERIFY(m_controller->exchange().isWaiting());
         clock.start();
         m_window->close();
@@ -302,7 +289,8 @@ void TstOperations::closingDuringWait_endsAtOnceWithoutBoxes()
     button(Get)->click();
     QVERIFY(clock.isValid() && clock.elapsed() < 2000);
     QCOMPARE(m_quits, 1);
-    QVERIFY(m_prompts.messages.isEmpty() && !m_window->portOpen() && !m_controller->logWindow());
+    QVERIFY(
+        m_prompts.messages.isEmpty() && !m_program->line().isOpen() && !m_controller->logWindow());
 }
 
 void TstOperations::history_keepsEveryImageInOrderAndLoadShowsOne()
@@ -314,7 +302,7 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadShowsOne()
         for (const HistoryStore::Entry& e : m_history->entries())
             images.append(e.image);
         for (const QByteArray& line :
-            readAll(m_historyDir->filePath(u"index.tsv"_qs)).trimmed().split('\n'))
+            readAll(m_history->root() + u"/index.tsv"_qs).trimmed().split('\n'))
             images.append(QString::fromLatin1(line.split('\t').value(1)));
         return images;
     };
@@ -346,8 +334,9 @@ void TstOperations::history_keepsEveryImageInOrderAndLoadShowsOne()
 
 void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
 {
-    QVERIFY(QFile::setPermissions(m_historyDir->path(), QFile::ReadOwner | QFile::ExeOwner));
-    m_controller->setNoticeDelay(0);
+    QVERIFY(QDir().mkpath(m_history->root()));
+    QVERIFY(QFile::setPermissions(m_history->root(), QFile::ReadOwner | QFile::ExeOwner));
+    m_controller->historyNotice().setDelay(0);
     button(Read)->click();
     QCOMPARE(m_window->messageLine()->text(), Completion);
     QTRY_COMPARE(m_window->messageLine()->text(), m_history->failureText());
@@ -355,7 +344,7 @@ void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
     box(Parameter::PwmFrequencyMinLoad)->setText(u"1200"_qs);
     button(Write)->click();
     QCOMPARE(m_window->messageLine()->text(), Completion);
-    QVERIFY(!m_controller->noticeWaiting());
+    QVERIFY(!m_controller->historyNotice().waiting());
     QCOMPARE(m_emulator->image().left(4), "B004");
 }
 

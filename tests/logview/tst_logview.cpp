@@ -40,7 +40,7 @@ struct Fixture {
     {
         log = new LogWindow(
             store, scaleLine,
-            [this](const QString& key, const QString& value) { writes << key + u'=' + value; },
+            [this](int index, bool on) { writes << u"%1=%2"_qs.arg(index).arg(int(on)); },
             mainWindow);
         return log;
     }
@@ -180,7 +180,7 @@ private slots:
         auto box = [&f](int i) {
             return f.log->findChild<QCheckBox*>(ObjectName::indexed(ObjectName::ScaleLineBox, i));
         };
-        const QString key = u"ScaleLine%1="_qs.arg(index);
+        const QString key = u"%1="_qs.arg(index);
         QTest::mouseClick(box(index), Qt::LeftButton);
         QCOMPARE(f.writes, QStringList { key + u'1' });
         QTEST(fullGridRows(f.graph()), "lines");
