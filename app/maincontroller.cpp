@@ -125,7 +125,7 @@ void MainController::addNote(const QString& note)
 
 bool MainController::writeAllowed() const
 {
-    return m_context.line().isOpen() && !m_values.isEmpty() && !m_writeRefused;
+    return m_context.line().isOpen() && !m_values.isEmpty() && !m_writeRefused && !m_writeWaits;
 }
 
 void MainController::updateButtons(bool running)
@@ -136,6 +136,9 @@ void MainController::updateButtons(bool running)
 
 void MainController::showPort()
 {
+    // Another controller may be on the port now: Write waits until an
+    // operation or a file shows what goes to it.
+    m_writeWaits = true;
     updateButtons(m_operations.isRunning());
     m_window.showDemoConnected(m_context.demoConnected());
 }
@@ -202,6 +205,7 @@ void MainController::showDifferences(const QString& written, const QString& read
 void MainController::endOperation(Command command, Outcome outcome)
 {
     // A port lost during the operation stays lost: its buttons stay off.
+    m_writeWaits = false;
     updateButtons(false);
     // A read that found another model or deleted data has done its job.
     const bool decoded = command != Command::Write
@@ -243,6 +247,7 @@ bool MainController::reportDecode(SettingImage::DecodeStatus status)
         m_writeRefused = false;
         break;
     }
+    m_writeWaits = false;
     updateButtons(false);
     return true;
 }

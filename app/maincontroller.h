@@ -52,7 +52,8 @@ private:
     void onFault(ExchangeFault fault);
     void report(Command command, Outcome outcome);
     // Whether Write may start: a port, values shown, and no sign that the
-    // controller on it is of another model or deleted. The one rule for Write.
+    // controller on it is of another model or deleted, and no port change since
+    // the last operation or file. The one rule for Write.
     bool writeAllowed() const;
     // Every button follows the port and is off while an operation runs;
     // Write also follows writeAllowed().
@@ -87,6 +88,7 @@ private:
     QPointer<HistoryWindow> m_historyWindow;
     QStringList m_notes; // of the operation that ran last
     bool m_writeRefused = false; // the controller read last is no TZ586KV
+    bool m_writeWaits = false; // the port changed since the last operation or file
     bool m_portLost = false;
     HistoryNotice m_notice;
 };

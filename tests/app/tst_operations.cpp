@@ -236,8 +236,8 @@ void TstOperations::portChosenAgain_writeReadsTheControllerFirst()
 {
     button(Read)->click();
     choosePortAgain(AppContext::DialogAnswer::Ok);
-    // The values shown may go to whichever controller is there now.
-    QVERIFY(button(Write)->isEnabled());
+    // After the port changed, Write waits for an operation or a file.
+    QVERIFY(!button(Write)->isEnabled());
     QVERIFY(m_controller->showSettingFile(QString::fromLatin1(Tz586kvEmulator::defaultImage())));
     m_emulator->clearReceived();
     button(Write)->click();
