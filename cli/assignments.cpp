@@ -88,7 +88,8 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
     const float v = static_cast<float>(*number);
     outOfRange = !(parameterTable()[index].min <= v && v <= parameterTable()[index].max);
     if (outOfRange)
-        return u"%1: %2 is outside %3"_qs.arg(caption, value, rangeText(index));
+        return u"%1: %2 is outside %3"_qs.arg(
+            caption, value, rangeText(parameterAt(index), TextStyle::Script));
     out = { Assignment::Kind::Parameter, index, *number, false };
     return {};
 }

@@ -75,9 +75,8 @@ namespace {
         Console& console, const SettingChanges& differences, const QString& readBack)
     {
         for (const ChangeEngine::Change& d : differences) {
-            const QString unit = d.unit.isEmpty() ? QString() : u' ' + d.unit;
-            console.note(
-                u"  %1: written %2%3, read back %4%3"_qs.arg(d.caption, d.from, unit, d.to));
+            console.note(u"  %1: written %2, read back %3"_qs.arg(
+                d.caption, d.from.withUnit(d.unit), d.to.withUnit(d.unit)));
         }
         if (differences.isEmpty() && !readBack.isEmpty())
             console.note(u"  the controller holds "_qs + readBack);
@@ -129,8 +128,8 @@ namespace {
         }
         const SettingChanges& changes = plan.changes;
         for (const ChangeEngine::Change& k : plan.kept)
-            context.console.info(k.caption + u": kept at "_qs + k.from + u' ' + k.unit
-                + u" as the controller holds it (given "_qs + k.to + u' ' + k.unit
+            context.console.info(k.caption + u": kept at "_qs + k.from.withUnit(k.unit)
+                + u" as the controller holds it (given "_qs + k.to.withUnit(k.unit)
                 + u"; this program does not write it)"_qs);
         const bool dryRun = context.invocation.dryRun;
         // With nothing to change no "sw" goes out, unless forced.

@@ -124,7 +124,7 @@ QString DeviceSession::invalidValueText() const
         return {};
     const QString& text = m_values.text(parameterAt(i));
     return u"%1: %2 is outside %3"_qs.arg(QString::fromUtf16(parameterTable()[size_t(i)].caption),
-        text.isEmpty() ? u"nothing"_qs : text, rangeText(i));
+        text.isEmpty() ? u"nothing"_qs : text, rangeText(parameterAt(i), TextStyle::Script));
 }
 
 void DeviceSession::say(const QString& text)

@@ -50,7 +50,8 @@ QStringList rangeProblems(const SettingsReport& report)
     for (const ParameterReport& p : report.parameters) {
         if (!p.inRange)
             problems.append(u"%1: %2 is outside %3"_qs.arg(
-                QString::fromUtf16(parameterTable()[p.index].caption), p.text, rangeText(p.index)));
+                QString::fromUtf16(parameterTable()[p.index].caption), p.text,
+                rangeText(parameterAt(p.index), TextStyle::Script)));
     }
     return problems;
 }

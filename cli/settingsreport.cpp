@@ -36,12 +36,6 @@ QString caption(int index) { return QString::fromUtf16(parameterTable()[index].c
 
 } // namespace
 
-QString rangeText(int index)
-{
-    const ParameterInfo& p = parameterTable()[index];
-    return NumberText::shortest(p.min) + u".."_qs + NumberText::shortest(p.max);
-}
-
 ReportedImage reportImage(QStringView image)
 {
     const SettingImage::Decoded decoded = SettingImage::decode(image);
@@ -66,7 +60,8 @@ QString settingsTable(const SettingsReport& report)
         u"Range"_qs } };
     for (const ParameterReport& p : report.parameters) {
         rows.append({ QString::fromUtf16(parameterKeys()[p.index]), caption(p.index), p.text,
-            QString::fromUtf16(parameterTable()[p.index].unit), rangeText(p.index),
+            QString::fromUtf16(parameterTable()[p.index].unit),
+            rangeText(parameterAt(p.index), TextStyle::Script),
             p.inRange ? QString() : u"out of range"_qs });
     }
     text += u'\n' + columns(rows);

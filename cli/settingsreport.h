@@ -41,6 +41,3 @@ ReportedImage reportImage(QStringView image);
 
 QString settingsTable(const SettingsReport& report);
 QJsonObject settingsJson(const SettingsReport& report);
-
-// "100..10000", "2.5..6".
-QString rangeText(int index);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "shownvalue.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 class SettingValues;
 
@@ -27,14 +30,12 @@ struct Change {
     int index = 0; // parameter index, mode bit, or byte number
     QString caption; // "Byte 18" for a byte
     QString unit;
-    // As the window shows them: a number, "Off" for a limiter switched off,
-    // "On" or "Off" for a mode, two hex digits for a byte.
-    QString from;
-    QString to;
+    ShownValue from;
+    ShownValue to;
     QString fromHex; // the field's bytes
     QString toHex;
     // What was given, when the controller will hold `to` instead of it.
-    QString rounded;
+    std::optional<ShownValue> rounded;
     bool writable = true; // false: what was given cannot be written as it is
 };
 

@@ -35,6 +35,12 @@ namespace {
 
 } // namespace
 
+bool limiterOff(QStringView image)
+{
+    const int k = info(Parameter::CurrentLimit).offset;
+    return Conversions::RawToCurrent(rawText(image, k)) == LimiterOffAmps;
+}
+
 int byteAt(QStringView image, int k)
 {
     return hexDigit(image[2 * k]) * 16 + hexDigit(image[2 * k + 1]);
@@ -117,6 +123,7 @@ Decoded decode(QStringView text)
         d.texts[size_t(i)] = fieldText(parameterAt(i), image);
     d.version = QString::number(byteAt(image, VersionByte));
     d.modeByte = static_cast<uint8_t>(byteAt(image, ModeByte));
+    d.limiterOff = limiterOff(image);
     d.status = DecodeStatus::Ok;
     return d;
 }

@@ -69,6 +69,13 @@ std::optional<double> SettingValues::value(Parameter p) const
     return v;
 }
 
+ShownValue SettingValues::shown(Parameter p) const
+{
+    if (p == Parameter::CurrentLimit && m_limiterOff)
+        return ShownValue::limiterOff();
+    return ShownValue::number(text(p));
+}
+
 void SettingValues::setText(Parameter p, const QString& text)
 {
     Batch batch(*this);
@@ -226,7 +233,7 @@ void SettingValues::applyDecoded(const SettingImage::Decoded& decoded)
     for (int i : { 0, 1, 2, 3, 4, 14, 5, 6, 7 })
         assignText(i, decoded.texts[size_t(i)]);
 
-    const bool off = leading(at(Limit).text) == LimiterOffAmps;
+    const bool off = decoded.limiterOff;
     if (off && m_limiterOff) {
         // Already off from an earlier load: the new 480 must not stay.
         limiterRule(true);

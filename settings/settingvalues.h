@@ -2,6 +2,7 @@
 
 #include "parametertable.h"
 #include "settingimage.h"
+#include "shownvalue.h"
 
 #include <QObject>
 #include <QString>
@@ -43,6 +44,8 @@ public:
     // The number a write would carry, or nothing when the text is empty, red,
     // not wholly a number or outside the range.
     std::optional<double> value(Parameter p) const;
+    // A parameter as shown: its text, or the limiter switched off.
+    ShownValue shown(Parameter p) const;
 
     // Editing: each call applies the rules and ends with one changed().
     void setText(Parameter p, const QString& text);
