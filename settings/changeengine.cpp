@@ -127,32 +127,30 @@ namespace {
         return bits;
     }
 
-    // The first parameter that may not be written, -1 for none.
-    int firstInvalid(const SettingValues& values)
+    // The first parameter that may not be written, by index.
+    std::optional<ValueProblem> firstProblem(const SettingValues& values)
     {
         for (int i = 0; i < ParameterCount; ++i) {
-            const Parameter p = parameterAt(i);
-            if (!values.value(p) && !(i == Limiter && values.limiterOff()))
-                return i;
+            if (auto problem = values.problem(parameterAt(i)))
+                return problem;
         }
-        return -1;
+        return std::nullopt;
     }
 
     // A value that cannot be written, where it is not what the controller holds.
-    void addUnwritable(
-        const SettingValues& values, QStringView held, int invalid, QList<Change>& changes)
+    void addUnwritable(const SettingValues& values, QStringView held, QList<Change>& changes)
     {
-        for (int i = invalid; i >= 0 && i < ParameterCount; ++i) {
+        for (int i = 0; i < ParameterCount; ++i) {
             const Parameter p = parameterAt(i);
-            const QString& text = values.text(p);
-            if (values.value(p) || text.isEmpty() || (i == Limiter && values.limiterOff()))
+            const auto problem = values.problem(p);
+            if (!problem || problem->kind == ValueProblem::Kind::Empty)
                 continue;
-            const auto number = NumberText::wholeNumber(text);
+            const auto given = NumberText::wholeNumber(problem->given);
             const auto holds = shownValue(p, held).toNumber();
-            if (number && holds && float(*number) == float(*holds))
+            if (given && holds && float(*given) == float(*holds))
                 continue;
             Change c = parameterChange(p, held, held);
-            c.to = ShownValue::number(text);
+            c.to = ShownValue::number(problem->given);
             c.toHex.clear();
             c.writable = false;
             changes.append(c);
@@ -233,9 +231,9 @@ Plan plan(const SettingValues& values)
     const QString base = SettingImage::isHexImage(values.shownImage())
         ? values.shownImage().left(SettingImage::Length).toUpper()
         : (held ? controller.left(SettingImage::Length).toUpper() : QString());
-    result.invalid = firstInvalid(values);
+    result.problem = firstProblem(values);
     if (base.isEmpty()) {
-        result.status = result.invalid >= 0 ? Status::InvalidValue : Status::NoSource;
+        result.status = result.problem ? Status::InvalidValue : Status::NoSource;
         return result;
     }
     // What only the controller knows comes from it, the rest from what was shown.
@@ -245,8 +243,8 @@ Plan plan(const SettingValues& values)
     const QString& reference = held ? controller : base;
     result.changes = compare(reference, image);
     noteRounding(values, result.changes);
-    addUnwritable(values, reference, result.invalid, result.changes);
-    result.status = result.invalid >= 0 ? Status::InvalidValue : Status::Ok;
+    addUnwritable(values, reference, result.changes);
+    result.status = result.problem ? Status::InvalidValue : Status::Ok;
     if (result.status == Status::Ok)
         result.image = image;
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shownvalue.h"
+#include "valueproblem.h"
 
 #include <QList>
 #include <QString>
@@ -41,7 +42,8 @@ struct Change {
 
 struct Plan {
     Status status = Status::NoSource;
-    int invalid = -1; // the first parameter that may not be written
+    // The first parameter, by index, that may not be written.
+    std::optional<ValueProblem> problem;
     QString image; // the write image, when Ok
     // Against the controller's image, or the image last shown when the
     // controller has not been read on this connection.

@@ -47,6 +47,9 @@ struct ParameterInfo {
     int offset; // its first byte in the setting image
     Codec codec;
     bool written; // false: a write keeps the bytes the controller holds
+
+    // The one range check: every value written or accepted passes here.
+    bool inRange(float value) const { return min <= value && value <= max; }
 };
 
 inline constexpr int ParameterCount = 15;

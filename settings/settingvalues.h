@@ -3,7 +3,9 @@
 #include "parametertable.h"
 #include "settingimage.h"
 #include "shownvalue.h"
+#include "valueproblem.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -44,6 +46,10 @@ public:
     // The number a write would carry, or nothing when the text is empty, red,
     // not wholly a number or outside the range.
     std::optional<double> value(Parameter p) const;
+    // Why p may not be written; nothing when it may (a limiter switched off may).
+    std::optional<ValueProblem> problem(Parameter p) const;
+    // Every problem, in the order people see the parameters.
+    QList<ValueProblem> problems() const;
     // A parameter as shown: its text, or the limiter switched off.
     ShownValue shown(Parameter p) const;
 
