@@ -9,6 +9,7 @@
 #include "outcometext.h"
 #include "settingchanges.h"
 #include "settinginput.h"
+#include "settingsreport.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -36,22 +37,20 @@ namespace {
         return document;
     }
 
-    void printSettings(CliContext& context, const SettingsReport& report)
+    void printSettings(CliContext& context, const SettingValues& values)
     {
         if (context.invocation.json)
-            context.console.json(withPort(context, settingsJson(report)));
+            context.console.json(withPort(context, settingsJson(values)));
         else
-            context.console.out(settingsTable(report));
+            context.console.out(settingsTable(values));
     }
 
-    // The window's Read; Done with report filled.
-    ExitCode readInto(DeviceSession& session, SettingsReport& report)
+    // The window's Read: Done when the session's values show the controller's.
+    ExitCode readInto(DeviceSession& session)
     {
         ExitCode code = session.open();
         if (code == ExitCode::Done)
             code = session.run(Command::Read);
-        if (code == ExitCode::Done)
-            report = reportImage(session.values().controllerImage()).report;
         return code;
     }
 
@@ -114,8 +113,7 @@ namespace {
     ExitCode writeEdited(CliContext& context, const Edit& edit)
     {
         DeviceSession session(context);
-        SettingsReport before;
-        const ExitCode code = readInto(session, before);
+        const ExitCode code = readInto(session);
         if (code != ExitCode::Done)
             return code;
         edit(session.values());
@@ -170,21 +168,20 @@ namespace {
 ExitCode read(CliContext& context)
 {
     DeviceSession session(context);
-    SettingsReport report;
-    const ExitCode code = readInto(session, report);
+    const ExitCode code = readInto(session);
     if (code != ExitCode::Done)
         return code;
     // With -o - the file is the output.
     if (context.invocation.output != u"-"_qs)
-        printSettings(context, report);
+        printSettings(context, session.values());
     if (context.invocation.output.isEmpty())
         return ExitCode::Done;
     return saveShown(context, session);
 }
 
-ExitCode write(CliContext& context, const SettingsReport& file)
+ExitCode write(CliContext& context, const QString& image)
 {
-    return writeEdited(context, [&file](SettingValues& values) { values.show(file.image); });
+    return writeEdited(context, [&image](SettingValues& values) { values.show(image); });
 }
 
 ExitCode set(CliContext& context, const QList<Assignment>& assignments)
@@ -202,7 +199,7 @@ ExitCode defaults(CliContext& context)
     if (code == ExitCode::Done)
         code = session.run(Command::DefaultWrite);
     if (code == ExitCode::Done)
-        printSettings(context, reportImage(session.values().controllerImage()).report);
+        printSettings(context, session.values());
     return code;
 }
 
@@ -253,10 +250,12 @@ ExitCode clearLog(CliContext& context)
     return code;
 }
 
-ExitCode readController(CliContext& context, SettingsReport& report)
+ExitCode readController(CliContext& context, QString& image)
 {
     DeviceSession session(context);
-    return readInto(session, report);
+    const ExitCode code = readInto(session);
+    image = session.values().shownImage().toUpper();
+    return code;
 }
 
 Doctor::ControllerCheck controllerCheck(CliContext& context)

@@ -43,6 +43,9 @@ Decoded decode(QStringView text);
 // True when the first 64 characters exist and all are hex digits.
 bool isHexImage(QStringView text);
 
+// The model code of an image of at least 64 characters.
+int modelCode(QStringView image);
+
 // Whether the limiter byte of an image that isHexImage switches the limiter
 // off: every byte whose current reads as LimiterOffAmps does.
 bool limiterOff(QStringView image);

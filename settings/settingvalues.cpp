@@ -89,6 +89,12 @@ ShownValue SettingValues::shown(Parameter p) const
     return ShownValue::number(text(p));
 }
 
+bool SettingValues::shownModeBit(Mode m) const
+{
+    return SettingImage::isHexImage(m_lastShown)
+        && (SettingImage::byteAt(m_lastShown, ModeByte) >> bitOf(m) & 1);
+}
+
 void SettingValues::setText(Parameter p, const QString& text)
 {
     Batch batch(*this);

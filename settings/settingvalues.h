@@ -64,6 +64,8 @@ public:
     SettingImage::DecodeStatus show(QStringView image);
     // The image the values were last shown from, a controller's or a file's.
     const QString& shownImage() const { return m_lastShown; }
+    // A mode's bit in that image, which may set both modes the switches exclude.
+    bool shownModeBit(Mode m) const;
 
     // What the controller on the open port holds; empty when it has not been
     // read since the port opened.
