@@ -263,22 +263,15 @@ void MainController::refuseData()
 {
     const QString text
         = outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly.");
-    const int invalid = ChangeEngine::plan(m_values).invalid;
-    if (invalid < 0) {
+    const std::optional<ValueProblem> problem = ChangeEngine::plan(m_values).problem;
+    if (!problem) {
         m_window.prompts().message(text, Prompts::Icon::Information);
         return;
     }
     // Name the first value that failed, then take the user to it.
-    const Parameter p = parameterAt(invalid);
-    const QString value = m_values.text(p);
-    const QString caption = QString::fromUtf16(info(p).caption);
-    const QString detail = !value.isEmpty() && !NumberText::wholeNumber(value)
-        ? QStringLiteral("%1: %2 is not a number").arg(caption, value)
-        : QStringLiteral("%1: %2 is outside %3 ~ %4")
-              .arg(caption, value.isEmpty() ? QStringLiteral("nothing") : value,
-                  NumberText::shortest(info(p).min), NumberText::shortest(info(p).max));
-    m_window.prompts().messageWithDetail(text, Prompts::Icon::Information, detail);
-    QLineEdit* box = m_window.boxes().valueBox(p);
+    m_window.prompts().messageWithDetail(
+        text, Prompts::Icon::Information, problem->text(TextStyle::Window));
+    QLineEdit* box = m_window.boxes().valueBox(problem->parameter);
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
 }

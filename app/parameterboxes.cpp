@@ -152,7 +152,7 @@ void ParameterBoxes::buildRow(QWidget* parent, Parameter p, const Place& place)
     auto* box = make<QLineEdit>(parent, ObjectName::indexed(ObjectName::ValueBox, i),
         { place.boxLeft, place.top, 915, boxHeight(i) });
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setToolTip(parameterTooltip(p));
+    box->setToolTip(rangeText(p, TextStyle::Tooltip));
     box->setFont(valueFont(false));
     box->setTextMargins(0, 0, 0, 0);
     m_valueBoxes[size_t(i)] = box;
@@ -313,15 +313,15 @@ ParameterBoxes::HeldMarks ParameterBoxes::heldMarks() const
         return marks;
     for (const ChangeEngine::Change& c : ChangeEngine::plan(m_values).changes) {
         if (c.kind == ChangeEngine::Change::Kind::Mode)
-            marks.modes[size_t(c.index)] = c.from;
+            marks.modes[size_t(c.index)] = c.from.text();
         else if (c.kind != ChangeEngine::Change::Kind::Parameter)
             continue;
-        else if (c.index == Limit && c.from == u"Off")
-            marks.limiter = c.from;
-        else if (c.index == Limit && c.to == u"Off")
-            marks.limiter = c.from + u' ' + m_limiterUnit->text();
+        else if (c.index == Limit
+            && (c.from.kind == ShownValue::Kind::LimiterOff
+                || c.to.kind == ShownValue::Kind::LimiterOff))
+            marks.limiter = c.from.withUnit(m_limiterUnit->text());
         else
-            marks.values[size_t(c.index)] = c.from;
+            marks.values[size_t(c.index)] = c.from.text();
     }
     return marks;
 }
@@ -368,7 +368,7 @@ void ParameterBoxes::showEntry(int i, const QString& controllerHolds)
     const QString held = heldLine(controllerHolds);
     if (box->font().underline() != !held.isEmpty())
         box->setFont(valueFont(!held.isEmpty()));
-    const QString range = parameterTooltip(parameterAt(i));
+    const QString range = rangeText(parameterAt(i), TextStyle::Tooltip);
     box->setToolTip(held.isEmpty() ? range : range + u'\n' + held);
 }
 

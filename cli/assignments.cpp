@@ -2,13 +2,13 @@
 
 #include "numbertext.h"
 #include "parametertable.h"
-#include "settingsreport.h"
+#include "valueproblem.h"
 
 #include <optional>
 
 namespace {
 
-constexpr int LimiterIndex = 7;
+constexpr int LimiterIndex = indexOf(Parameter::CurrentLimit);
 
 QString folded(QStringView name)
 {
@@ -81,15 +81,14 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
         out = { Assignment::Kind::LimiterOff, index, 0, false };
         return {};
     }
-    const std::optional<double> number = NumberText::wholeNumber(value);
-    const QString caption = QString::fromUtf16(parameterTable()[index].caption);
-    if (!number)
-        return arg + u": "_qs + caption + u" takes a number"_qs;
-    const float v = static_cast<float>(*number);
-    outOfRange = !(parameterTable()[index].min <= v && v <= parameterTable()[index].max);
+    const std::optional<ValueProblem> problem = ValueProblem::of(parameterAt(index), value);
+    outOfRange = problem && problem->kind == ValueProblem::Kind::OutOfRange;
     if (outOfRange)
-        return u"%1: %2 is outside %3"_qs.arg(caption, value, rangeText(index));
-    out = { Assignment::Kind::Parameter, index, *number, false };
+        return problem->text(TextStyle::Script);
+    if (problem)
+        return arg + u": "_qs + QString::fromUtf16(parameterTable()[size_t(index)].caption)
+            + u" takes a number"_qs;
+    out = { Assignment::Kind::Parameter, index, *NumberText::wholeNumber(value), false };
     return {};
 }
 

@@ -106,7 +106,7 @@ ExitCode doctor(CliContext& context)
 ExitCode diff(CliContext& context)
 {
     const QStringList& args = context.invocation.arguments;
-    SettingsReport reports[2];
+    QString images[2];
     // Files first: a bad one is refused before the port is touched.
     for (int i = 0; i < 2; ++i) {
         if (args[i] == ControllerWord)
@@ -116,20 +116,20 @@ ExitCode diff(CliContext& context)
             context.console.error(input.message);
             return input.code;
         }
-        reports[i] = input.report;
+        images[i] = input.image;
     }
     for (int i = 0; i < 2; ++i) {
         if (args[i] != ControllerWord)
             continue;
         if (i == 1 && args[0] == ControllerWord) {
-            reports[1] = reports[0];
+            images[1] = images[0];
             continue;
         }
-        const ExitCode code = DeviceCommands::readController(context, reports[i]);
+        const ExitCode code = DeviceCommands::readController(context, images[i]);
         if (code != ExitCode::Done)
             return code;
     }
-    return printComparison(context, args[0], reports[0].image, args[1], reports[1].image);
+    return printComparison(context, args[0], images[0], args[1], images[1]);
 }
 
 ExitCode printComparison(CliContext& context, const QString& nameA, const QString& imageA,
@@ -152,14 +152,13 @@ ExitCode write(CliContext& context)
         context.console.error(input.message);
         return input.code;
     }
-    const QStringList problems = rangeProblems(input.report);
-    if (!problems.isEmpty()) {
+    if (!input.problems.isEmpty()) {
         context.console.setErrorKind(OutOfRange);
-        for (const QString& problem : problems)
+        for (const QString& problem : input.problems)
             context.console.error(problem);
         return ExitCode::FileTrouble;
     }
-    return DeviceCommands::write(context, input.report);
+    return DeviceCommands::write(context, input.image);
 }
 
 ExitCode set(CliContext& context)

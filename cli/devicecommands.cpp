@@ -9,6 +9,7 @@
 #include "outcometext.h"
 #include "settingchanges.h"
 #include "settinginput.h"
+#include "settingsreport.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -46,22 +47,20 @@ namespace {
     }
 
     void printSettings(
-        CliContext& context, const SettingsReport& report, ExitCode code = ExitCode::Done)
+        CliContext& context, const SettingValues& values, ExitCode code = ExitCode::Done)
     {
         if (context.invocation.json)
-            printDocument(context, settingsJson(report), code);
+            printDocument(context, settingsJson(values), code);
         else
-            context.console.out(settingsTable(report));
+            context.console.out(settingsTable(values));
     }
 
-    // The window's Read; Done with report filled.
-    ExitCode readInto(DeviceSession& session, SettingsReport& report)
+    // The window's Read: Done when the session's values show the controller's.
+    ExitCode readInto(DeviceSession& session)
     {
         ExitCode code = session.open();
         if (code == ExitCode::Done)
             code = session.run(Command::Read);
-        if (code == ExitCode::Done)
-            report = reportImage(session.values().controllerImage()).report;
         return code;
     }
 
@@ -85,9 +84,8 @@ namespace {
         Console& console, const SettingChanges& differences, const QString& readBack)
     {
         for (const ChangeEngine::Change& d : differences) {
-            const QString unit = d.unit.isEmpty() ? QString() : u' ' + d.unit;
-            console.note(
-                u"  %1: written %2%3, read back %4%3"_qs.arg(d.caption, d.from, unit, d.to));
+            console.note(u"  %1: written %2, read back %3"_qs.arg(
+                d.caption, d.from.withUnit(d.unit), d.to.withUnit(d.unit)));
         }
         if (differences.isEmpty() && !readBack.isEmpty())
             console.note(u"  the controller holds "_qs + readBack);
@@ -123,8 +121,7 @@ namespace {
     ExitCode writeEdited(CliContext& context, const Edit& edit)
     {
         DeviceSession session(context);
-        SettingsReport before;
-        const ExitCode code = readInto(session, before);
+        const ExitCode code = readInto(session);
         if (code != ExitCode::Done)
             return code;
         edit(session.values());
@@ -137,8 +134,8 @@ namespace {
         }
         const SettingChanges& changes = plan.changes;
         for (const ChangeEngine::Change& k : plan.kept)
-            context.console.info(k.caption + u": kept at "_qs + k.from + u' ' + k.unit
-                + u" as the controller holds it (given "_qs + k.to + u' ' + k.unit
+            context.console.info(k.caption + u": kept at "_qs + k.from.withUnit(k.unit)
+                + u" as the controller holds it (given "_qs + k.to.withUnit(k.unit)
                 + u"; this program does not write it)"_qs);
         const bool dryRun = context.invocation.dryRun;
         // With nothing to change no "sw" goes out, unless forced.
@@ -179,8 +176,7 @@ namespace {
 ExitCode read(CliContext& context)
 {
     DeviceSession session(context);
-    SettingsReport report;
-    ExitCode code = readInto(session, report);
+    ExitCode code = readInto(session);
     if (code != ExitCode::Done)
         return code;
     const QString& output = context.invocation.output;
@@ -189,13 +185,13 @@ ExitCode read(CliContext& context)
         code = saveShown(context, session);
     // With -o - the file is the output.
     if (output != u"-"_qs && code != ExitCode::Interrupted)
-        printSettings(context, report, code);
+        printSettings(context, session.values(), code);
     return code;
 }
 
-ExitCode write(CliContext& context, const SettingsReport& file)
+ExitCode write(CliContext& context, const QString& image)
 {
-    return writeEdited(context, [&file](SettingValues& values) { values.show(file.image); });
+    return writeEdited(context, [&image](SettingValues& values) { values.show(image); });
 }
 
 ExitCode set(CliContext& context, const QList<Assignment>& assignments)
@@ -213,7 +209,7 @@ ExitCode defaults(CliContext& context)
     if (code == ExitCode::Done)
         code = session.run(Command::DefaultWrite);
     if (code == ExitCode::Done)
-        printSettings(context, reportImage(session.values().controllerImage()).report);
+        printSettings(context, session.values());
     return code;
 }
 
@@ -266,10 +262,12 @@ ExitCode clearLog(CliContext& context)
     return code;
 }
 
-ExitCode readController(CliContext& context, SettingsReport& report)
+ExitCode readController(CliContext& context, QString& image)
 {
     DeviceSession session(context);
-    return readInto(session, report);
+    const ExitCode code = readInto(session);
+    image = session.values().shownImage().toUpper();
+    return code;
 }
 
 Doctor::ControllerCheck controllerCheck(CliContext& context)

@@ -3,7 +3,6 @@
 #include "assignments.h"
 #include "doctor.h"
 #include "exitcode.h"
-#include "settingsreport.h"
 
 struct CliContext;
 
@@ -14,15 +13,15 @@ struct CliContext;
 namespace DeviceCommands {
 
 ExitCode read(CliContext& context);
-// file: a valid setting file whose values are all in range.
-ExitCode write(CliContext& context, const SettingsReport& file);
+// image: the settings of a TZ586KV, as a file or the history keeps them.
+ExitCode write(CliContext& context, const QString& image);
 ExitCode set(CliContext& context, const QList<Assignment>& assignments);
 ExitCode defaults(CliContext& context);
 ExitCode log(CliContext& context);
 ExitCode clearLog(CliContext& context);
 
-// The controller's settings, for diff: Done with report filled.
-ExitCode readController(CliContext& context, SettingsReport& report);
+// The controller's setting image, for diff: Done with image filled.
+ExitCode readController(CliContext& context, QString& image);
 
 // Asks "sr" for the doctor; empty while the doctor cannot ask.
 Doctor::ControllerCheck controllerCheck(CliContext& context);

@@ -5,7 +5,6 @@
 #include "interrupts.h"
 #include "outcometext.h"
 #include "portopen.h"
-#include "settingsreport.h"
 
 QByteArray CountingLine::readAll()
 {
@@ -118,12 +117,8 @@ ExitCode DeviceSession::exitCodeOf(Outcome outcome)
 
 QString DeviceSession::invalidValueText() const
 {
-    const int i = ChangeEngine::plan(m_values).invalid;
-    if (i < 0)
-        return {};
-    const QString& text = m_values.text(parameterAt(i));
-    return u"%1: %2 is outside %3"_qs.arg(QString::fromUtf16(parameterTable()[size_t(i)].caption),
-        text.isEmpty() ? u"nothing"_qs : text, rangeText(i));
+    const std::optional<ValueProblem> problem = ChangeEngine::plan(m_values).problem;
+    return problem ? problem->text(TextStyle::Script) : QString();
 }
 
 void DeviceSession::say(const QString& text)

@@ -3,6 +3,8 @@
 #include "devicecommands.h"
 #include "historystore.h"
 #include "settinginput.h"
+#include "settingsreport.h"
+#include "settingvalues.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -88,9 +90,10 @@ namespace {
 
     ExitCode show(CliContext& context, const HistoryStore::Entry& entry)
     {
-        const SettingsReport report = reportImage(entry.image).report;
+        SettingValues values;
+        values.show(entry.image);
         if (context.invocation.json) {
-            QJsonObject document = settingsJson(report);
+            QJsonObject document = settingsJson(values);
             const QJsonObject fields = entryJson(entry);
             // The image's own model code and ROM version win over the index's.
             for (auto it = fields.begin(); it != fields.end(); ++it) {
@@ -103,7 +106,7 @@ namespace {
         context.console.out(
             u"%1: %2, %3, port %4\n\n"_qs.arg(idOf(entry), localTime(entry.time),
                 HistoryStore::kindsText(entry), entry.port.isEmpty() ? u"unknown"_qs : entry.port)
-            + settingsTable(report));
+            + settingsTable(values));
         return ExitCode::Done;
     }
 
@@ -125,10 +128,7 @@ namespace {
         }
         name = args[2];
         if (name == ControllerWord) {
-            SettingsReport controller;
-            const ExitCode code = DeviceCommands::readController(context, controller);
-            image = controller.image;
-            return code;
+            return DeviceCommands::readController(context, image);
         }
         const qsizetype other = find(entries, name);
         if (other >= 0) {
@@ -140,7 +140,7 @@ namespace {
         const SettingInput input = readSettingFile(name);
         if (input.code != ExitCode::Done)
             context.console.error(input.message);
-        image = input.report.image;
+        image = input.image;
         return input.code;
     }
 
@@ -185,14 +185,14 @@ ExitCode history(CliContext& context)
         return noSuchEntry(context, args[1]);
     if (verb == u"diff"_qs)
         return diff(context, entries, index);
-    if (reportImage(entries[index].image).status != SettingImage::DecodeStatus::Ok) {
+    if (SettingImage::decode(entries[index].image).status != SettingImage::DecodeStatus::Ok) {
         context.console.error(idOf(entries[index]) + u": not the settings of a TZ586KV"_qs);
         return ExitCode::FileTrouble;
     }
     if (verb == u"show"_qs)
         return show(context, entries[index]);
     // The window's restore: the change list, then write and verify.
-    return DeviceCommands::write(context, reportImage(entries[index].image).report);
+    return DeviceCommands::write(context, entries[index].image);
 }
 
 } // namespace Commands

@@ -8,19 +8,19 @@ using Change = ChangeEngine::Change;
 
 namespace {
 
-QJsonValue valueOf(const Change& c, const QString& text)
+QJsonValue valueOf(const ShownValue& value)
 {
-    switch (c.kind) {
-    case Change::Kind::Mode:
-        return text == u"On"_qs;
-    case Change::Kind::Byte:
-        return text;
-    case Change::Kind::Parameter:
+    switch (value.kind) {
+    case ShownValue::Kind::Switch:
+        return value.on;
+    case ShownValue::Kind::Byte:
+        return value.text();
+    case ShownValue::Kind::Number:
+    case ShownValue::Kind::LimiterOff:
         break;
     }
-    bool number = false;
-    const double v = text.toDouble(&number);
-    return number ? QJsonValue(v) : QJsonValue(QJsonValue::Null);
+    const std::optional<double> number = value.toNumber();
+    return number ? QJsonValue(*number) : QJsonValue(QJsonValue::Null);
 }
 
 QString keyOf(const Change& c)
@@ -51,10 +51,9 @@ QJsonArray changesJson(const SettingChanges& changes)
     QJsonArray array;
     for (const Change& c : changes) {
         QJsonObject o { { u"key"_qs, keyOf(c) }, { u"caption"_qs, c.caption },
-            { u"unit"_qs, c.unit }, { u"from"_qs, valueOf(c, c.from) },
-            { u"to"_qs, valueOf(c, c.to) } };
-        if (!c.rounded.isEmpty())
-            o.insert(u"given"_qs, valueOf(c, c.rounded));
+            { u"unit"_qs, c.unit }, { u"from"_qs, valueOf(c.from) }, { u"to"_qs, valueOf(c.to) } };
+        if (c.rounded)
+            o.insert(u"given"_qs, valueOf(*c.rounded));
         if (c.from == c.to)
             o.insert(u"bytes"_qs, QJsonArray { c.fromHex, c.toHex });
         array.append(o);

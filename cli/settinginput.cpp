@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "settingfile.h"
+#include "settingvalues.h"
 #include "writetarget.h"
 
 #include <QDir>
@@ -32,31 +33,25 @@ SettingInput readSettingFile(const QString& path)
     case SettingFile::LoadStatus::Image:
         break;
     }
-    const ReportedImage decoded = reportImage(loaded.text);
-    switch (decoded.status) {
+    // The values as the window would take them from the file.
+    SettingValues values;
+    switch (values.show(loaded.text)) {
     case SettingImage::DecodeStatus::Ok:
-        input.report = decoded.report;
+        input.image = values.shownImage().toUpper();
+        for (const ValueProblem& problem : values.problems())
+            input.problems.append(problem.text(TextStyle::Script));
         return input;
     case SettingImage::DecodeStatus::Deleted:
         return refuse(u"holds deleted setting data (model code FF)"_qs);
     case SettingImage::DecodeStatus::OtherModel:
         return refuse(u"is for another controller type (model code %1)"_qs.arg(
-            QString::number(decoded.modelCode, 16).rightJustified(2, u'0').toUpper()));
+            QString::number(SettingImage::modelCode(loaded.text), 16)
+                .rightJustified(2, u'0')
+                .toUpper()));
     case SettingImage::DecodeStatus::BadField:
         break;
     }
     return refuse(u"holds characters that are not hexadecimal"_qs);
-}
-
-QStringList rangeProblems(const SettingsReport& report)
-{
-    QStringList problems;
-    for (const ParameterReport& p : report.parameters) {
-        if (!p.inRange)
-            problems.append(u"%1: %2 is outside %3"_qs.arg(
-                QString::fromUtf16(parameterTable()[p.index].caption), p.text, rangeText(p.index)));
-    }
-    return problems;
 }
 
 ExitCode checkOutput(Console& console, const QString& path)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exitcode.h"
-#include "settingsreport.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,14 +11,13 @@ class Console;
 struct SettingInput {
     ExitCode code = ExitCode::Done; // FileTrouble with message when it is no setting file
     QString message;
-    SettingsReport report;
+    QString image; // the file's 64 characters, upper case
+    // "Dead Band: 60 is outside 2..50" for every value the window would
+    // refuse to write; empty when all may be written.
+    QStringList problems;
 };
 
 SettingInput readSettingFile(const QString& path);
-
-// "Dead Band: 60 is outside 2..50" for every value the window would refuse
-// to write; empty when all may be written.
-QStringList rangeProblems(const SettingsReport& report);
 
 // The window's atomic save; Done, or FileTrouble with a message. "-" is
 // standard output.

@@ -38,21 +38,18 @@ namespace {
 
     QString hexByte(int value) { return (u"0"_s + NumberText::hex(uint32_t(value))).right(2); }
 
-    QString shownText(Parameter p, QStringView image)
+    ShownValue shownValue(Parameter p, QStringView image)
     {
-        QString text = SettingImage::fieldText(p, image);
-        // The window switches the limiter off for this current.
-        if (p == Parameter::CurrentLimit
-            && text == NumberText::shortest(SettingImage::LimiterOffAmps))
-            return u"Off"_s;
-        return text;
+        if (p == Parameter::CurrentLimit && SettingImage::limiterOff(image))
+            return ShownValue::limiterOff();
+        return ShownValue::number(SettingImage::fieldText(p, image));
     }
 
     Change parameterChange(Parameter p, QStringView from, QStringView to)
     {
         const ParameterInfo& i = info(p);
         return { Change::Kind::Parameter, indexOf(p), QString::fromUtf16(i.caption),
-            QString::fromUtf16(i.unit), shownText(p, from), shownText(p, to),
+            QString::fromUtf16(i.unit), shownValue(p, from), shownValue(p, to),
             field(p, from).toString().toUpper(), field(p, to).toString().toUpper(), {}, true };
     }
 
@@ -66,8 +63,8 @@ namespace {
                 continue;
             changes.append({ Change::Kind::Mode, bitOf(m),
                 QString::fromUtf16(modeCaptions()[size_t(bitOf(m))]), {},
-                a & bit ? u"On"_s : u"Off"_s, b & bit ? u"On"_s : u"Off"_s, hexByte(a), hexByte(b),
-                {}, true });
+                ShownValue::switched(a & bit), ShownValue::switched(b & bit), hexByte(a),
+                hexByte(b), {}, true });
         }
     }
 
@@ -79,8 +76,9 @@ namespace {
             const int mask = k == ModeByte ? ~ModeBits & 0xFF : 0xFF;
             if (owners()[size_t(k)] >= 0 || (a & mask) == (b & mask))
                 continue;
-            changes.append({ Change::Kind::Byte, k, u"Byte %1"_s.arg(k), {}, hexByte(a), hexByte(b),
-                hexByte(a), hexByte(b), {}, true });
+            changes.append(
+                { Change::Kind::Byte, k, u"Byte %1"_s.arg(k), {}, ShownValue::byte(hexByte(a)),
+                    ShownValue::byte(hexByte(b)), hexByte(a), hexByte(b), {}, true });
         }
     }
 
@@ -129,32 +127,30 @@ namespace {
         return bits;
     }
 
-    // The first parameter that may not be written, -1 for none.
-    int firstInvalid(const SettingValues& values)
+    // The first parameter that may not be written, by index.
+    std::optional<ValueProblem> firstProblem(const SettingValues& values)
     {
         for (int i = 0; i < ParameterCount; ++i) {
-            const Parameter p = parameterAt(i);
-            if (!values.value(p) && !(i == Limiter && values.limiterOff()))
-                return i;
+            if (auto problem = values.problem(parameterAt(i)))
+                return problem;
         }
-        return -1;
+        return std::nullopt;
     }
 
     // A value that cannot be written, where it is not what the controller holds.
-    void addUnwritable(
-        const SettingValues& values, QStringView held, int invalid, QList<Change>& changes)
+    void addUnwritable(const SettingValues& values, QStringView held, QList<Change>& changes)
     {
-        for (int i = invalid; i >= 0 && i < ParameterCount; ++i) {
+        for (int i = 0; i < ParameterCount; ++i) {
             const Parameter p = parameterAt(i);
-            const QString& text = values.text(p);
-            if (values.value(p) || text.isEmpty() || (i == Limiter && values.limiterOff()))
+            const auto problem = values.problem(p);
+            if (!problem || problem->kind == ValueProblem::Kind::Empty)
                 continue;
-            const QString heldText = shownText(p, held);
-            const auto number = NumberText::wholeNumber(text);
-            if (number && heldText != u"Off"_s && float(*number) == float(heldText.toDouble()))
+            const auto given = NumberText::wholeNumber(problem->given);
+            const auto holds = shownValue(p, held).toNumber();
+            if (given && holds && float(*given) == float(*holds))
                 continue;
             Change c = parameterChange(p, held, held);
-            c.to = text;
+            c.to = ShownValue::number(problem->given);
             c.toHex.clear();
             c.writable = false;
             changes.append(c);
@@ -164,14 +160,14 @@ namespace {
     void noteRounding(const SettingValues& values, QList<Change>& changes)
     {
         for (Change& c : changes) {
-            if (c.kind != Change::Kind::Parameter || c.to == u"Off"_s)
+            if (c.kind != Change::Kind::Parameter || c.to.kind != ShownValue::Kind::Number)
                 continue;
             const Parameter p = parameterAt(c.index);
             // What was typed, where the rules rewrote it on the way in.
-            const QString& typed
-                = values.typedText(p).isEmpty() ? values.text(p) : values.typedText(p);
-            const auto number = NumberText::wholeNumber(typed);
-            if (number && float(*number) != float(c.to.toDouble()))
+            const ShownValue typed = ShownValue::number(
+                values.typedText(p).isEmpty() ? values.text(p) : values.typedText(p));
+            const auto number = typed.toNumber();
+            if (number && float(*number) != float(c.to.toNumber().value_or(0)))
                 c.rounded = typed;
         }
     }
@@ -235,9 +231,9 @@ Plan plan(const SettingValues& values)
     const QString base = SettingImage::isHexImage(values.shownImage())
         ? values.shownImage().left(SettingImage::Length).toUpper()
         : (held ? controller.left(SettingImage::Length).toUpper() : QString());
-    result.invalid = firstInvalid(values);
+    result.problem = firstProblem(values);
     if (base.isEmpty()) {
-        result.status = result.invalid >= 0 ? Status::InvalidValue : Status::NoSource;
+        result.status = result.problem ? Status::InvalidValue : Status::NoSource;
         return result;
     }
     // What only the controller knows comes from it, the rest from what was shown.
@@ -247,8 +243,8 @@ Plan plan(const SettingValues& values)
     const QString& reference = held ? controller : base;
     result.changes = compare(reference, image);
     noteRounding(values, result.changes);
-    addUnwritable(values, reference, result.invalid, result.changes);
-    result.status = result.invalid >= 0 ? Status::InvalidValue : Status::Ok;
+    addUnwritable(values, reference, result.changes);
+    result.status = result.problem ? Status::InvalidValue : Status::Ok;
     if (result.status == Status::Ok)
         result.image = image;
     return result;
@@ -256,12 +252,10 @@ Plan plan(const SettingValues& values)
 
 QString describe(const Change& c)
 {
-    const auto withUnit = [&c](const QString& text) {
-        return c.unit.isEmpty() || text == u"Off"_s ? text : text + u' ' + c.unit;
-    };
-    QString line = c.caption + u": "_s + withUnit(c.from) + u" -> "_s + withUnit(c.to);
-    if (!c.rounded.isEmpty())
-        line += u" (%1 rounded)"_s.arg(withUnit(c.rounded));
+    QString line
+        = c.caption + u": "_s + c.from.withUnit(c.unit) + u" -> "_s + c.to.withUnit(c.unit);
+    if (c.rounded)
+        line += u" (%1 rounded)"_s.arg(c.rounded->withUnit(c.unit));
     else if (c.kind == Change::Kind::Parameter && c.from == c.to)
         line += u" (bytes %1 -> %2)"_s.arg(c.fromHex, c.toHex);
     if (!c.writable)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "shownvalue.h"
+#include "valueproblem.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 class SettingValues;
 
@@ -27,20 +31,19 @@ struct Change {
     int index = 0; // parameter index, mode bit, or byte number
     QString caption; // "Byte 18" for a byte
     QString unit;
-    // As the window shows them: a number, "Off" for a limiter switched off,
-    // "On" or "Off" for a mode, two hex digits for a byte.
-    QString from;
-    QString to;
+    ShownValue from;
+    ShownValue to;
     QString fromHex; // the field's bytes
     QString toHex;
     // What was given, when the controller will hold `to` instead of it.
-    QString rounded;
+    std::optional<ShownValue> rounded;
     bool writable = true; // false: what was given cannot be written as it is
 };
 
 struct Plan {
     Status status = Status::NoSource;
-    int invalid = -1; // the first parameter that may not be written
+    // The first parameter, by index, that may not be written.
+    std::optional<ValueProblem> problem;
     QString image; // the write image, when Ok
     // Against the controller's image, or the image last shown when the
     // controller has not been read on this connection.

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace ImageComparison {
 
 namespace {
@@ -41,12 +39,8 @@ Texts shownTexts(QStringView image)
         return texts;
     for (size_t r = 0; r < texts.size(); ++r) {
         const auto [isMode, i] = order()[r];
-        if (isMode)
-            texts[r] = values.mode(modeAt(i)) ? u"On"_s : u"Off"_s;
-        else if (parameterAt(i) == Parameter::CurrentLimit && values.limiterOff())
-            texts[r] = u"Off"_s;
-        else
-            texts[r] = values.text(parameterAt(i));
+        texts[r] = isMode ? ShownValue::switched(values.mode(modeAt(i))).text()
+                          : values.shown(parameterAt(i)).text();
     }
     return texts;
 }

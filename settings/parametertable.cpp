@@ -35,10 +35,13 @@ const std::array<ParameterInfo, ParameterCount>& parameterTable()
 
 const ParameterInfo& info(Parameter p) { return parameterTable()[size_t(indexOf(p))]; }
 
-QString parameterTooltip(Parameter parameter)
+QString rangeText(Parameter parameter, TextStyle style)
 {
     const ParameterInfo& p = info(parameter);
-    return NumberText::shortest(p.min) + QChar(0xFF5E) + NumberText::shortest(p.max);
+    const QString between = style == TextStyle::Window ? QStringLiteral(" ~ ")
+        : style == TextStyle::Tooltip                  ? QString(QChar(0xFF5E))
+                                                       : QStringLiteral("..");
+    return NumberText::shortest(p.min) + between + NumberText::shortest(p.max);
 }
 
 const std::array<const char16_t*, ModeCount>& modeCaptions()

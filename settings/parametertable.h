@@ -47,6 +47,9 @@ struct ParameterInfo {
     int offset; // its first byte in the setting image
     Codec codec;
     bool written; // false: a write keeps the bytes the controller holds
+
+    // The one range check: every value written or accepted passes here.
+    bool inRange(float value) const { return min <= value && value <= max; }
 };
 
 inline constexpr int ParameterCount = 15;
@@ -60,8 +63,12 @@ constexpr int bitOf(Mode m) { return static_cast<int>(m); }
 const std::array<ParameterInfo, ParameterCount>& parameterTable();
 const ParameterInfo& info(Parameter p);
 
-// "min～max" with both bounds in shortest form, e.g. "2.5～6".
-QString parameterTooltip(Parameter p);
+// Where a text is shown: the window's messages, its tooltips, or the command line.
+enum class TextStyle { Window, Tooltip, Script };
+
+// A parameter's range with both bounds in shortest form: "2.5 ~ 6" in the
+// window's messages, "2.5～6" in its tooltips, "2.5..6" on the command line.
+QString rangeText(Parameter p, TextStyle style);
 
 // Captions of the five modes, by bit.
 const std::array<const char16_t*, ModeCount>& modeCaptions();

@@ -11,17 +11,6 @@ namespace {
 
     QString rawText(QStringView image, int k) { return u"&H"_qs + image.mid(2 * k, 2).toString(); }
 
-    // The model code is read like the rest of the program reads numbers: only
-    // its leading hex digits count, so "0Z" is 0 and "Z2" is 0.
-    int modelCodeOf(QStringView image)
-    {
-        const int high = hexDigit(image[2 * ModelByte]);
-        if (high < 0)
-            return 0;
-        const int low = hexDigit(image[2 * ModelByte + 1]);
-        return low < 0 ? high : high * 16 + low;
-    }
-
     QString padded(const QString& hex, int digits)
     {
         return (QString(digits, u'0') + hex).right(digits);
@@ -34,6 +23,23 @@ namespace {
     }
 
 } // namespace
+
+// The model code is read like the rest of the program reads numbers: only
+// its leading hex digits count, so "0Z" is 0 and "Z2" is 0.
+int modelCode(QStringView image)
+{
+    const int high = hexDigit(image[2 * ModelByte]);
+    if (high < 0)
+        return 0;
+    const int low = hexDigit(image[2 * ModelByte + 1]);
+    return low < 0 ? high : high * 16 + low;
+}
+
+bool limiterOff(QStringView image)
+{
+    const int k = info(Parameter::CurrentLimit).offset;
+    return Conversions::RawToCurrent(rawText(image, k)) == LimiterOffAmps;
+}
 
 int byteAt(QStringView image, int k)
 {
@@ -100,7 +106,7 @@ Decoded decode(QStringView text)
     if (text.size() < Length)
         return d;
     const QStringView image = text.left(Length);
-    d.modelCode = modelCodeOf(image);
+    d.modelCode = modelCode(image);
     if (d.modelCode == DeletedModel) {
         d.status = DecodeStatus::Deleted;
         return d;
@@ -117,6 +123,7 @@ Decoded decode(QStringView text)
         d.texts[size_t(i)] = fieldText(parameterAt(i), image);
     d.version = QString::number(byteAt(image, VersionByte));
     d.modeByte = static_cast<uint8_t>(byteAt(image, ModeByte));
+    d.limiterOff = limiterOff(image);
     d.status = DecodeStatus::Ok;
     return d;
 }

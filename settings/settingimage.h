@@ -34,6 +34,7 @@ struct Decoded {
     std::array<QString, ParameterCount> texts;
     QString version; // the ROM version byte, decimal
     uint8_t modeByte = 0;
+    bool limiterOff = false; // the limiter byte means "off"
 };
 
 // Reads the first 64 characters of text (fewer is BadField).
@@ -41,6 +42,13 @@ Decoded decode(QStringView text);
 
 // True when the first 64 characters exist and all are hex digits.
 bool isHexImage(QStringView text);
+
+// The model code of an image of at least 64 characters.
+int modelCode(QStringView image);
+
+// Whether the limiter byte of an image that isHexImage switches the limiter
+// off: every byte whose current reads as LimiterOffAmps does.
+bool limiterOff(QStringView image);
 
 // Byte k of an image that isHexImage.
 int byteAt(QStringView image, int k);

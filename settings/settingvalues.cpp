@@ -58,15 +58,41 @@ SettingValues::SettingValues(QObject* parent)
 std::optional<double> SettingValues::value(Parameter p) const
 {
     const Entry& e = entry(p);
-    if (e.text.isEmpty() || !e.inRange)
+    if (!e.inRange || ValueProblem::of(p, e.text))
         return std::nullopt;
-    const std::optional<double> number = NumberText::wholeNumber(e.text);
-    if (!number)
+    return float(*NumberText::wholeNumber(e.text));
+}
+
+std::optional<ValueProblem> SettingValues::problem(Parameter p) const
+{
+    if (value(p) || (p == Parameter::CurrentLimit && m_limiterOff))
         return std::nullopt;
-    const float v = float(*number);
-    if (!(info(p).min <= v && v <= info(p).max))
-        return std::nullopt;
-    return v;
+    // Red though its text passes: "5." typed over a red value stays red.
+    return ValueProblem::of(p, text(p))
+        .value_or(ValueProblem { ValueProblem::Kind::OutOfRange, p, text(p) });
+}
+
+QList<ValueProblem> SettingValues::problems() const
+{
+    QList<ValueProblem> found;
+    for (Parameter p : ParameterOrder) {
+        if (const auto problem = this->problem(p))
+            found.append(*problem);
+    }
+    return found;
+}
+
+ShownValue SettingValues::shown(Parameter p) const
+{
+    if (p == Parameter::CurrentLimit && m_limiterOff)
+        return ShownValue::limiterOff();
+    return ShownValue::number(text(p));
+}
+
+bool SettingValues::shownModeBit(Mode m) const
+{
+    return SettingImage::isHexImage(m_lastShown)
+        && (SettingImage::byteAt(m_lastShown, ModeByte) >> bitOf(m) & 1);
 }
 
 void SettingValues::setText(Parameter p, const QString& text)
@@ -167,7 +193,7 @@ void SettingValues::textRule(int i)
             return;
         }
     }
-    at(i).inRange = infoAt(i).min <= v && v <= infoAt(i).max;
+    at(i).inRange = infoAt(i).inRange(v);
     if (!at(i).inRange)
         return;
     if (i == Limit)
@@ -226,7 +252,7 @@ void SettingValues::applyDecoded(const SettingImage::Decoded& decoded)
     for (int i : { 0, 1, 2, 3, 4, 14, 5, 6, 7 })
         assignText(i, decoded.texts[size_t(i)]);
 
-    const bool off = leading(at(Limit).text) == LimiterOffAmps;
+    const bool off = decoded.limiterOff;
     if (off && m_limiterOff) {
         // Already off from an earlier load: the new 480 must not stay.
         limiterRule(true);

@@ -2,7 +2,10 @@
 
 #include "parametertable.h"
 #include "settingimage.h"
+#include "shownvalue.h"
+#include "valueproblem.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringView>
@@ -43,6 +46,12 @@ public:
     // The number a write would carry, or nothing when the text is empty, red,
     // not wholly a number or outside the range.
     std::optional<double> value(Parameter p) const;
+    // Why p may not be written; nothing when it may (a limiter switched off may).
+    std::optional<ValueProblem> problem(Parameter p) const;
+    // Every problem, in the order people see the parameters.
+    QList<ValueProblem> problems() const;
+    // A parameter as shown: its text, or the limiter switched off.
+    ShownValue shown(Parameter p) const;
 
     // Editing: each call applies the rules and ends with one changed().
     void setText(Parameter p, const QString& text);
@@ -55,6 +64,8 @@ public:
     SettingImage::DecodeStatus show(QStringView image);
     // The image the values were last shown from, a controller's or a file's.
     const QString& shownImage() const { return m_lastShown; }
+    // A mode's bit in that image, which may set both modes the switches exclude.
+    bool shownModeBit(Mode m) const;
 
     // What the controller on the open port holds; empty when it has not been
     // read since the port opened.

@@ -40,7 +40,6 @@ private slots:
     void menus_leaveShownDataAndStoreAlone_data();
     void menus_leaveShownDataAndStoreAlone();
     void logSave_refusedUnlessHeld_thenLoadsBackIntoTheWindow();
-    void refusedSave_namesTheValueAndFocusesIt_data();
     void refusedSave_namesTheValueAndFocusesIt();
 
 private:
@@ -128,33 +127,17 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     QCOMPARE(m_prompts.messages, QStringList(2, Overwrite));
 }
 
-void TstDataFiles::refusedSave_namesTheValueAndFocusesIt_data()
-{
-    QTest::addColumn<Parameter>("parameter");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("above") << Parameter::BrakeMaxDuty << u"150"_qs
-                           << u"Brake Max. Duty: 150 is outside 0 ~ 100"_qs;
-    QTest::newRow("below") << Parameter::LowBatteryCutoff << u"2.4"_qs
-                           << u"Low Batt. Protection: 2.4 is outside 2.5 ~ 6"_qs;
-    QTest::newRow("empty") << Parameter::DeadBand << QString()
-                           << u"Dead Band: nothing is outside 2 ~ 50"_qs;
-    // The value shown: the spin button keeps it (another would be rewritten).
-    QTest::newRow("not a number") << Parameter::PwmFrequencyMaxLoad << u"5000x"_qs
-                                  << u"PWM frequency(at Max. load): 5000x is not a number"_qs;
-}
-
+// The texts of each refusal are the values' own (tst_settingvalues).
 void TstDataFiles::refusedSave_namesTheValueAndFocusesIt()
 {
-    QFETCH(Parameter, parameter);
-    QFETCH(QString, text);
     QVERIFY(m_commands->showSettingFile(Example));
-    m_window->boxes().valueBox(parameter)->setText(text);
+    QLineEdit* box = m_window->boxes().valueBox(Parameter::BrakeMaxDuty);
+    box->setText(u"150"_qs);
     trigger(SaveSetting, u"a.set"_qs);
     QCOMPARE(
         m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
-    QTEST(m_prompts.details.last(), "detail");
-    QCOMPARE(m_window->focusWidget(), m_window->boxes().valueBox(parameter));
+    QCOMPARE(m_prompts.details.last(), u"Brake Max. Duty: 150 is outside 0 ~ 100"_qs);
+    QCOMPARE(m_window->focusWidget(), box);
 }
 
 void TstDataFiles::menus_leaveShownDataAndStoreAlone_data()

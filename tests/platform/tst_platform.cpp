@@ -12,7 +12,7 @@ private slots:
     void upDown_clampsStepsAndSignalsOnlyChanges_data()
     {
         QTest::addColumn<int>("start");
-        QTest::addColumn<int>("arrow"); // 1 up, -1 down, 0: setValue(requested)
+        QTest::addColumn<int>("arrow"); // 1 up, -1 down, 0: setValue, 2: setMinimum(requested)
         QTest::addColumn<int>("requested");
         QTest::addColumn<int>("expected");
         QTest::newRow("set same") << 100 << 0 << 100 << 100;
@@ -20,6 +20,7 @@ private slots:
         QTest::newRow("set below minimum") << 100 << 0 << 0 << 50;
         QTest::newRow("up by increment") << 100 << 1 << 0 << 110;
         QTest::newRow("down at minimum") << 50 << -1 << 0 << 50;
+        QTest::newRow("minimum raised, silently") << 100 << 2 << 200 << 200;
     }
     void upDown_clampsStepsAndSignalsOnlyChanges()
     {
@@ -34,13 +35,16 @@ private slots:
         spin.setValue(start);
         spin.show();
         QSignalSpy spy(&spin, &UpDown::changed);
-        if (arrow == 0)
+        if (arrow == 2)
+            spin.setMinimum(requested);
+        else if (arrow == 0)
             spin.setValue(requested);
         else
             QTest::mouseClick(arrow > 0 ? spin.upButton() : spin.downButton(), Qt::LeftButton);
         QCOMPARE(spin.value(), expected);
         const QList<QVariantList> signalled = spy;
-        QCOMPARE(signalled, QList<QVariantList>(expected == start ? 0 : 1, { expected }));
+        QCOMPARE(
+            signalled, QList<QVariantList>(expected == start || arrow == 2 ? 0 : 1, { expected }));
     }
 
     // Screens at 1x (1920 x 1080) and 2x (960 x 540 device-independent), the
