@@ -30,13 +30,10 @@ struct LinkBench {
         QObject::connect(&exchange, &MessageExchange::faulted, &exchange,
             [this](ExchangeFault fault) { faults.append(fault); });
     }
+    QString device() const { return pty ? pty->devicePath() : tcp ? tcp->url() : DemoLine::Device; }
     bool start()
     {
-        if (pty)
-            return pty->start() && line->open(pty->devicePath());
-        if (tcp)
-            return tcp->listen() && line->open(tcp->url());
-        return line->open(DemoLine::Device);
+        return (pty ? pty->start() : tcp ? tcp->listen() : true) && line->open(device());
     }
     ControllerModel& model()
     {

@@ -1,0 +1,150 @@
+#include "linkbench.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <csignal>
+#include <sys/socket.h>
+
+class TestLines : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A pseudo-terminal refuses DTR; the line must open anyway. A refused
+    // device is named by its reason in the port dialog.
+    void serial_opensTheControllerLineOrSaysWhyNot()
+    {
+        Tz586kvEmulator emulator;
+        QVERIFY(emulator.start());
+        QtSerialLine holder;
+        QVERIFY(holder.open(emulator.devicePath()));
+        QCOMPARE(holder.port().baudRate(), 9600);
+        QCOMPARE(holder.port().parity(), QSerialPort::OddParity);
+        QCOMPARE(holder.port().dataBits(), QSerialPort::Data8);
+        QCOMPARE(holder.port().stopBits(), QSerialPort::OneStop);
+        QCOMPARE(holder.port().flowControl(), QSerialPort::NoFlowControl);
+        QtSerialLine second;
+        QVERIFY(!second.open(emulator.devicePath()));
+        QCOMPARE(second.lastOpenFailure(), SerialLine::OpenFailure::InUse);
+        QVERIFY(!second.open(u"/dev/tz586kv-no-such-port"_qs));
+        QCOMPARE(second.lastOpenFailure(), SerialLine::OpenFailure::NoDevice);
+        holder.close();
+        QVERIFY(second.open(emulator.devicePath()));
+        QCOMPARE(second.lastOpenFailure(), SerialLine::OpenFailure::None);
+    }
+
+    // Whatever came before a line closed is never read after it opens again,
+    // and the demo controller then answers properly whatever fault it had.
+    void reopened_hasNothingLeftAndAnswers_data()
+    {
+        QTest::addColumn<LineKind>("kind");
+        for (LineKind kind : LineKinds)
+            QTest::newRow(lineKindName(kind)) << kind;
+    }
+    void reopened_hasNothingLeftAndAnswers()
+    {
+        QFETCH(LineKind, kind);
+        LinkBench rig(kind);
+        QVERIFY(rig.start());
+        if (auto* demo = qobject_cast<DemoLine*>(rig.line.get()))
+            demo->setFault(EmulatorFault::NoAnswer);
+        QSignalSpy arrived(rig.line.get(), &SerialLine::readyRead);
+        rig.model().sendNow("stale\r");
+        QTRY_VERIFY(!arrived.isEmpty());
+        rig.line->close();
+        QVERIFY(rig.line->open(rig.device()));
+        QCOMPARE(rig.line->readAll(), QByteArray());
+        QVERIFY(rig.exchange.readSettings());
+    }
+
+    void tcp_refusedSaysWhere()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString address = u"127.0.0.1:%1"_qs.arg(closed.serverPort());
+        closed.close();
+        TcpLine line;
+        QVERIFY(!line.open(u"tcp://"_qs + address));
+        QVERIFY(!line.isOpen());
+        QCOMPARE(line.lastOpenFailure(), SerialLine::OpenFailure::Refused);
+        QCOMPARE(line.openFailureText(), address + u" refused the connection"_qs);
+    }
+
+    // A peer that closes or resets the connection takes the line with it and
+    // leaves nothing to read; writing to a reset peer fails, the program
+    // goes on (no SIGPIPE).
+    void tcp_peerGone_isALoss_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("closed") << false;
+        QTest::newRow("reset") << true;
+    }
+    void tcp_peerGone_isALoss()
+    {
+        QFETCH(bool, reset);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        TcpLine line;
+        QSignalSpy arrived(&line, &SerialLine::readyRead);
+        QSignalSpy lost(&line, &SerialLine::lost);
+        QVERIFY(line.open(u"tcp://127.0.0.1:%1"_qs.arg(server.serverPort())));
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket* peer = server.nextPendingConnection();
+        peer->write("stale");
+        QTRY_VERIFY(!arrived.isEmpty());
+        if (reset) {
+            const linger at_once { 1, 0 };
+            QCOMPARE(::setsockopt(int(peer->socketDescriptor()), SOL_SOCKET, SO_LINGER, &at_once,
+                         sizeof at_once),
+                0);
+            peer->abort();
+            // Qt's network library ignores SIGPIPE; the programs do without it.
+            const auto kept = std::signal(SIGPIPE, SIG_DFL);
+            for (int i = 0; i < 3; ++i)
+                line.write("sr");
+            std::signal(SIGPIPE, kept);
+        } else {
+            peer->disconnectFromHost();
+        }
+        QTRY_COMPARE(lost.size(), 1);
+        QCOMPARE(line.readAll(), QByteArray());
+        QVERIFY(!line.isOpen());
+    }
+
+    // More than the socket takes at once still leaves, whole and in order.
+    void tcp_largeWrite_arrivesWhole()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        TcpLine line;
+        QVERIFY(line.open(u"tcp://127.0.0.1:%1"_qs.arg(server.serverPort())));
+        QTRY_VERIFY(server.hasPendingConnections());
+        QTcpSocket* peer = server.nextPendingConnection();
+        QByteArray sent(16 << 20, '\0');
+        for (qsizetype i = 0; i < sent.size(); ++i)
+            sent[i] = char(i % 251);
+        QByteArray received;
+        connect(peer, &QTcpSocket::readyRead, this, [&] { received += peer->readAll(); });
+        QVERIFY(line.write(sent));
+        QTRY_COMPARE(received.size(), sent.size());
+        QCOMPARE(received, sent);
+    }
+
+    // A bridge may pass the reply on a byte at a time; what came before the
+    // command is no reply.
+    void tcp_slowReply_isTakenWhole()
+    {
+        LinkBench rig(LineKind::Tcp);
+        QVERIFY(rig.start());
+        rig.tcp->setSplitWrites(true);
+        rig.model().sendNow("stale\r");
+        const std::optional<SettingReply> reply = rig.exchange.readSettings();
+        QVERIFY(reply);
+        QCOMPARE(reply->image.toLatin1(), ControllerModel::defaultImage());
+        QVERIFY(rig.faults.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLines)
+#include "tst_lines.moc"
