@@ -11,64 +11,49 @@ class TestCommandLine : public QObject {
     Q_OBJECT
 
 private slots:
+    // "set" rows go on to the assignments.
     void parse_data()
     {
         QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("error"); // within the usage error; empty: none
-        QTest::newRow("-o FILE") << u"read -o =b.set"_qs << u"=b.set"_qs << QString();
-        QTest::newRow("-o=FILE") << u"read -o=b.set"_qs << u"b.set"_qs << QString();
-        QTest::newRow("-oFILE") << u"log -ob.csv"_qs << u"b.csv"_qs << QString();
-        QTest::newRow("-o=") << u"read -o="_qs << QString() << u"-o needs a file name"_qs;
-        QTest::newRow("--output=") << u"read --output="_qs << QString() << u"--output needs"_qs;
-        QTest::newRow("no command") << QString() << QString() << u"no command given"_qs;
-        QTest::newRow("other's option")
-            << u"read --all"_qs << QString() << u"--all does not go with read"_qs;
-        QTest::newRow("port 17") << u"ports --port 17"_qs << QString()
-                                 << u"--port: Com17 is outside the port numbers 1-16"_qs;
-        QTest::newRow("no file") << u"write"_qs << QString() << u"write needs FILE.set"_qs;
-        QTest::newRow("misspelt") << u"reed"_qs << QString()
-                                  << u"unknown command reed; did you mean 'read'?"_qs;
+        QTest::addColumn<QString>("output");
+        const auto row
+            = [](const char* name, const QString& args, const QString& error,
+                  const QString& output = {}) { QTest::newRow(name) << args << error << output; };
+        row("-o FILE", u"read -o =b.set"_qs, {}, u"=b.set"_qs);
+        row("-o=FILE", u"read -o=b.set"_qs, {}, u"b.set"_qs);
+        row("-oFILE", u"log -ob.csv"_qs, {}, u"b.csv"_qs);
+        row("-o=", u"read -o="_qs, u"-o needs a file name"_qs);
+        row("--output=", u"read --output="_qs, u"--output needs"_qs);
+        row("no command", {}, u"no command given"_qs);
+        row("other's option", u"read --all"_qs, u"--all does not go with read"_qs);
+        row("port 17", u"ports --port 17"_qs, u"--port: Com17 is outside the port numbers 1-16"_qs);
+        row("no file", u"write"_qs, u"write needs FILE.set"_qs);
+        row("misspelt", u"reed"_qs, u"unknown command reed; did you mean 'read'?"_qs);
+        row("keys and captions", u"set Dead-Band=12 LIMITER=off robot-mode=on"_qs, {});
+        row("out of range", u"set deadband=60"_qs, u"Dead Band: 60 is outside 2..50"_qs);
+        row("twice", u"set deadband=6 deadband=7"_qs,
+            u"deadband=6 and deadband=7 contradict each other"_qs);
+        row("off and a limit", u"set limiter=off limiter=150"_qs, u"contradict each other"_qs);
+        row("both modes", u"set reverse-cancel=on robot-mode=on"_qs,
+            u"Reverse Cancel and Robot Mode exclude each other"_qs);
+        // Values the window never writes.
+        for (const char* key : { "neutral", "high-forward", "high-brake", "virgin-bit" })
+            row(key, u"set "_qs + QLatin1StringView(key) + u"=1"_qs,
+                u"is not written by this program"_qs);
     }
     void parse()
     {
         QFETCH(QString, args);
-        QFETCH(QString, output);
         QFETCH(QString, error);
         const ParsedCommandLine parsed = parseCommandLine(args.split(u' ', Qt::SkipEmptyParts));
-        QCOMPARE(parsed.invocation.output, output);
-        QVERIFY2(error.isEmpty() ? parsed.error.isEmpty() : parsed.error.contains(error),
-            qPrintable(parsed.error));
-    }
-
-    void assignments_data()
-    {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("error"); // within; empty: none
-        QTest::newRow("keys and captions")
-            << u"Dead-Band=12 LIMITER=off robot-mode=on"_qs << QString();
-        QTest::newRow("out of range") << u"deadband=60"_qs << u"Dead Band: 60 is outside 2..50"_qs;
-        QTest::newRow("twice") << u"deadband=6 deadband=7"_qs
-                               << u"deadband=6 and deadband=7 contradict each other"_qs;
-        QTest::newRow("off and a limit")
-            << u"limiter=off limiter=150"_qs << u"contradict each other"_qs;
-        QTest::newRow("both modes") << u"reverse-cancel=on robot-mode=on"_qs
-                                    << u"Reverse Cancel and Robot Mode exclude each other"_qs;
-        // Values the window never writes.
-        for (const char* key : { "neutral", "high-forward", "high-brake", "virgin-bit" })
-            QTest::newRow(key) << QLatin1StringView(key) + u"=1"_qs
-                               << u"is not written by this program"_qs;
-    }
-    void assignments()
-    {
-        QFETCH(QString, args);
-        QFETCH(QString, error);
-        const ParsedAssignments parsed = parseAssignments(args.split(u' '));
-        QVERIFY2(error.isEmpty() ? parsed.error.isEmpty() : parsed.error.contains(error),
-            qPrintable(parsed.error));
-        QCOMPARE(parsed.outOfRange, error.contains(u"outside"_qs));
-        if (error.isEmpty())
-            QCOMPARE(parsed.assignments.size(), 3);
+        QTEST(parsed.invocation.output, "output");
+        ParsedAssignments set;
+        if (parsed.invocation.command == CliCommand::Set)
+            set = parseAssignments(parsed.invocation.arguments);
+        const QString said = parsed.error + set.error;
+        QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error), qPrintable(said));
+        QCOMPARE(set.outOfRange, error.contains(u"outside 2"_qs));
     }
 
     // An operation's outcome gives the exit code; the error document's kind

@@ -23,17 +23,13 @@ const QByteArray Other = Old.left(8) + "DC05A00F0000" + Old.mid(20, 36) + "01" +
 // The history as the operations see it: what came, in order, each named,
 // with all the controller had received by then.
 struct KeptImages : ImageRecorder {
-    explicit KeptImages(const ControllerModel& model)
-        : model(model)
-    {
-    }
-    const ControllerModel& model;
+    const ControllerModel* model = nullptr;
     QList<std::pair<Kind, QString>> kept;
     QByteArrayList receivedThen;
     QString record(Kind kind, const QString& image) override
     {
         kept.append({ kind, image });
-        receivedThen.append(model.receivedBytes());
+        receivedThen.append(model->receivedBytes());
         return u"entry%1"_qs.arg(kept.size());
     }
 };
@@ -244,7 +240,8 @@ private slots:
         QFETCH(int, kind);
         m_rig->exchange.setTimeScale(0.1);
         m_rig->model().setDelayScale(0.05);
-        KeptImages history(m_rig->model());
+        KeptImages history;
+        history.model = &m_rig->model();
         QCOMPARE(m_rig->operations.run(Read), Completed);
         m_rig->operations.setRecorder(&history);
         if (!shown.isEmpty())
