@@ -14,6 +14,7 @@
 #include <QTest>
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -68,15 +69,17 @@ class TestCli : public QObject {
         const int watch = stops.contains(u"history"_qs) && lock.tryLock(0)
             ? ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)
             : -1;
-        QSocketNotifier waits(std::max(watch, 0), QSocketNotifier::Read);
-        waits.setEnabled(watch >= 0
+        std::optional<QSocketNotifier> waits;
+        if (watch >= 0
             && ::inotify_add_watch(watch, QFile::encodeName(lock.fileName()).constData(), IN_OPEN)
-                >= 0);
-        connect(&waits, &QSocketNotifier::activated, &process, [&] {
-            waits.setEnabled(false);
-            ::kill(pid_t(process.processId()), signal);
-            lock.unlock();
-        });
+                >= 0) {
+            waits.emplace(watch, QSocketNotifier::Read);
+            connect(&*waits, &QSocketNotifier::activated, &process, [&] {
+                waits->setEnabled(false);
+                ::kill(pid_t(process.processId()), signal);
+                lock.unlock();
+            });
+        }
         if (closedStderr) {
             process.setChildProcessModifier([] {
                 int ends[2];

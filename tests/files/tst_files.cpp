@@ -191,7 +191,6 @@ private slots:
         const auto length = SettingFile::LoadStatus::WrongLength;
         QTest::newRow("BOM CR LF") << "\xEF\xBB\xBF" + image + "\r\n"
                                    << SettingFile::LoadStatus::Image << QString();
-        QTest::newRow("LF") << image + "\n" << SettingFile::LoadStatus::Image << QString();
         QTest::newRow("63 characters") << image.left(63) << length << u"63 characters: "_qs;
         QTest::newRow("two line ends") << image + "\n\n" << length << u"65 characters: "_qs;
         QTest::newRow("character 11") << QByteArray(image).replace(10, 1, "G") << notHex

@@ -63,7 +63,6 @@ private slots:
         const QString reply = u"sr"_qs + Example + u"\n\r"_qs;
         QTest::newRow("whole") << reply << true;
         QTest::newRow("64th character") << QString(reply).replace(65, 1, u'G') << false;
-        QTest::newRow("69 characters") << reply + u'0' << false;
     }
     void reply_isTakenOnlyWithAWholeHexImage()
     {
@@ -82,7 +81,6 @@ private slots:
         const QString deadBand = withBytes(Example, 16, u"0C"_qs);
         QTest::newRow("dead band") << deadBand << 1;
         QTest::newRow("other model") << withBytes(deadBand, 29, u"03"_qs) << -1;
-        QTest::newRow("deleted") << withBytes(deadBand, 29, u"FF"_qs) << -1;
     }
     void comparison_marksOnlyValuesThatDiffer()
     {
