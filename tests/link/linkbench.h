@@ -21,6 +21,14 @@ inline const char* lineKindName(LineKind kind)
     return kind == LineKind::Pty ? "pty" : kind == LineKind::Demo ? "demo" : "tcp";
 }
 
+// A table of one row for each line, its column "kind".
+inline void lineKindRows()
+{
+    QTest::addColumn<LineKind>("kind");
+    for (LineKind kind : LineKinds)
+        QTest::newRow(lineKindName(kind)) << kind;
+}
+
 // An emulated controller on one of the lines, with the exchange talking to
 // it and the faults it announced kept for the tests to look at.
 struct LinkBench {

@@ -46,12 +46,7 @@ private slots:
 
     // Whatever came before a line closed is never read after it opens again,
     // and the demo controller then answers properly whatever fault it had.
-    void reopened_hasNothingLeftAndAnswers_data()
-    {
-        QTest::addColumn<LineKind>("kind");
-        for (LineKind kind : LineKinds)
-            QTest::newRow(lineKindName(kind)) << kind;
-    }
+    void reopened_hasNothingLeftAndAnswers_data() { lineKindRows(); }
     void reopened_hasNothingLeftAndAnswers()
     {
         QFETCH(LineKind, kind);
