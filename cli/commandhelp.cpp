@@ -1,5 +1,7 @@
 #include "commandhelp.h"
 
+#include "exitcode.h"
+
 #include <array>
 
 namespace {
@@ -101,23 +103,13 @@ const QString CommonOptions = QStringLiteral(
     "  -q, --quiet        print nothing but errors\n"
     "  --help             this help (or: tz586kv help COMMAND)\n");
 
-const QString ExitCodes
-    = QStringLiteral("Exit codes:\n"
-                     "  0    done (diff: the two sides are the same)\n"
-                     "  1    usage error, or a value out of range on the command line (diff:\n"
-                     "       the two sides differ; trouble there is 2 and above)\n"
-                     "  2    the port cannot be opened, or was lost\n"
-                     "  3    no answer or a broken answer from the controller (\"RS232\n"
-                     "       communication fault.\", \"TZ cannot be set.\", \"Setting Data is\n"
-                     "       deleted.\", \"TZ type is different.\")\n"
-                     "  4    the controller refused the data or the verify failed (\"Data is\n"
-                     "       abnormal!!\": it holds a value out of range that would be\n"
-                     "       written back; \"Verify was NG.\")\n"
-                     "  5    a file cannot be read or written, or holds bad data or a value\n"
-                     "       out of range\n"
-                     "  130  interrupted (Ctrl-C) before the controller was changed; once\n"
-                     "       a write, Default Write or Clear has begun it ends first and\n"
-                     "       the exit code is its own (Ctrl-C again ends at once)\n");
+QString exitCodeLines()
+{
+    QString text = u"Exit codes:\n"_qs;
+    for (const ExitCodeInfo& info : ExitCodes)
+        text += u"  %1%2\n"_qs.arg(int(info.code), -5).arg(QStringView(info.help));
+    return text;
+}
 
 } // namespace
 
@@ -156,7 +148,7 @@ QString programHelp()
         text += u"  %1%2\n"_qs.arg(QString::fromUtf16(info.name), -11)
                     .arg(QString::fromUtf16(info.summary));
     text += u"\nOptions of every command:\n"_qs + CommonOptions
-        + u"  --version          the program's version\n\n"_qs + ExitCodes
+        + u"  --version          the program's version\n\n"_qs + exitCodeLines()
         + u"\nValues that a write does not change are written back exactly as read.\n"
           u"\nExample:\n  tz586kv read --port 1 -o bench.set\n\n"
           u"tz586kv help COMMAND (or COMMAND --help) tells more about a command.\n"_qs;
@@ -168,7 +160,7 @@ QString commandHelp(CliCommand command)
     const CommandInfo& info = commandInfo(command);
     return u"Usage: tz586kv %1 [--port P] [--json] [--quiet]\n\n%2\n\nOptions:\n%3%4\n%5\nExample:\n  %6\n"_qs
         .arg(QString::fromUtf16(info.synopsis), QString::fromUtf16(info.description),
-            QString::fromUtf16(info.optionLines), CommonOptions, ExitCodes,
+            QString::fromUtf16(info.optionLines), CommonOptions, exitCodeLines(),
             QString::fromUtf16(info.example));
 }
 

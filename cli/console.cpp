@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include "exitcode.h"
+
 #include <QJsonDocument>
 #include <algorithm>
 #include <cstdio>
@@ -76,29 +78,7 @@ void Console::finish(int exitCode)
 
 QJsonObject Console::errorJson(int exitCode) const
 {
-    QString kind = m_errorKind;
-    if (kind.isEmpty()) {
-        switch (exitCode) {
-        case 1:
-            kind = u"usage"_qs;
-            break;
-        case 2:
-            kind = u"port"_qs;
-            break;
-        case 3:
-            kind = u"no-answer"_qs;
-            break;
-        case 4:
-            kind = u"refused"_qs;
-            break;
-        case 5:
-            kind = u"file"_qs;
-            break;
-        default:
-            kind = u"interrupted"_qs;
-            break;
-        }
-    }
+    const QString kind = m_errorKind.isEmpty() ? exitKind(exitCode).toString() : m_errorKind;
     return { { u"kind"_qs, kind }, { u"message"_qs, m_firstError }, { u"exit"_qs, exitCode } };
 }
 

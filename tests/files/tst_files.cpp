@@ -2,6 +2,7 @@
 #include "logfile.h"
 #include "settingfile.h"
 
+#include "../testimage.h"
 #include "fileio.h"
 
 #include <QDir>
@@ -177,6 +178,35 @@ private slots:
                     : loaded ? SampleStore::Missing
                              : before.ampsAt(n));
         }
+    }
+
+    // Editors may add a byte-order mark and a line end; nothing else passes.
+    void settingFile_load_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<SettingFile::LoadStatus>("status");
+        QTest::addColumn<QString>("problem"); // its start
+        const QByteArray image = Example.toLatin1();
+        const auto notHex = SettingFile::LoadStatus::NotHex;
+        const auto length = SettingFile::LoadStatus::WrongLength;
+        QTest::newRow("BOM CR LF") << "\xEF\xBB\xBF" + image + "\r\n"
+                                   << SettingFile::LoadStatus::Image << QString();
+        QTest::newRow("63 characters") << image.left(63) << length << u"63 characters: "_qs;
+        QTest::newRow("two line ends") << image + "\n\n" << length << u"65 characters: "_qs;
+        QTest::newRow("character 11") << QByteArray(image).replace(10, 1, "G") << notHex
+                                      << u"Character 11: expected a hexadecimal digit"_qs;
+        QTest::newRow("character 64")
+            << QByteArray(image).replace(63, 1, "g") << notHex << u"Character 64: "_qs;
+    }
+    void settingFile_load()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        QVERIFY(writeAll(path(), content));
+        const SettingFile::Loaded loaded = SettingFile::load(path());
+        QTEST(loaded.status, "status");
+        QVERIFY2(loaded.problem.startsWith(problem), qPrintable(loaded.problem));
+        QCOMPARE(loaded.text, problem.isEmpty() ? Example : QString());
     }
 
     void loaders_openOnlyRegularFiles_data()

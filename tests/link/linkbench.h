@@ -21,6 +21,14 @@ inline const char* lineKindName(LineKind kind)
     return kind == LineKind::Pty ? "pty" : kind == LineKind::Demo ? "demo" : "tcp";
 }
 
+// A table of one row for each line, its column "kind".
+inline void lineKindRows()
+{
+    QTest::addColumn<LineKind>("kind");
+    for (LineKind kind : LineKinds)
+        QTest::newRow(lineKindName(kind)) << kind;
+}
+
 // An emulated controller on one of the lines, with the exchange talking to
 // it and the faults it announced kept for the tests to look at.
 struct LinkBench {
@@ -30,13 +38,10 @@ struct LinkBench {
         QObject::connect(&exchange, &MessageExchange::faulted, &exchange,
             [this](ExchangeFault fault) { faults.append(fault); });
     }
+    QString device() const { return pty ? pty->devicePath() : tcp ? tcp->url() : DemoLine::Device; }
     bool start()
     {
-        if (pty)
-            return pty->start() && line->open(pty->devicePath());
-        if (tcp)
-            return tcp->listen() && line->open(tcp->url());
-        return line->open(DemoLine::Device);
+        return (pty ? pty->start() : tcp ? tcp->listen() : true) && line->open(device());
     }
     ControllerModel& model()
     {

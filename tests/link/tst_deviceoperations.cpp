@@ -20,12 +20,16 @@ const QByteArray Stock = Tz586kvEmulator::defaultImage();
 // Another controller: Old's values with its own hidden bytes 4-9 and 28.
 const QByteArray Other = Old.left(8) + "DC05A00F0000" + Old.mid(20, 36) + "01" + Old.mid(58);
 
-// The history as the operations see it: what came, in order, each named.
+// The history as the operations see it: what came, in order, each named,
+// with all the controller had received by then.
 struct KeptImages : ImageRecorder {
+    const ControllerModel* model = nullptr;
     QList<std::pair<Kind, QString>> kept;
+    QByteArrayList receivedThen;
     QString record(Kind kind, const QString& image) override
     {
         kept.append({ kind, image });
+        receivedThen.append(model->receivedBytes());
         return u"entry%1"_qs.arg(kept.size());
     }
 };
@@ -210,7 +214,8 @@ private slots:
     }
 
     // Another controller was put on the cable after the last read: the change
-    // keeps its hidden bytes, and its settings are on disk before they go.
+    // keeps its hidden bytes, and its settings are kept before the change
+    // is sent.
     void change_startsFromTheControllerOnTheLineNow_data()
     {
         QTest::addColumn<Command>("command");
@@ -236,6 +241,7 @@ private slots:
         m_rig->exchange.setTimeScale(0.1);
         m_rig->model().setDelayScale(0.05);
         KeptImages history;
+        history.model = &m_rig->model();
         QCOMPARE(m_rig->operations.run(Read), Completed);
         m_rig->operations.setRecorder(&history);
         if (!shown.isEmpty())
@@ -248,6 +254,7 @@ private slots:
         QCOMPARE(m_rig->model().image(), holds);
         QCOMPARE(int(history.kept.value(0).first), kind);
         QCOMPARE(history.kept.value(0).second.toLatin1(), Other);
+        QCOMPARE(history.receivedThen.value(0), QByteArray("srsr"));
         QCOMPARE(replaced.size(), 1);
         QCOMPARE(replaced[0], (QVariantList { QString::fromLatin1(Other), u"entry1"_qs }));
     }

@@ -117,12 +117,7 @@ private slots:
 
     // A peer that streams without a CR: the exchange fails as soon as more
     // than any reply has come, and a line no one reads keeps no more than its limit.
-    void endlessReply_failsAtOnceAndNothingGrows_data()
-    {
-        QTest::addColumn<LineKind>("kind");
-        for (LineKind kind : LineKinds)
-            QTest::newRow(lineKindName(kind)) << kind;
-    }
+    void endlessReply_failsAtOnceAndNothingGrows_data() { lineKindRows(); }
     void endlessReply_failsAtOnceAndNothingGrows()
     {
         QFETCH(LineKind, kind);

@@ -1,11 +1,49 @@
+#include "logreply.h"
 #include "logstatistics.h"
 
 #include <QTest>
 
+namespace {
+QString reply(const QString& group) { return u"br"_qs + group.repeated(SampleStore::Count); }
+}
+
+// The log as the controller sends it, and the figures of a span of it.
 class TestLogStatistics : public QObject {
     Q_OBJECT
 
 private slots:
+    void reply_decodesEachFieldOrMarksItMissing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<float>("volt");
+        QTest::addColumn<float>("cur");
+        auto at = [](int n, const QString& group) {
+            return reply(u"0000"_qs).replace(4 * n - 2, 4, group);
+        };
+        QTest::newRow("FF64") << at(1, u"FF64"_qs) << 1 << -1.0f << 190.0f;
+        QTest::newRow("60FF") << at(512, u"60FF"_qs) << 512 << 7.5f << -1.0f;
+        QTest::newRow("lower case") << at(55, u"a0a0"_qs) << 55 << 12.4f << 300.0f;
+        QTest::newRow("past the last group")
+            << reply(u"6064"_qs) + u"G\r"_qs << 512 << 7.5f << 190.0f;
+        // A broken reply leaves the store as it was (42); the link tests break it elsewhere.
+        QTest::newRow("non-hex last")
+            << reply(u"0000"_qs).replace(2049, 1, u"+"_qs) << 1 << 42.0f << 42.0f;
+    }
+    void reply_decodesEachFieldOrMarksItMissing()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, n);
+        QFETCH(float, volt);
+        SampleStore store;
+        store.volt.fill(42);
+        store.cur.fill(42);
+        QCOMPARE(decodeLogReply(text, store), volt != 42.0f);
+        QCOMPARE(store.held, volt != 42.0f);
+        QCOMPARE(store.voltsAt(n), volt);
+        QTEST(store.ampsAt(n), "cur");
+    }
+
     void figures_leaveOutMissingSamples_data()
     {
         QTest::addColumn<bool>("held");

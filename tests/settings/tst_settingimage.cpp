@@ -1,8 +1,11 @@
 #include "../testimage.h"
+#include "imagecomparison.h"
 #include "numbertext.h"
 #include "settingimage.h"
+#include "settingreply.h"
 
 #include <QTest>
+#include <algorithm>
 
 using namespace SettingImage;
 
@@ -35,6 +38,11 @@ private slots:
         QTest::newRow("mode 0x14 kept")
             << withBytes(Example, 31, u"14"_qs) << DecodeStatus::Ok << 2;
         QTest::newRow("lower case") << withBytes(Example, 24, u"9f"_qs) << DecodeStatus::Ok << 2;
+        QTest::newRow("64th character")
+            << withBytes(Example, 31, u"0G"_qs) << DecodeStatus::BadField << 2;
+        // Only leading hex digits count, as everywhere numbers are read: never 0 for "2Z".
+        QTest::newRow("model 2Z") << withBytes(Example, 29, u"2Z"_qs) << DecodeStatus::BadField
+                                  << 2;
     }
     void decode_checksModelAndFields()
     {
@@ -46,6 +54,45 @@ private slots:
         QCOMPARE(d.modelCode, model);
         if (status != DecodeStatus::Ok)
             QCOMPARE(d.texts, decltype(d.texts) {});
+    }
+
+    void reply_isTakenOnlyWithAWholeHexImage_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("taken");
+        const QString reply = u"sr"_qs + Example + u"\n\r"_qs;
+        QTest::newRow("whole") << reply << true;
+        QTest::newRow("64th character") << QString(reply).replace(65, 1, u'G') << false;
+    }
+    void reply_isTakenOnlyWithAWholeHexImage()
+    {
+        QFETCH(QString, reply);
+        const std::optional<SettingReply> taken = acceptSettingReply(reply);
+        QTEST(taken.has_value(), "taken");
+        if (taken)
+            QVERIFY(taken->image == Example && taken->romVersion == 0x15);
+    }
+
+    // An image that does not decode shows no values, and so no differences.
+    void comparison_marksOnlyValuesThatDiffer_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("differing"); // -1: the second does not decode
+        const QString deadBand = withBytes(Example, 16, u"0C"_qs);
+        QTest::newRow("dead band") << deadBand << 1;
+        QTest::newRow("other model") << withBytes(deadBand, 29, u"03"_qs) << -1;
+    }
+    void comparison_marksOnlyValuesThatDiffer()
+    {
+        QFETCH(QString, second);
+        QFETCH(int, differing);
+        const std::vector<ImageComparison::Row> rows = ImageComparison::compare(Example, second);
+        QCOMPARE(rows.size(), size_t(ImageComparison::RowCount));
+        QCOMPARE(
+            int(std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.differs; })),
+            std::max(differing, 0));
+        QCOMPARE(rows.front().second.isEmpty(), differing < 0);
+        QCOMPARE(ImageComparison::differences(Example, second), differing);
     }
 
     // Ties land where the controller's own tools put them.
