@@ -160,10 +160,6 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone_data()
         << trouble
         << u"65 characters: a setting file holds the 64 hexadecimal characters of the image, "
            u"then at most one line end"_qs;
-    QTest::newRow("setting 63") << 0 << Example.toLatin1().left(63) + "\n"
-                                << trouble << u"63 characters: a setting file holds the 64"_qs;
-    QTest::newRow("setting not hex") << 0 << Example.toLatin1().replace(10, 1, "G") << trouble
-                                     << u"Character 11: expected a hexadecimal digit"_qs;
     QTest::newRow("setting 1 GB") << 0 << Huge << trouble << u"Character 1: expected a"_qs;
     QTest::newRow("log header only")
         << 2 << Header << trouble << u"Line 2: expected the first sample"_qs;
