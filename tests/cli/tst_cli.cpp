@@ -1,3 +1,4 @@
+#include "../files/fileio.h"
 #include "controlleremulator.h"
 
 #include <QDir>
@@ -115,10 +116,8 @@ private slots:
             { u"tz586kv-link/history/2024-01-02_03-04-05_read.set"_qs, B } };
         QVERIFY(QDir(m_dir.path()).mkpath(u"tz586kv-link/history"_qs));
         QVERIFY(QDir(m_dir.path()).mkpath(u"other/tz586kv-link/history"_qs));
-        for (const auto& [name, bytes] : files) {
-            QFile file(m_dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        for (const auto& [name, bytes] : files)
+            QVERIFY(writeAll(m_dir.filePath(name), bytes));
     }
 
     void init()

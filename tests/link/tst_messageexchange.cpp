@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("sw") << u"sw"_qs << u"sw"_qs << 3000 << 2;
         QTest::newRow("image") << Image << Image << 3000 << 64;
         QTest::newRow("ae") << u"ae"_qs << Cr << 12000 << 1;
-        QTest::newRow("rt") << u"rt"_qs << u"rt"_qs << 3000 << 2;
         QTest::newRow("br") << u"br"_qs << Cr << 10000 << 2051;
         QTest::newRow("be") << u"be"_qs << Cr << 12000 << 1;
     }

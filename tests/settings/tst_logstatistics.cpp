@@ -57,11 +57,6 @@ private slots:
             << true << 100 << 199
             << u"100-199s 100s|min 11.0 mean 11.5 max 12.0V|mean 149 max 200A|4028mAh 45.06Wh|"
                "missing 2V 3A"_qs;
-        // 76300 A s = 21194.4 mAh; 255 x 1200 + 253 x 2200 W s = 239.61 Wh.
-        QTest::newRow("whole log")
-            << true << 1 << 512
-            << u"1-512s 512s|min 11.0 mean 11.5 max 12.0V|mean 150 max 200A|21194mAh 239.61Wh|"
-               "missing 2V 3A"_qs;
         QTest::newRow("one sample")
             << true << 101 << 101
             << u"101-101s 1s|min 12.0 mean 12.0 max 12.0V|mean 100 max 100A|28mAh 0.33Wh|"
