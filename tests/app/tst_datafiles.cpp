@@ -113,18 +113,6 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     QCOMPARE(
         m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
     QCOMPARE(read(u"c.set"_qs), Absent);
-    // What text editors add is read past, and never saved.
-    m_prompts = FakePrompts();
-    for (const QByteArray& added : { "\n"_qba, "\r\n"_qba, "\xEF\xBB\xBF"_qba }) {
-        QVERIFY(m_commands->showSettingFile(Example));
-        const QByteArray bom = added.startsWith('\xEF') ? added : QByteArray();
-        QVERIFY(
-            writeAll(path(u"d.set"_qs), bom + Other.toLatin1() + (bom.isEmpty() ? added : "\r\n")));
-        trigger(OpenSetting, u"d.set"_qs);
-        trigger(SaveSetting, u"e.set"_qs);
-        QCOMPARE(read(u"e.set"_qs), Other.toLatin1());
-    }
-    QCOMPARE(m_prompts.messages, QStringList(2, Overwrite));
 }
 
 // The texts of each refusal are the values' own (tst_settingvalues).
@@ -161,13 +149,8 @@ void TstDataFiles::menus_leaveShownDataAndStoreAlone_data()
         << u"65 characters: a setting file holds the 64 hexadecimal characters of the image, "
            u"then at most one line end"_qs;
     QTest::newRow("setting 1 GB") << 0 << Huge << trouble << u"Character 1: expected a"_qs;
-    QTest::newRow("log header only")
-        << 2 << Header << trouble << u"Line 2: expected the first sample"_qs;
     QTest::newRow("log not a header")
         << 2 << "0,1,2\r\n"_qba << trouble << u"Line 1: expected Time(s),Voltage(V),Current(A)"_qs;
-    QTest::newRow("log out of order")
-        << 2 << Header + "1,5,5\r\n"
-        << trouble << u"Line 2: expected the sample number 0 first"_qs;
     QTest::newRow("log not a number")
         << 2 << Header + "0,5,5\r\n1,x,5\r\n"
         << trouble << u"Line 3: expected a voltage or nothing in the second field"_qs;

@@ -115,24 +115,6 @@ private slots:
         QVERIFY(!context.portWanted());
     }
 
-    void refusedDevices_areNamedWithTheirReason()
-    {
-        m_line.openable = { device(2) };
-        m_line.refusals.insert(device(1), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(device(16), SerialLine::OpenFailure::PermissionDenied);
-        m_line.refusals.insert(device(5), SerialLine::OpenFailure::InUse);
-        m_line.refusals.insert(device(9), SerialLine::OpenFailure::Other);
-        AppContext context(m_state, m_line);
-        PortDialog dialog(context);
-        const auto named = [](int port) { return u"Com%1 (%2)"_s.arg(port).arg(device(port)); };
-        QVERIFY(dialog.refusedLabel()->isVisibleTo(&dialog));
-        QCOMPARE(dialog.refusedLabel()->text(),
-            named(1) + u", "_s + named(16)
-                + u": permission denied. Add yourself to the dialout group (uucp on some systems) "
-                  u"and log in again.\n"_s
-                + named(5) + u": in use by another program."_s);
-    }
-
     void diagnose_asksTheControllerOnThePickedPort_data()
     {
         QTest::addColumn<QString>("fault"); // of the controller on Com16; empty: no port picked

@@ -307,14 +307,11 @@ private slots:
                 { u"caption"_qs, u"Low Batt. Protection"_qs }, { u"value"_qs, 3.5 },
                 { u"unit"_qs, u"V"_qs }, { u"min"_qs, 2.5 }, { u"max"_qs, 6.0 },
                 { u"inRange"_qs, true } }));
-        QCOMPARE(parameters.at(4).toObject().value(u"off"_qs).toBool(), false);
-        QCOMPARE(parameters.at(14).toObject().value(u"key"_qs).toString(), u"high-brake"_qs);
         const QJsonArray modes = doc.value(u"modes"_qs).toArray();
         QCOMPARE(modes.size(), 5);
         QCOMPARE(modes.at(1).toObject(),
             (QJsonObject { { u"key"_qs, u"robot-mode"_qs }, { u"caption"_qs, u"Robot Mode"_qs },
                 { u"bit"_qs, 4 }, { u"on"_qs, true }, { u"shown"_qs, true } }));
-        QCOMPARE(modes.at(0).toObject().value(u"on"_qs).toBool(), false); // Reverse Cancel
         const QJsonObject virgin = modes.at(2).toObject();
         QCOMPARE(virgin.value(u"key"_qs).toString(), u"virgin-bit"_qs);
         QVERIFY(virgin.value(u"on"_qs).toBool() && !virgin.value(u"shown"_qs).toBool());

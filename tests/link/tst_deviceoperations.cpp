@@ -257,36 +257,6 @@ private slots:
         QCOMPARE(replaced[0], (QVariantList { QString::fromLatin1(Other), u"entry1"_qs }));
     }
 
-    // A step that fails stays the outcome, whatever the later steps give.
-    void firstFailure_staysTheOutcome_data()
-    {
-        QTest::addColumn<Command>("command");
-        QTest::addColumn<EmulatorFault>("later"); // from the first fault on
-        QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("ae silent, then deleted")
-            << DefaultWrite << EmulatorFault::Deleted << CommunicationFault;
-        QTest::newRow("ae silent, then fine") << DefaultWrite << None << CommunicationFault;
-        QTest::newRow("sw silent, verify fine") << Write << None << CommunicationFault;
-        QTest::newRow("sw silent, verify other") << Write << WriteNotSticking << CommunicationFault;
-    }
-    void firstFailure_staysTheOutcome()
-    {
-        QFETCH(Command, command);
-        QFETCH(EmulatorFault, later);
-        QFETCH(Outcome, outcome);
-        m_rig->exchange.setTimeScale(0.1);
-        m_rig->model().setDelayScale(0.3);
-        QCOMPARE(m_rig->operations.run(Read), Completed);
-        m_rig->values.setText(Parameter::PwmFrequencyMinLoad, u"1500"_qs);
-        m_rig->model().setFault(NoAnswer);
-        QObject::connect(
-            &m_rig->exchange, &MessageExchange::faulted, &m_rig->exchange,
-            [this, later] { m_rig->model().setFault(later); }, Qt::SingleShotConnection);
-
-        QCOMPARE(m_rig->operations.run(command), outcome);
-        QCOMPARE(m_rig->faults.size(), 1);
-    }
-
     void programEndingMidOperation_unwinds()
     {
         m_rig->exchange.setTimeScale(1.0);
