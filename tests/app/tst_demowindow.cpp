@@ -4,7 +4,6 @@
 #include "portdialog.h"
 #include "serialline.h"
 #include "settingvalues.h"
-#include "tcpemulator.h"
 #include "testprogram.h"
 
 #include <QFile>
@@ -96,36 +95,6 @@ private slots:
         QVERIFY2(m_prompts.messages[0].endsWith(u"the controller answers."_qs),
             qPrintable(m_prompts.messages[0]));
         QVERIFY(m_program->line().isOpen());
-    }
-
-    // A [Ports] entry names a serial bridge; a refused connection says so.
-    void networkPort_opensOrSaysWhy_data()
-    {
-        QTest::addColumn<bool>("listening");
-        QTest::newRow("listening") << true;
-        QTest::newRow("refused") << false;
-    }
-    void networkPort_opensOrSaysWhy()
-    {
-        QFETCH(bool, listening);
-        TcpEmulator bridge;
-        QVERIFY(bridge.listen());
-        const QByteArray url = bridge.url().toUtf8();
-        if (!listening)
-            bridge.close();
-        start("[RS232C]\nCommPort=12\n[Ports]\nCom12=" + url + "\n");
-        QCOMPARE(m_window->windowTitle(), Title);
-        QCOMPARE(m_program->line().isOpen(), listening);
-        if (!listening) {
-            QVERIFY2(m_window->messageLine()->text().startsWith(Closed + u' ')
-                    && m_window->messageLine()->text().contains(u"refused"_qs),
-                qPrintable(m_window->messageLine()->text()));
-            return;
-        }
-        QCOMPARE(m_window->messageLine()->text(), u"CommPort was initialized."_qs);
-        m_window->commandButton(Command::Read)->click();
-        QCOMPARE(m_window->messageLine()->text(), u"Completion"_qs);
-        QCOMPARE(bridge.model().receivedBytes(), "sr");
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "fakeprompts.h"
 #include "fakeserialline.h"
-#include "fontfit.h"
 #include "historystore.h"
 #include "mainwindow.h"
 #include "objectnames.h"
@@ -76,22 +75,6 @@ private slots:
         QCOMPARE(m_window->messageLine()->text(), u"ComPort cannot be opened."_qs);
         QCOMPARE(m_window->messageLine()->palette().color(QPalette::Text), QColor(Qt::red));
         QCOMPARE(buttonStates(), QList<bool>(5, false));
-    }
-    void fittingFont_takesTheLargestHalfPointThatFits()
-    {
-        // base size, largest size that fits, expected choice
-        for (const auto& [base, limit, expected] : { std::tuple { 9.0, 9.0, 9.0 },
-                 { 10.0, 7.6, 7.5 }, { 9.75, 9.6, 9.5 }, { 9.0, 5.0, 6.0 } }) {
-            QFont font;
-            font.setPointSizeF(base);
-            int probes = 0;
-            const QFont chosen = fittingFont(font, [&](const QFont& f) {
-                ++probes;
-                return f.pointSizeF() <= limit;
-            });
-            QCOMPARE(chosen.pointSizeF(), expected);
-            QVERIFY2(probes <= 4, qPrintable(QString::number(probes))); // each probe loads a font
-        }
     }
     // Tab goes down the rows as drawn, Return presses the focused button and
     // Ctrl+O / Ctrl+S reach the setting file commands.

@@ -312,9 +312,6 @@ private slots:
         QCOMPARE(modes.at(1).toObject(),
             (QJsonObject { { u"key"_qs, u"robot-mode"_qs }, { u"caption"_qs, u"Robot Mode"_qs },
                 { u"bit"_qs, 4 }, { u"on"_qs, true }, { u"shown"_qs, true } }));
-        const QJsonObject virgin = modes.at(2).toObject();
-        QCOMPARE(virgin.value(u"key"_qs).toString(), u"virgin-bit"_qs);
-        QVERIFY(virgin.value(u"on"_qs).toBool() && !virgin.value(u"shown"_qs).toBool());
     }
 };
 

@@ -1,5 +1,4 @@
 #include "placement.h"
-#include "qtprompts.h"
 #include "singleinstance.h"
 #include "updown.h"
 
@@ -91,32 +90,6 @@ private slots:
     }
 
     // Escape closes the box with Copy as it does a box with OK alone.
-    void copyableMessage_closesOnEscape()
-    {
-        bool closed = false;
-        QTimer::singleShot(0, [&closed] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QTest::keyClick(box, Qt::Key_Escape);
-            closed = !box->isVisible();
-            box->done(0);
-        });
-        QtPrompts(u"TZ586KV Link"_qs).copyableMessage(u"figures"_qs);
-        QVERIFY(closed);
-    }
-
-    // The program's own filter texts: a description that already names its
-    // patterns keeps its text.
-    void filters_becomeQtEntries()
-    {
-#ifdef Q_OS_WIN
-        const QString all = u"ALL files(*.*)"_qs; // Windows' own way to say every file
-#else
-        const QString all = u"ALL files(*)"_qs; // "*.*" would hide names without a dot
-#endif
-        QCOMPARE(QtPrompts::toQtFilters(u"TZ setting data (*.set)|*.set|ALL files(*.*)|*.*"_qs),
-            (QStringList { u"TZ setting data (*.set)"_qs, all }));
-    }
-
     // What a crash leaves, a lock with this process's ID held by no one, is
     // taken over.
     void secondHolder_isRefusedUntilTheFirstLetsGo()
