@@ -92,7 +92,7 @@ private slots:
             QFont font;
             font.setPointSizeF(base);
             int probes = 0;
-            const QFont chosen = fittingFont(font, [&](const QFont& f) {
+            const QFont chosen = fittingFont(font, [&, limit = limit](const QFont& f) {
                 ++probes;
                 return f.pointSizeF() <= limit;
             });
