@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "demomenu.h"
 #include "fontfit.h"
+#include "fontpreload.h"
 #include "logo.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
@@ -84,19 +85,22 @@ MainWindow::MainWindow(
     , m_prompts(prompts)
     , m_quit([] { QCoreApplication::exit(0); })
 {
+    // The fonts take milliseconds to load: they load on another core while
+    // the menus, which measure no text, are built.
+    const FontPreload fonts;
     setWindowTitle(context.state().title);
     m_client = new QWidget(this);
     m_client->setObjectName(u"client"_qs);
     m_client->setFixedSize(tw(ClientWidth), tw(VisibleClientHeight));
     setCentralWidget(m_client);
 
+    buildMenus();
     buildFrames();
     buildIndicators();
     m_hiddenFrame = new QGroupBox(m_client);
     m_hiddenFrame->setObjectName(ObjectName::HiddenFrame);
     m_hiddenFrame->setGeometry(tw(180), tw(6360), tw(6090), tw(2010));
     m_boxes = std::make_unique<ParameterBoxes>(values, m_client, m_hiddenFrame);
-    buildMenus();
     chooseFonts();
     setTabOrderAsDrawn();
 
