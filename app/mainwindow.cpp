@@ -3,8 +3,6 @@
 #include "appcontext.h"
 #include "demomenu.h"
 #include "fontfit.h"
-#include "fontpreload.h"
-#include "logo.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "prompts.h"
@@ -12,6 +10,7 @@
 #include "serialline.h"
 #include "settingvalues.h"
 #include "twips.h"
+#include "windowpreload.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,6 +33,7 @@ constexpr int ClientWidth = 6450;
 constexpr int VisibleClientHeight = 5910;
 constexpr int LabelHeight = 195;
 constexpr int MessageHeight = 315;
+constexpr QSize LogoSize(tw(1515), tw(435));
 // A control may outgrow its design height by this many pixels to show its
 // text whole; beyond that the font gets smaller instead.
 constexpr int HeightSlack = 2;
@@ -85,9 +85,9 @@ MainWindow::MainWindow(
     , m_prompts(prompts)
     , m_quit([] { QCoreApplication::exit(0); })
 {
-    // The fonts take milliseconds to load: they load on another core while
-    // the menus, which measure no text, are built.
-    const FontPreload fonts;
+    // The fonts take milliseconds to load: they load and the logo is drawn on
+    // another core while the menus, which measure no text, are built.
+    WindowPreload preload(LogoSize, devicePixelRatioF());
     setWindowTitle(context.state().title);
     m_client = new QWidget(this);
     m_client->setObjectName(u"client"_qs);
@@ -103,6 +103,7 @@ MainWindow::MainWindow(
     m_boxes = std::make_unique<ParameterBoxes>(values, m_client, m_hiddenFrame);
     chooseFonts();
     setTabOrderAsDrawn();
+    m_logo->setPixmap(QPixmap::fromImage(preload.logo()));
 
     connect(&m_context.line(), &SerialLine::lost, this, &MainWindow::onLineLost);
     // The window keeps its design size; nothing in it follows a resize.
@@ -155,10 +156,9 @@ void MainWindow::setTabOrderAsDrawn()
 
 void MainWindow::buildIndicators()
 {
-    auto* logo = new QLabel(m_client);
-    logo->setObjectName(ObjectName::Logo);
-    logo->setGeometry(tw(360), tw(4740), tw(1515), tw(435));
-    logo->setPixmap(drawLogo(logo->size(), devicePixelRatioF()));
+    m_logo = new QLabel(m_client);
+    m_logo->setObjectName(ObjectName::Logo);
+    m_logo->setGeometry(QRect(QPoint(tw(360), tw(4740)), LogoSize));
 
     m_busyCaption = makeLabel(m_client, u"Busy"_qs, 4740, 4740, 555);
     m_busyCaption->setObjectName(ObjectName::BusyCaption);
