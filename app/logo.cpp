@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap drawLogo(const QSize& size, qreal devicePixelRatio)
+QImage drawLogo(const QSize& size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
 
-    QPainter painter(&pixmap);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
 
@@ -52,5 +52,5 @@ QPixmap drawLogo(const QSize& size, qreal devicePixelRatio)
     painter.setFont(font);
     painter.setPen(QColor(0xF2, 0xF6, 0xFF));
     painter.drawText(textRoom, Qt::AlignCenter, name);
-    return pixmap;
+    return image;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 
-// The product artwork of the main window, drawn for the given size in pixels.
-QPixmap drawLogo(const QSize& size, qreal devicePixelRatio);
+// The product artwork of the main window, drawn for the given size in
+// pixels into an image, which unlike a pixmap may be drawn on any thread.
+QImage drawLogo(const QSize& size, qreal devicePixelRatio);

@@ -3,13 +3,13 @@
 #include "appcontext.h"
 #include "demomenu.h"
 #include "fontfit.h"
-#include "logo.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "prompts.h"
 #include "returnkey.h"
 #include "settingvalues.h"
 #include "twips.h"
+#include "windowpreload.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,6 +32,7 @@ constexpr int ClientWidth = 6450;
 constexpr int VisibleClientHeight = 5910;
 constexpr int LabelHeight = 195;
 constexpr int MessageHeight = 315;
+constexpr QSize LogoSize(tw(1515), tw(435));
 // A control may outgrow its design height by this many pixels to show its
 // text whole; beyond that the font gets smaller instead.
 constexpr int HeightSlack = 2;
@@ -83,21 +84,25 @@ MainWindow::MainWindow(
     , m_prompts(prompts)
     , m_quit([] { QCoreApplication::exit(0); })
 {
+    // The fonts take milliseconds to load: they load and the logo is drawn on
+    // another core while the menus, which measure no text, are built.
+    WindowPreload preload(LogoSize, devicePixelRatioF());
     setWindowTitle(context.state().title);
     m_client = new QWidget(this);
     m_client->setObjectName(u"client"_qs);
     m_client->setFixedSize(tw(ClientWidth), tw(VisibleClientHeight));
     setCentralWidget(m_client);
 
+    buildMenus();
     buildFrames();
     buildIndicators();
     m_hiddenFrame = new QGroupBox(m_client);
     m_hiddenFrame->setObjectName(ObjectName::HiddenFrame);
     m_hiddenFrame->setGeometry(tw(180), tw(6360), tw(6090), tw(2010));
     m_boxes = std::make_unique<ParameterBoxes>(values, m_client, m_hiddenFrame);
-    buildMenus();
     chooseFonts();
     setTabOrderAsDrawn();
+    m_logo->setPixmap(QPixmap::fromImage(preload.logo()));
 
     // The window keeps its design size; nothing in it follows a resize.
     setFixedSize(sizeHint());
@@ -149,10 +154,9 @@ void MainWindow::setTabOrderAsDrawn()
 
 void MainWindow::buildIndicators()
 {
-    auto* logo = new QLabel(m_client);
-    logo->setObjectName(ObjectName::Logo);
-    logo->setGeometry(tw(360), tw(4740), tw(1515), tw(435));
-    logo->setPixmap(drawLogo(logo->size(), devicePixelRatioF()));
+    m_logo = new QLabel(m_client);
+    m_logo->setObjectName(ObjectName::Logo);
+    m_logo->setGeometry(QRect(QPoint(tw(360), tw(4740)), LogoSize));
 
     m_busyCaption = makeLabel(m_client, u"Busy"_qs, 4740, 4740, 555);
     m_busyCaption->setObjectName(ObjectName::BusyCaption);

@@ -99,6 +99,7 @@ private:
     std::array<QPushButton*, CommandCount> m_commandButtons {};
     QGroupBox* m_settingFrame = nullptr;
     QGroupBox* m_logFrame = nullptr;
+    QLabel* m_logo = nullptr;
     QLabel* m_busyCaption = nullptr;
     QFrame* m_lampShape = nullptr;
     QLabel* m_messageCaption = nullptr;

@@ -24,7 +24,8 @@ namespace {
 
 constexpr int TimeoutMs = 20000;
 
-// Wakes loop at the first paint of the watched window.
+// Wakes loop once the first paint of the watched window has finished: its
+// children drawn and the frame handed to the display, text and all.
 class FirstPaint : public QObject {
 public:
     FirstPaint(QWidget& window, QEventLoop& loop)
@@ -37,16 +38,21 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && m_at == 0) {
-            m_at = bootTimeNs();
-            // Let the paint finish before anyone looks further.
-            QTimer::singleShot(0, &m_loop, &QEventLoop::quit);
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            // The paint event comes before any of it is drawn: take the time
+            // when the loop is back, after the whole window is.
+            QTimer::singleShot(0, &m_loop, [this] {
+                m_at = bootTimeNs();
+                m_loop.quit();
+            });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     QEventLoop& m_loop;
+    bool m_painted = false;
     qint64 m_at = 0;
 };
 

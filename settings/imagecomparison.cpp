@@ -58,8 +58,10 @@ std::vector<Row> compare(QStringView first, QStringView second)
         const auto [isMode, i] = order()[r];
         const auto kind
             = isMode ? ChangeEngine::Change::Kind::Mode : ChangeEngine::Change::Kind::Parameter;
-        const bool differs = std::any_of(changes.cbegin(), changes.cend(),
-            [&](const ChangeEngine::Change& c) { return c.kind == kind && c.index == i; });
+        const bool differs = std::any_of(
+            changes.cbegin(), changes.cend(), [&, index = i](const ChangeEngine::Change& c) {
+                return c.kind == kind && c.index == index;
+            });
         Row row { isMode, i, {}, {}, a[r], b[r], differs };
         if (isMode) {
             row.caption = QString::fromUtf16(modeCaptions()[size_t(i)]);
