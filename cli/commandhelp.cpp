@@ -95,7 +95,7 @@ const std::array<CommandInfo, 10> Commands { {
 } };
 
 const QString CommonOptions = QStringLiteral(
-    "  --port P           3, Com3 or COM3 (1-16), a device path, demo (the\n"
+    "  --port P           3, Com3 or COM3 (1-256), a device path, demo (the\n"
     "                     demo controller) or tcp://HOST:PORT (a serial bridge;\n"
     "                     default: the configured port)\n"
     "  --json             one JSON document on standard output, also on\n"

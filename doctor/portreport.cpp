@@ -42,7 +42,7 @@ namespace {
 
     // The serial devices that no port number names.
     void addUnnamed(
-        const SystemProbe& probe, QList<Entry>& report, const QList<QString>& tableNodes)
+        const SystemProbe& probe, QList<Entry>& report, const QMap<QString, int>& numbered)
     {
         for (const QString& device : probe.serialDevices()) {
             const bool named = std::any_of(report.cbegin(), report.cend(),
@@ -50,7 +50,7 @@ namespace {
             if (named)
                 continue;
             Entry entry = probed(probe, 0, device);
-            entry.sameAs = static_cast<int>(tableNodes.indexOf(probe.resolved(device))) + 1;
+            entry.sameAs = numbered.value(probe.resolved(device));
             report.append(entry);
         }
     }
@@ -61,15 +61,17 @@ QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& 
 {
     QList<Entry> report;
     const QMap<QString, QString> adapters = probe.adapterNames();
-    QList<QString> tableNodes; // resolved device of each port, by index
-    for (int p = PortName::FirstNumber; p <= PortName::LastListed; ++p) {
+    QMap<QString, int> numbered; // the first port number that leads to each node
+    for (int p : PortName::listedNumbers(probe.serialDevices())) {
         const QString device = deviceOf(p);
-        tableNodes.append(device.isEmpty() ? QString() : probe.resolved(device));
-        if (!device.isEmpty())
-            report.append(probed(probe, p, device));
+        if (device.isEmpty())
+            continue;
+        if (const QString node = probe.resolved(device); !numbered.contains(node))
+            numbered.insert(node, p);
+        report.append(probed(probe, p, device));
     }
     if (all)
-        addUnnamed(probe, report, tableNodes);
+        addUnnamed(probe, report, numbered);
     for (Entry& entry : report)
         entry.adapter = adapters.value(probe.resolved(entry.device));
     return report;

@@ -6,7 +6,8 @@
 
 class SystemProbe;
 
-// Com1..Com16 with their devices and whether each opens, or why not.
+// Com1..Com16 and the ports the system numbers beyond them, with their
+// devices and whether each opens, or why not.
 namespace PortReport {
 
 enum class State { Opens, Absent, PermissionDenied, InUse, Fails };

@@ -6,13 +6,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 const QString Configuration::FileName = QStringLiteral("TZ586KV Link.ini");
 const QString Configuration::Missing = QStringLiteral("Error");
 const QString Configuration::PortsSection = QStringLiteral("Ports");
 
 namespace {
-constexpr int LastPort = 16;
 const QString PortSection = QStringLiteral("RS232C");
 const QString PortKey = QStringLiteral("CommPort");
 const QString ChartSection = QStringLiteral("Chart");
@@ -63,12 +63,16 @@ bool Configuration::setPort(const QString& text) const { return write(PortSectio
 
 QMap<int, QString> Configuration::portOverrides() const
 {
-    const IniFile file(m_path);
+    // Every ComN: which numbers a port may have is the port name's rule.
+    static const QRegularExpression key(
+        u"^com([1-9][0-9]*)$"_qs, QRegularExpression::CaseInsensitiveOption);
     QMap<int, QString> overrides;
-    for (int n = 1; n <= LastPort; ++n) {
-        const QString named = file.value(PortsSection, overrideKey(n));
-        if (named != Missing && !named.trimmed().isEmpty())
-            overrides.insert(n, named.trimmed());
+    for (const auto& [name, value] : IniFile(m_path).entries(PortsSection)) {
+        const QRegularExpressionMatch match = key.match(name);
+        const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+        if (number > 0 && !overrides.contains(number) && value != Missing
+            && !value.trimmed().isEmpty())
+            overrides.insert(number, value.trimmed());
     }
     return overrides;
 }

@@ -29,7 +29,7 @@ public:
     // The port as stored, trimmed: a number, or a name such as "demo".
     QString portName() const;
     bool setPort(const QString& text) const;
-    // The devices named for port numbers 1..16, each in place of the table's.
+    // The devices named for port numbers (ComN), each in place of the table's.
     QMap<int, QString> portOverrides() const;
     bool setPortOverride(int number, const QString& device) const;
     // Whether the log window draws the scale lines of voltage (0) or current (1).

@@ -214,6 +214,25 @@ QString IniFile::value(const QString& section, const QString& key) const
     return unquoted(line.mid(k.equals + 1)).left(MaxValueLength);
 }
 
+QList<std::pair<QString, QString>> IniFile::entries(const QString& section) const
+{
+    std::optional<QString> text = readText(m_path);
+    if (!text)
+        return {};
+    const Document doc = parse(std::move(*text));
+    const Section s = findSection(doc, section);
+    QList<std::pair<QString, QString>> found;
+    for (qsizetype i = s.header + 1; s.header >= 0 && i < s.end; ++i) {
+        const QStringView line = content(doc, doc.lines[i]);
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0 || isComment(line.trimmed()))
+            continue;
+        found.append({ line.left(eq).trimmed().toString(),
+            unquoted(line.mid(eq + 1)).left(MaxValueLength) });
+    }
+    return found;
+}
+
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
     // A name or value that would break the line structure is refused, not

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
+#include <QtGlobal>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,17 +17,29 @@ const QString Scheme = QStringLiteral("tcp://");
 const QString NetworkForm = QStringLiteral("(tcp://HOST:PORT)");
 constexpr int LastTcpPort = 65535;
 
-// The fixed table: USB adapters, then ACM modems, then built-in ports.
+// "3", "Com 3", "COM3" or "\\.\COM3": the number is the first capture.
+const QRegularExpression& numberForm()
+{
+    static const QRegularExpression form(QString::fromUtf8(R"(^(?:com\s*|\\\\\.\\com)?([0-9]+)$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return form;
+}
+
+// The fixed table: USB adapters, then ACM modems, then built-in ports; empty
+// beyond it. Windows has a name for every number.
 QString tableDevice(int number)
 {
 #ifdef Q_OS_WIN
+    // Qt opens "COM23" (capitals) as "\\.\COM23", the form ports above 9 need.
     return u"COM%1"_qs.arg(number);
 #else
     if (number <= 4)
         return u"/dev/ttyUSB%1"_qs.arg(number - 1);
     if (number <= 8)
         return u"/dev/ttyACM%1"_qs.arg(number - 5);
-    return u"/dev/ttyS%1"_qs.arg(number - 9);
+    if (number <= PortName::LastListed)
+        return u"/dev/ttyS%1"_qs.arg(number - 9);
+    return {};
 #endif
 }
 
@@ -32,6 +47,14 @@ QString outside(const QString& label)
 {
     return u"%1 is outside the port numbers %2-%3"_qs.arg(
         label, QString::number(PortName::FirstNumber), QString::number(PortName::LastNumber));
+}
+
+// English like the other errors here, which also go to JSON.
+QString noDevice(int number)
+{
+    const char* text
+        = QT_TRANSLATE_NOOP("PortName", "%1 has no device here: name one under [%2] (%1=DEVICE)");
+    return QString::fromUtf8(text).arg(PortName::numberLabel(number), Configuration::PortsSection);
 }
 
 bool isPath(const QString& text)
@@ -46,9 +69,7 @@ PortName PortName::parse(const QString& given, const PortOverrides& overrides)
     const QString text = given.trimmed();
     if (text.isEmpty())
         return invalid(u"the port name is empty"_qs);
-    static const QRegularExpression numberForm(
-        u"^(?:com\\s*)?([0-9]+)$"_qs, QRegularExpression::CaseInsensitiveOption);
-    if (const QRegularExpressionMatch match = numberForm.match(text); match.hasMatch())
+    if (const QRegularExpressionMatch match = numberForm().match(text); match.hasMatch())
         return numbered(match.captured(1), overrides);
     if (text.startsWith(Scheme, Qt::CaseInsensitive)
         || text.compare(DemoLine::Device, Qt::CaseInsensitive) == 0)
@@ -78,6 +99,8 @@ PortName PortName::ofNumber(int number, const PortOverrides& overrides)
     if (number < FirstNumber || number > LastNumber)
         return invalid(outside(numberLabel(number)));
     const QString named = overrides.value(number).trimmed();
+    if (named.isEmpty() && tableDevice(number).isEmpty())
+        return invalid(noDevice(number));
     PortName name = ofDevice(named.isEmpty() ? tableDevice(number) : named);
     name.m_number = number;
     if (name.m_kind == Kind::Invalid)
@@ -102,6 +125,12 @@ PortName PortName::ofDevice(const QString& device)
     }
     name.m_kind = Kind::Serial;
     name.m_device = text;
+#ifdef Q_OS_WIN
+    // "com23" in capitals, so that Qt opens it in the form ports above 9 need.
+    if (const QRegularExpressionMatch match = numberForm().match(text);
+        match.hasMatch() && text.startsWith(u"com"_qs, Qt::CaseInsensitive))
+        name.m_device = u"COM"_qs + match.captured(1);
+#endif
     return name;
 }
 
@@ -170,6 +199,21 @@ PortName PortName::invalid(const QString& error)
 }
 
 QString PortName::numberLabel(int number) { return u"Com"_qs + QString::number(number); }
+
+QList<int> PortName::listedNumbers(const QStringList& systemPorts)
+{
+    QList<int> numbers;
+    for (int n = FirstNumber; n <= LastListed; ++n)
+        numbers.append(n);
+    for (const QString& port : systemPorts) {
+        const QRegularExpressionMatch match = numberForm().match(port.trimmed());
+        const int n = match.hasMatch() ? match.captured(1).toInt() : 0;
+        if (n > LastListed && n <= LastNumber && !numbers.contains(n))
+            numbers.append(n);
+    }
+    std::sort(numbers.begin() + LastListed, numbers.end());
+    return numbers;
+}
 
 QString PortName::text() const { return m_number > 0 ? QString::number(m_number) : m_device; }
 

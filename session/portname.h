@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // Devices the user named for port numbers under [Ports], replacing the table's.
 using PortOverrides = QMap<int, QString>;
 
 // A port as the user names it, read in one place for the window, the
-// command line and the doctor: a port number ("3", "Com3", "com 3", "COM3")
-// mapped through the table and [Ports], a device path, "demo" for the demo
+// command line and the doctor: a port number ("3", "Com3", "com 3", "COM3",
+// Windows' "\\.\COM23") mapped through the table and [Ports], a device path, "demo" for the demo
 // controller, or "tcp://HOST:PORT" (IPv6 as [::1]) for a serial bridge. A
 // name that reads as none of these says what is wrong with it.
 class PortName {
@@ -16,13 +18,10 @@ public:
     enum class Kind { None, Invalid, Serial, Demo, Network };
 
     static constexpr int FirstNumber = 1;
-    // The numbers a port may have; beyond the table, Windows opens COMn.
-#ifdef Q_OS_WIN
-    static constexpr int LastNumber = 255;
-#else
-    static constexpr int LastNumber = 16;
-#endif
-    // The numbers the port dialog and "tz586kv ports" list.
+    // The numbers a port may have, as Windows numbers its COM ports; beyond
+    // the table, elsewhere only [Ports] names a device for one.
+    static constexpr int LastNumber = 256;
+    // The numbers the port dialog and "tz586kv ports" list at least.
     static constexpr int LastListed = 16;
 
     // No port chosen.
@@ -38,6 +37,9 @@ public:
     static PortName demo();
     // "Com3".
     static QString numberLabel(int number);
+    // The numbers to list: 1-16, then those of the ports the system names
+    // ("COM23"; a path names none), in order.
+    static QList<int> listedNumbers(const QStringList& systemPorts);
 
     Kind kind() const { return m_kind; }
     bool isValid() const { return m_kind != Kind::None && m_kind != Kind::Invalid; }

@@ -134,8 +134,10 @@ private slots:
         const Configuration config(context.iniPath());
         QVERIFY(config.setPortOverride(5, u" /dev/serial/by-id/tz "_s));
         QVERIFY(config.setPortOverride(6, u" "_s));
+        QVERIFY(config.setPortOverride(230, u"tcp://bench:2000"_s));
         QVERIFY(QFile::exists(configFile()));
-        QCOMPARE(context.portOverrides(), PortOverrides({ { 5, u"/dev/serial/by-id/tz"_s } }));
+        QCOMPARE(context.portOverrides(),
+            PortOverrides({ { 5, u"/dev/serial/by-id/tz"_s }, { 230, u"tcp://bench:2000"_s } }));
     }
 
 private:

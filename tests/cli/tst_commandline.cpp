@@ -27,7 +27,8 @@ private slots:
         row("--output=", u"read --output="_qs, u"--output needs"_qs);
         row("no command", {}, u"no command given"_qs);
         row("other's option", u"read --all"_qs, u"--all does not go with read"_qs);
-        row("port 17", u"ports --port 17"_qs, u"--port: Com17 is outside the port numbers 1-16"_qs);
+        row("port 257", u"ports --port 257"_qs,
+            u"--port: Com257 is outside the port numbers 1-256"_qs);
         row("no file", u"write"_qs, u"write needs FILE.set"_qs);
         row("misspelt", u"reed"_qs, u"unknown command reed; did you mean 'read'?"_qs);
         row("keys and captions", u"set Dead-Band=12 LIMITER=off robot-mode=on"_qs, {});

@@ -17,10 +17,10 @@ private slots:
         QTest::addColumn<QString>("shown"); // label(), or the error
         QTest::addColumn<QString>("endpoint"); // a network port's "host port"
 #ifdef Q_OS_WIN
-        const QStringList table { u"COM3"_qs, u"COM4"_qs, u"COM9"_qs, u"COM16"_qs };
+        const QStringList table { u"COM1"_qs, u"COM4"_qs, u"COM9"_qs, u"COM10"_qs };
 #else
-        const QStringList table { u"/dev/ttyUSB2"_qs, u"/dev/ttyUSB3"_qs, u"/dev/ttyS0"_qs,
-            u"/dev/ttyS7"_qs };
+        const QStringList table { u"/dev/ttyUSB0"_qs, u"/dev/ttyUSB3"_qs, u"/dev/ttyS0"_qs,
+            u"/dev/ttyS1"_qs };
 #endif
         const auto ok = [](const QString& text, Kind kind, const QString& canonical,
                             const QString& shown, const QString& endpoint = {}) {
@@ -36,11 +36,20 @@ private slots:
             = u" is outside the port numbers 1-"_qs + QString::number(PortName::LastNumber);
         const QString beyond = PortName::numberLabel(PortName::LastNumber + 1);
         const QString here = QDir::currentPath() + u"/tty0"_qs;
-        ok(u" 3 "_qs, Kind::Serial, u"3"_qs, com(3, table[0]));
+        ok(u" 1 "_qs, Kind::Serial, u"1"_qs, com(1, table[0]));
         ok(u"Com 4"_qs, Kind::Serial, u"4"_qs, com(4, table[1]));
         ok(u"COM5"_qs, Kind::Serial, u"5"_qs, com(5, u"/dev/serial/by-id/tz-if00"_qs));
         ok(u"com9"_qs, Kind::Serial, u"9"_qs, com(9, table[2])); // named blank
-        ok(u"16"_qs, Kind::Serial, u"16"_qs, com(16, table[3]));
+        ok(u"10"_qs, Kind::Serial, u"10"_qs, com(10, table[3]));
+        // Beyond the table only Windows names a device.
+        for (const auto& [text, n] :
+            { std::pair(u"COM23"_qs, 23), { u"\\\\.\\com23"_qs, 23 }, { u"256"_qs, 256 } }) {
+#ifdef Q_OS_WIN
+            ok(text, Kind::Serial, QString::number(n), com(n, u"COM%1"_qs.arg(n)));
+#else
+            bad(text, u"Com%1 has no device here: name one under [Ports] (Com%1=DEVICE)"_qs.arg(n));
+#endif
+        }
         ok(u"12"_qs, Kind::Network, u"12"_qs, com(12, u"tcp://bench:3001"_qs), u"bench 3001"_qs);
         ok(u"DeMo"_qs, Kind::Demo, u"demo"_qs, u"demo"_qs);
         ok(u"sub/../tty0"_qs, Kind::Serial, here, here);
@@ -51,7 +60,7 @@ private slots:
         ok(u"tcp://[::1]:3001"_qs, Kind::Network, u"tcp://[::1]:3001"_qs, u"tcp://[::1]:3001"_qs,
             u"::1 3001"_qs);
         bad(beyond, beyond + outside);
-        bad(u"0"_qs, u"Com0"_qs + outside);
+        bad(u"COM0"_qs, u"Com0"_qs + outside);
         bad(u"13"_qs, u"Com13 under [Ports]: tcp://bench has no port (tcp://HOST:PORT)"_qs);
         bad(u"tcp://bench"_qs, u"tcp://bench has no port (tcp://HOST:PORT)"_qs);
         bad(u"tcp://:3001"_qs, u"tcp://:3001 has no host (tcp://HOST:PORT)"_qs);
@@ -65,6 +74,24 @@ private slots:
         bad(u"ttyUSB0"_qs,
             u"ttyUSB0 names no port: give a port number 1-%1 (3, Com3 or COM3), a device path, "
             u"demo or tcp://HOST:PORT"_qs.arg(PortName::LastNumber));
+    }
+    void listedNumbers_data()
+    {
+        QTest::addColumn<QStringList>("system"); // the ports the system names
+        QTest::addColumn<QList<int>>("beyond"); // listed after 1-16
+        QTest::newRow("path, listed, out of range")
+            << QStringList { u"/dev/ttyUSB0"_qs, u"COM3"_qs, u"COM257"_qs } << QList<int>();
+        QTest::newRow("by number, once")
+            << QStringList { u"COM40"_qs, u"com23"_qs, u"COM23"_qs } << QList<int> { 23, 40 };
+    }
+    void listedNumbers()
+    {
+        QFETCH(QStringList, system);
+        QFETCH(QList<int>, beyond);
+        QList<int> numbers;
+        for (int n = 1; n <= 16; ++n)
+            numbers.append(n);
+        QCOMPARE(PortName::listedNumbers(system), numbers + beyond);
     }
     void parse()
     {
