@@ -1,6 +1,7 @@
 #include "appcontext.h"
 
 #include "configuration.h"
+#include "hostprobe.h"
 #include "portdialog.h"
 #include "serialline.h"
 
@@ -108,6 +109,11 @@ void AppContext::showMessage(const QString& text, MessageTone tone) const
 {
     if (m_messageLine)
         m_messageLine(text, tone);
+}
+
+std::shared_ptr<const SystemProbe> AppContext::portProbe() const
+{
+    return m_portProbe ? m_portProbe : std::make_shared<HostProbe>();
 }
 
 void AppContext::showPortDialog()

@@ -5,9 +5,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class Configuration;
 class Prompts;
+class SystemProbe;
 class SerialLine;
 class QWidget;
 
@@ -67,6 +69,10 @@ public:
     // Where the port dialog's own messages go; unset, they are boxes over it.
     Prompts* prompts() const { return m_prompts; }
     void setPrompts(Prompts* prompts) { m_prompts = prompts; }
+    // What the port dialog asks whether a port opens, on workers: the
+    // machine itself unless set.
+    std::shared_ptr<const SystemProbe> portProbe() const;
+    void setPortProbe(std::shared_ptr<const SystemProbe> probe) { m_portProbe = std::move(probe); }
 
 private:
     Configuration configuration() const;
@@ -76,6 +82,7 @@ private:
     MessageLine m_messageLine;
     QWidget* m_dialogParent = nullptr;
     Prompts* m_prompts = nullptr;
+    std::shared_ptr<const SystemProbe> m_portProbe;
     PortDialogRunner m_portDialog;
     std::function<void()> m_portOpened;
     bool m_portCancelled = false;

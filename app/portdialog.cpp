@@ -6,9 +6,9 @@
 #include "hostprobe.h"
 #include "objectnames.h"
 #include "portreport.h"
+#include "portscan.h"
 #include "prompts.h"
 #include "qtprompts.h"
-#include "serialline.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -27,29 +27,6 @@ constexpr int DesignHeight = 1575;
 // "Diagnose..." takes a row of its own below the design, so nothing moves.
 constexpr int DiagnoseTop = DesignHeight;
 constexpr int DialogHeight = DiagnoseTop + 495 + 180;
-
-// The doctor's scan, asking the window's own line whether a device opens. A
-// network port is listed unasked: a connection may take seconds.
-class LineProbe : public HostProbe {
-public:
-    explicit LineProbe(SerialLine& line)
-        : m_line(line)
-    {
-    }
-    SerialLine::OpenFailure openFailure(const QString& device) const override
-    {
-        if (PortName::ofDevice(device).kind() == PortName::Kind::Network)
-            return SerialLine::OpenFailure::None;
-        const bool opened = m_line.open(device);
-        const SerialLine::OpenFailure failure
-            = opened ? SerialLine::OpenFailure::None : m_line.lastOpenFailure();
-        m_line.close();
-        return failure;
-    }
-
-private:
-    SerialLine& m_line;
-};
 
 // Room the style takes around a button's caption.
 int buttonMargin(const QWidget* widget)
@@ -130,66 +107,84 @@ void PortDialog::buildControls()
         accept();
     });
     connect(m_cancel, &QPushButton::clicked, this, &PortDialog::cancel);
-    connect(m_combo, &QComboBox::activated, this, &PortDialog::pick);
+    connect(m_combo, &QComboBox::activated, this, [this](int index) {
+        m_chosen = true;
+        pick(index);
+    });
     connect(m_diagnose, &QPushButton::clicked, this, &PortDialog::diagnose);
 }
 
 void PortDialog::listPorts()
 {
-    const int16_t current = m_context.state().portNumber;
-    const PortOverrides overrides = m_context.portOverrides();
-    int selected = -1;
-    QStringList denied;
-    QStringList inUse;
-    QList<int> network; // listed after the demo
-    const QList<PortReport::Entry> report = PortReport::build(
-        LineProbe(m_context.line()),
-        [&](int p) { return PortName::ofNumber(p, overrides).device(); }, false);
-    for (const PortReport::Entry& e : report) {
-        const QString entry = PortName::numberLabel(e.portNo);
-        const QString named = QStringLiteral("%1 (%2)").arg(entry, e.device);
-        if (PortName::ofDevice(e.device).kind() == PortName::Kind::Network) {
-            network.append(e.portNo);
-        } else if (e.state == PortReport::State::Opens) {
-            addEntry(entry, e.adapter.isEmpty() ? e.device : u"%1 (%2)"_qs.arg(e.device, e.adapter),
-                e.portNo);
-            if (current == e.portNo && !m_context.state().demoPort)
-                selected = m_combo->count() - 1;
-        } else if (e.state == PortReport::State::PermissionDenied) {
-            denied.append(named);
-        } else if (e.state == PortReport::State::InUse) {
-            inUse.append(named);
-        }
-    }
-    showRefused(denied, inUse);
-    if (m_combo->count() == 0) {
-        m_combo->addItem(NotFoundText);
-        selected = m_context.state().demoPort ? -1 : 0;
-    }
+    // Until a port answers that it opens.
+    addEntry(NotFoundText, {});
     addEntry(DemoText, u"A controller inside the program, for trying it without one"_qs);
-    if (m_context.state().demoPort)
-        selected = m_combo->count() - 1;
-    for (int p : network) {
-        addEntry(PortName::numberLabel(p), PortName::ofNumber(p, overrides).device(), p);
-        if (current == p && !m_context.state().demoPort)
-            selected = m_combo->count() - 1;
-    }
+    const int selected = m_context.state().demoPort ? 1 : 0;
     m_combo->setCurrentIndex(selected);
     fitListWidth();
     // Selecting an entry counts as picking it, as a click would.
-    if (selected >= 0)
-        pick(selected);
+    pick(selected);
+    m_scan = new PortScan(
+        m_context.portProbe(),
+        [overrides = m_context.portOverrides()](
+            int p) { return PortName::ofNumber(p, overrides).device(); },
+        this);
+    connect(m_scan, &PortScan::found, this, &PortDialog::onFound);
+    m_scan->start();
 }
 
-void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse)
+void PortDialog::onFound(const PortReport::Entry& e)
+{
+    const QString named = QStringLiteral("%1 (%2)").arg(PortName::numberLabel(e.portNo), e.device);
+    // Answers come in any order; the lists keep the ports' order.
+    if (PortName::ofDevice(e.device).kind() == PortName::Kind::Network)
+        addPort(e.portNo, e.device, true);
+    else if (e.state == PortReport::State::Opens)
+        addPort(e.portNo, e.adapter.isEmpty() ? e.device : u"%1 (%2)"_qs.arg(e.device, e.adapter),
+            false);
+    else if (e.state == PortReport::State::PermissionDenied)
+        m_denied.insert(e.portNo, named);
+    else if (e.state == PortReport::State::InUse)
+        m_inUse.insert(e.portNo, named);
+    else if (e.state == PortReport::State::NoAnswer)
+        m_silent.insert(e.portNo, named);
+    showRefused();
+}
+
+void PortDialog::addPort(int number, const QString& tooltip, bool network)
+{
+    const int demo = m_combo->findText(DemoText);
+    const bool placeholder = !network && m_combo->itemText(0) == NotFoundText;
+    int at = network ? m_combo->count() : 0;
+    while (!network && at < demo && m_combo->itemData(at).toInt() < number)
+        ++at;
+    m_combo->insertItem(at, PortName::numberLabel(number), number);
+    m_combo->setItemData(at, tooltip, Qt::ToolTipRole);
+    if (placeholder) {
+        // "Not found" no longer holds; an entry shown in its place would look picked.
+        const bool shown = m_combo->currentIndex() == 0;
+        m_combo->removeItem(0);
+        if (shown)
+            m_combo->setCurrentIndex(-1);
+    }
+    // The configured port, unless the user has picked another meanwhile.
+    if (!m_chosen && !m_context.state().demoPort && number == m_context.state().portNumber) {
+        m_combo->setCurrentIndex(m_combo->findData(number));
+        pick(m_combo->currentIndex());
+    }
+}
+
+void PortDialog::showRefused()
 {
     QStringList lines;
-    if (!denied.isEmpty())
-        lines.append(denied.join(u", "_qs)
+    if (!m_denied.isEmpty())
+        lines.append(m_denied.values().join(u", "_qs)
             + u": permission denied. Add yourself to the dialout group (uucp on some "
               u"systems) and log in again."_qs);
-    if (!inUse.isEmpty())
-        lines.append(inUse.join(u", "_qs) + u": in use by another program."_qs);
+    if (!m_inUse.isEmpty())
+        lines.append(m_inUse.values().join(u", "_qs) + u": in use by another program."_qs);
+    if (!m_silent.isEmpty())
+        lines.append(tr("%1: no answer within a second.").arg(m_silent.values().join(u", "_qs)));
     if (lines.isEmpty())
         return;
     m_refused->setText(lines.join(u'\n'));
@@ -200,7 +195,7 @@ void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse
     const int height = m_refused->heightForWidth(width);
     m_refused->setGeometry(left, top, width, height);
     m_refused->show();
-    setFixedSize(tw(3690), top + height + tw(180));
+    setFixedSize(this->width(), top + height + tw(180));
 }
 
 void PortDialog::fitListWidth()

@@ -10,7 +10,8 @@ class SystemProbe;
 // devices and whether each opens, or why not.
 namespace PortReport {
 
-enum class State { Opens, Absent, PermissionDenied, InUse, Fails };
+// NoAnswer: the open did not return in time.
+enum class State { Opens, Absent, PermissionDenied, InUse, Fails, NoAnswer };
 
 struct Entry {
     int portNo = 0; // 0 for a device outside the table
@@ -22,10 +23,14 @@ struct Entry {
 };
 
 // deviceOf gives the device of a port number with the [Ports] map applied.
-// all adds the serial devices that no port number names.
+// The numbered ports that have a device, not yet tried.
+QList<Entry> listed(const SystemProbe& probe, const std::function<QString(int)>& deviceOf);
+// Tries the entry's device and sets its state (and group).
+void check(const SystemProbe& probe, Entry& entry);
+// listed(), each checked; all adds the serial devices that no port number names.
 QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& deviceOf, bool all);
 
-// "opens", "absent", "permission-denied", "in-use" or "fails".
+// "opens", "absent", "permission-denied", "in-use", "fails" or "no-answer".
 QString stateName(State state);
 
 } // namespace PortReport

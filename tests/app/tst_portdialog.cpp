@@ -2,6 +2,7 @@
 #include "controlleremulator.h"
 #include "fakeprompts.h"
 #include "fakeserialline.h"
+#include "hostprobe.h"
 #include "inifile.h"
 #include "portdialog.h"
 #include "qtserialline.h"
@@ -14,6 +15,36 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 QString device(int port) { return PortName::ofNumber(port).device(); }
+
+// The chosen devices open; a held one answers once released.
+struct TestProbe : HostProbe {
+    QSet<QString> openable;
+    QSet<QString> held;
+    mutable QSemaphore release;
+    mutable QMutex mutex;
+    mutable QStringList asked;
+    mutable QStringList answered;
+
+    SerialLine::OpenFailure openFailure(const QString& d) const override
+    {
+        note(asked, d);
+        if (held.contains(d))
+            release.acquire();
+        note(answered, d);
+        return openable.contains(d) ? SerialLine::OpenFailure::None
+                                    : SerialLine::OpenFailure::NoDevice;
+    }
+    void note(QStringList& list, const QString& d) const
+    {
+        const QMutexLocker lock(&mutex);
+        list.append(d);
+    }
+    QStringList seen(const QStringList& list) const
+    {
+        const QMutexLocker lock(&mutex);
+        return list;
+    }
+};
 }
 
 class TstPortDialog : public QObject {
@@ -24,9 +55,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_state = AppState();
         m_state.appPath = m_dir->path();
-        m_line.openable.clear();
-        m_line.refusals.clear();
-        m_line.log = nullptr;
     }
 
     // The demo controller is always offered, then the network ports, unprobed.
@@ -52,30 +80,30 @@ private slots:
         QFETCH(QByteArray, ini);
         QFETCH(QString, list);
         QFETCH(QString, stored);
-        QStringList tried;
-        m_line.log = &tried;
+        auto probe = std::make_shared<TestProbe>();
         for (int port : openable)
-            m_line.openable.insert(device(port));
+            probe->openable.insert(device(port));
         QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), ini));
         m_state.portNumber = 12;
         m_state.demoPort = ini.contains("demo");
         AppContext context(m_state, m_line);
+        context.setPortProbe(probe);
         PortDialog dialog(context);
-        QStringList shown { dialog.portList()->currentText() };
-        for (int i = 0; i < dialog.portList()->count(); ++i)
-            shown.append(dialog.portList()->itemText(i));
-        QCOMPARE(shown.join(u'|'), list);
+        QTRY_COMPARE(probe->seen(probe->answered).size(), 16 - int(ini.contains("tcp:")));
+        QTRY_COMPARE(shown(dialog), list);
         QCOMPARE(storedPort(), stored);
-        QVERIFY(!m_line.isOpen());
-        QVERIFY(!tried.join(u' ').contains(u"tcp:"_s));
+        QVERIFY(!probe->seen(probe->asked).join(u' ').contains(u"tcp:"_s));
     }
 
     void pickThenCancel_keepsThePickInMemoryAndFile()
     {
-        m_line.openable = { device(3), device(12) };
+        auto probe = std::make_shared<TestProbe>();
+        probe->openable = { device(3), device(12) };
         m_state.portNumber = 12;
         AppContext context(m_state, m_line);
+        context.setPortProbe(probe);
         PortDialog dialog(context);
+        QTRY_COMPARE(dialog.portList()->count(), 3);
         QTimer::singleShot(0, &dialog, [&dialog] {
             dialog.portList()->setCurrentIndex(0);
             emit dialog.portList()->activated(0);
@@ -88,6 +116,38 @@ private slots:
         QCOMPARE(dialog.run(), AppContext::DialogAnswer::Closed);
     }
 
+    // A port that holds its open keeps neither the dialog nor OK waiting; its
+    // answer fills the list in, or after a second its silence. Closed, the
+    // dialog drops what comes later.
+    void probing_neverKeepsTheDialogWaiting()
+    {
+        auto probe = std::make_shared<TestProbe>();
+        probe->openable = { device(3) };
+        probe->held = { device(3), device(4) };
+        AppContext context(m_state, m_line);
+        context.setPortProbe(probe);
+        {
+            PortDialog dialog(context);
+            QElapsedTimer clock;
+            clock.start();
+            bool held = false;
+            QTimer::singleShot(0, &dialog, [&] {
+                held = QTest::qWaitFor(
+                    [&] { return probe->seen(probe->asked).contains(device(4)); }, 100);
+                dialog.okButton()->click();
+            });
+            QCOMPARE(dialog.run(), AppContext::DialogAnswer::Ok);
+            QVERIFY(held && clock.elapsed() < 100);
+            QCOMPARE(shown(dialog), u"Not found|Not found|Demo controller"_s);
+            probe->release.release();
+            QTRY_COMPARE(shown(dialog), u"|Com3|Demo controller"_s);
+            QTRY_COMPARE(dialog.refusedLabel()->text(),
+                u"Com4 (%1): no answer within a second."_s.arg(device(4)));
+        }
+        probe->release.release();
+        QTRY_VERIFY(probe->seen(probe->answered).contains(device(4)));
+    }
+
     // Escape is Cancel: the port that failed is not tried again. On the way,
     // a name that does not read says what is wrong with it.
     void escapeAfterFailedOpen_endsTheAttempts()
@@ -95,6 +155,7 @@ private slots:
         QVERIFY(writeAll(m_dir->filePath(u"TZ586KV Link.ini"_s), "[Ports]\nCom5=tcp://bench\n"));
         m_state.portNumber = 5;
         AppContext context(m_state, m_line);
+        context.setPortProbe(std::make_shared<TestProbe>());
         QStringList messages;
         context.setMessageLine([&](const QString& text, MessageTone) {
             messages.append(text);
@@ -152,6 +213,8 @@ private slots:
             const QCursor* cursor = QGuiApplication::overrideCursor();
             busy = cursor && cursor->shape() == Qt::WaitCursor && !dialog.okButton()->isEnabled();
         });
+        // Not while the port's own probe holds it.
+        QTRY_VERIFY(dialog.portList()->findText(u"Com16"_s) >= 0);
         QTest::mouseClick(dialog.diagnoseButton(), Qt::LeftButton);
         QCOMPARE(prompts.messages.size(), 1);
         for (const QString& text : texts) {
@@ -168,6 +231,15 @@ private slots:
     }
 
 private:
+    // The selected entry first, then every entry.
+    static QString shown(const PortDialog& dialog)
+    {
+        QStringList texts { dialog.portList()->currentText() };
+        for (int i = 0; i < dialog.portList()->count(); ++i)
+            texts.append(dialog.portList()->itemText(i));
+        return texts.join(u'|');
+    }
+
     QString storedPort() const
     {
         return IniFile(m_dir->filePath(u"TZ586KV Link.ini"_s)).value(u"RS232C"_s, u"CommPort"_s);
