@@ -18,30 +18,26 @@ QString device(int port) { return PortName::ofNumber(port).device(); }
 
 // The chosen devices open; a held one answers once released.
 struct TestProbe : HostProbe {
-    QSet<QString> openable;
-    QSet<QString> held;
+    QSet<QString> openable, held;
     mutable QSemaphore release;
     mutable QMutex mutex;
-    mutable QStringList asked;
-    mutable QStringList answered;
+    mutable QStringList asked, answered;
 
     SerialLine::OpenFailure openFailure(const QString& d) const override
     {
-        note(asked, d);
+        seen(asked, d);
         if (held.contains(d))
             release.acquire();
-        note(answered, d);
+        seen(answered, d);
         return openable.contains(d) ? SerialLine::OpenFailure::None
                                     : SerialLine::OpenFailure::NoDevice;
     }
-    void note(QStringList& list, const QString& d) const
+    // The list as it is now, after adding d when given.
+    QStringList seen(QStringList& list, const QString& d = {}) const
     {
         const QMutexLocker lock(&mutex);
-        list.append(d);
-    }
-    QStringList seen(const QStringList& list) const
-    {
-        const QMutexLocker lock(&mutex);
+        if (!d.isEmpty())
+            list.append(d);
         return list;
     }
 };
@@ -130,7 +126,7 @@ private slots:
             PortDialog dialog(context);
             QElapsedTimer clock;
             clock.start();
-            bool held = false;
+            bool held = false; // Com4 is being probed
             QTimer::singleShot(0, &dialog, [&] {
                 held = QTest::qWaitFor(
                     [&] { return probe->seen(probe->asked).contains(device(4)); }, 100);
