@@ -16,17 +16,18 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 QString device(int port) { return PortName::ofNumber(port).device(); }
 
-// The chosen devices open; a held one answers once released.
+// The chosen devices open; a held one answers once its semaphore is released.
 struct TestProbe : HostProbe {
-    QSet<QString> openable, held;
-    mutable QSemaphore release;
+    QSet<QString> openable;
+    QStringList held;
+    mutable std::array<QSemaphore, 2> release;
     mutable QMutex mutex;
     mutable QStringList answered;
 
     SerialLine::OpenFailure openFailure(const QString& d) const override
     {
-        if (held.contains(d))
-            release.acquire();
+        if (const qsizetype i = held.indexOf(d); i >= 0)
+            release.at(size_t(i)).acquire();
         seen(answered, d);
         return openable.contains(d) ? SerialLine::OpenFailure::None
                                     : SerialLine::OpenFailure::NoDevice;
@@ -108,7 +109,7 @@ private slots:
             QCOMPARE(dialog.run(), AppContext::DialogAnswer::Ok);
             QVERIFY(clock.elapsed() < 100);
             QCOMPARE(shown(dialog), u"Not found|Not found|Demo controller"_s);
-            probe->release.release();
+            probe->release[0].release();
             QTRY_COMPARE(shown(dialog), u"|Com3|Demo controller"_s);
             QTRY_COMPARE(dialog.refusedLabel()->text(),
                 u"Com4 (%1): no answer within a second."_s.arg(device(4)));
@@ -121,7 +122,7 @@ private slots:
             QTimer::singleShot(0, &dialog, &QDialog::reject); // as the close box does
             QCOMPARE(dialog.run(), AppContext::DialogAnswer::Closed);
         }
-        probe->release.release();
+        probe->release[1].release();
         QTRY_VERIFY(probe->seen(probe->answered).contains(device(4)));
     }
 
