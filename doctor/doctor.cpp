@@ -1,5 +1,6 @@
 #include "doctor.h"
 
+#include "devicefindings.h"
 #include "hosttexts.h"
 #include "systemprobe.h"
 
@@ -17,6 +18,7 @@ namespace {
         const ControllerCheck& answers;
         Failure portFailure;
         QStringList adapters;
+        QList<AdapterDevice> devices;
     };
 
     using CheckFn = void (*)(const Context&, QList<Finding>&);
@@ -84,7 +86,8 @@ namespace {
     {
         const bool portMissing
             = c.port.kind() == PortName::Kind::None || c.portFailure == Failure::NoDevice;
-        if (c.adapters.isEmpty() && portMissing)
+        // An adapter without a driver has no port, yet is plugged in.
+        if (c.adapters.isEmpty() && portMissing && c.devices.isEmpty())
             out.append({ Check::NoAdapter, Severity::Problem, HostTexts::noAdapterLine(),
                 HostTexts::noAdapterFix() });
     }
@@ -108,6 +111,11 @@ namespace {
         return { Check::Group, Severity::Problem,
             u"You (%1) are not in group %2, which owns %3."_qs.arg(user, group, device),
             u"Run sudo usermod -aG %1 %2, then log out and in again."_qs.arg(group, user) };
+    }
+
+    void checkDevices(const Context& c, QList<Finding>& out)
+    {
+        out.append(DeviceFindings::of(c.devices));
     }
 
     void checkGroups(const Context& c, QList<Finding>& out)
@@ -175,9 +183,10 @@ namespace {
                 u"Once the port opens, diagnose again."_qs });
     }
 
-    constexpr std::array<CheckFn, 6> Checks {
+    constexpr std::array<CheckFn, 7> Checks {
         checkPort,
         checkAdapter,
+        checkDevices,
         checkGroups,
         checkBrltty,
         checkModemManager,
@@ -203,12 +212,13 @@ QList<Finding> diagnose(
         = port.isValid() ? probe.openFailure(port.device()) : Failure::NoDevice;
     QList<Finding> findings;
     if (port.kind() == PortName::Kind::Demo || port.kind() == PortName::Kind::Network) {
-        const Context context { probe, port, answers, portFailure, {} };
+        const Context context { probe, port, answers, portFailure, {}, {} };
         for (const CheckFn check : LineChecks)
             check(context, findings);
         return findings;
     }
-    const Context context { probe, port, answers, portFailure, probe.serialDevices() };
+    const Context context { probe, port, answers, portFailure, probe.serialDevices(),
+        probe.adapterDevices() };
     for (const CheckFn check : Checks)
         check(context, findings);
     return findings;
@@ -253,6 +263,20 @@ QString checkName(Check check)
         return u"unreachable"_qs;
     case Check::NotAsked:
         return u"not-asked"_qs;
+    case Check::NoDriver:
+        return u"no-driver"_qs;
+    case Check::CannotStart:
+        return u"cannot-start"_qs;
+    case Check::DeviceStopped:
+        return u"device-stopped"_qs;
+    case Check::DeviceProblem:
+        return u"device-problem"_qs;
+    case Check::CounterfeitChip:
+        return u"counterfeit-chip"_qs;
+    case Check::ChipPhasedOut:
+        return u"chip-phased-out"_qs;
+    case Check::LatencyTimer:
+        return u"latency-timer"_qs;
     }
     return {};
 }

@@ -30,6 +30,14 @@ enum class Check {
     Refused, // a network port's host refuses the connection
     Unreachable, // no route to a network port's host, or no answer in time
     NotAsked, // the controller could not be asked: the port did not open for it
+    // From Windows' Device Manager:
+    NoDriver,
+    CannotStart,
+    DeviceStopped, // Windows stopped the device: it reported problems
+    DeviceProblem, // any other problem code
+    CounterfeitChip, // an FTDI driver disabled the chip as a copy
+    ChipPhasedOut, // a Prolific driver refuses an older PL2303
+    LatencyTimer, // an FTDI adapter holds what it receives too long
 };
 
 enum class Severity {

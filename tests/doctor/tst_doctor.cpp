@@ -12,6 +12,7 @@ struct FakeProbe : SystemProbe {
     QStringList running;
     QStringList devices { u"/dev/ttyUSB0"_qs, u"/dev/serial/by-id/usb-FTDI-if00"_qs };
     Failure usbFailure = Failure::None;
+    QList<AdapterDevice> adapters; // as Windows' Device Manager gives them
 
     QString userName() const override { return u"alice"_qs; }
     QStringList sessionGroups() const override { return { u"alice"_qs }; }
@@ -28,6 +29,7 @@ struct FakeProbe : SystemProbe {
     {
         return d.contains(u"by-id"_qs) ? u"/dev/ttyUSB0"_qs : d;
     }
+    QList<AdapterDevice> adapterDevices() const override { return adapters; }
     Failure openFailure(const QString& d) const override
     {
         return !devices.contains(d)   ? Failure::NoDevice
@@ -43,7 +45,8 @@ private slots:
     void findings_data()
     {
         QTest::addColumn<int>("failure"); // of the chosen port, Com1 on /dev/ttyUSB0
-        QTest::addColumn<QString>("setup"); // "tcp:...": --port names that instead
+        QTest::addColumn<QString>("setup"); // "tcp:...": --port names that instead;
+        // "usb VID PID CODE LATENCY": an adapter as the Device Manager sees it
         QTest::addColumn<QString>("checks");
         QTest::addColumn<QString>("fix"); // part of the first finding's text or fix
         const int denied = int(Failure::PermissionDenied);
@@ -68,6 +71,18 @@ private slots:
         row("silent", 0, u"silent"_qs, u"silent"_qs, u"controller is powered"_qs);
         // The probe opened the port, the question could not.
         row("not asked", 0, u"not asked"_qs, u"not-asked"_qs, u"diagnose again"_qs);
+        const QString driver = u"USB Serial Port (COM5), driver FTDI 2.12.36.4"_qs;
+        row("driver and chip well", 0, u"usb 0403 6001 0 16"_qs, {}, {});
+        row("no driver", 0, u"usb 0403 6001 28 -1"_qs, u"no-driver"_qs,
+            driver + u" has no driver"_qs);
+        row("cannot start", 0, u"usb 1a86 7523 10 -1"_qs, u"cannot-start"_qs,
+            u"another USB socket"_qs);
+        row("stopped", 0, u"usb 10c4 ea60 43 -1"_qs, u"device-stopped"_qs, u"genuine chip"_qs);
+        row("other code", 0, u"usb 10c4 ea60 22 -1"_qs, u"device-problem"_qs,
+            u"(Device Manager code 22)"_qs);
+        row("counterfeit FTDI", 0, u"usb 0403 0000 28 -1"_qs, u"counterfeit-chip"_qs, u"6001"_qs);
+        row("old PL2303", 0, u"usb 067b 2303 10 -1"_qs, u"chip-phased-out"_qs, u"3.3.2.102"_qs);
+        row("latency", 0, u"usb 0403 6001 0 32"_qs, u"latency-timer"_qs, u"for 32 ms"_qs);
         // Neither a missing device nor a network that cannot be reached.
         row("bad network name", 0, u"tcp://bench"_qs, u"bad-name"_qs,
             u"tcp://bench has no port (tcp://HOST:PORT)."_qs);
@@ -85,6 +100,10 @@ private slots:
         if (setup == u"account"_qs)
             probe.account.append(u"dialout"_qs);
         probe.running.append(setup);
+        if (const QStringList usb = setup.split(u' '); usb.front() == u"usb"_qs)
+            probe.adapters.append({ u"USB Serial Port (COM5)"_qs, u"COM5"_qs,
+                usb[1].toUShort(nullptr, 16), usb[2].toUShort(nullptr, 16), usb[3].toInt(),
+                u"FTDI"_qs, u"2.12.36.4"_qs, usb[4].toInt() });
         QString asked;
         const auto answers = [&](const QString& device) {
             asked = device;
