@@ -15,4 +15,7 @@ public:
     QMap<QString, QString> adapterNames() const override;
     QString resolved(const QString& device) const override;
     SerialLine::OpenFailure openFailure(const QString& device) const override;
+#ifdef Q_OS_WIN
+    QList<AdapterDevice> adapterDevices() const override;
+#endif
 };
