@@ -124,13 +124,14 @@ void PortDialog::listPorts()
     fitListWidth();
     // Selecting an entry counts as picking it, as a click would.
     pick(selected);
-    m_scan = new PortScan(
+    // Owned by the dialog: closing it drops the answers still to come.
+    auto* scan = new PortScan(
         m_context.portProbe(),
         [overrides = m_context.portOverrides()](
             int p) { return PortName::ofNumber(p, overrides).device(); },
         this);
-    connect(m_scan, &PortScan::found, this, &PortDialog::onFound);
-    m_scan->start();
+    connect(scan, &PortScan::found, this, &PortDialog::onFound);
+    scan->start();
 }
 
 void PortDialog::onFound(const PortReport::Entry& e)

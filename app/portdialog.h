@@ -6,7 +6,6 @@
 #include <QMap>
 
 class ControllerQuestion;
-class PortScan;
 namespace PortReport {
 struct Entry;
 }
@@ -67,7 +66,6 @@ private:
     QPushButton* m_diagnose = nullptr;
     QLabel* m_refused = nullptr;
     ControllerQuestion* m_question = nullptr; // while Diagnose waits for the controller
-    PortScan* m_scan = nullptr;
     // "Com3 (/dev/ttyUSB2)" by port number.
     QMap<int, QString> m_denied;
     QMap<int, QString> m_inUse;
