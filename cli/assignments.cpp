@@ -4,9 +4,14 @@
 #include "parametertable.h"
 #include "valueproblem.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
+
+struct AssignmentText {
+    Q_DECLARE_TR_FUNCTIONS(Assignments)
+};
 
 constexpr int LimiterIndex = indexOf(Parameter::CurrentLimit);
 
@@ -51,7 +56,9 @@ std::array<const char16_t*, ParameterCount> parameterCaptions()
 
 QString notWritten(const QString& caption)
 {
-    return caption + u" is not written by this program: the controller keeps its own value"_qs;
+    return AssignmentText::tr(
+        "%1 is not written by this program: the controller keeps its own value")
+        .arg(caption);
 }
 
 // One NAME=VALUE; an error text when it does not hold.
@@ -59,7 +66,7 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
 {
     const qsizetype equals = arg.indexOf(u'=');
     if (equals <= 0)
-        return arg + u": give NAME=VALUE"_qs;
+        return AssignmentText::tr("%1: give NAME=VALUE").arg(arg);
     const QString name = folded(QStringView(arg).left(equals));
     const QString value = arg.mid(equals + 1).trimmed();
     const int mode = indexOf(name, modeKeys(), modeCaptions());
@@ -68,13 +75,13 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
     if (mode >= 0) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
-            return arg + u": a mode is on or off"_qs;
+            return AssignmentText::tr("%1: a mode is on or off").arg(arg);
         out = { Assignment::Kind::Mode, mode, 0, *on };
         return {};
     }
     const int index = indexOf(name, parameterKeys(), parameterCaptions());
     if (index < 0)
-        return arg + u": no such setting ('tz586kv read' lists them)"_qs;
+        return AssignmentText::tr("%1: no such setting ('tz586kv read' lists them)").arg(arg);
     if (!parameterTable()[size_t(index)].written)
         return notWritten(QString::fromUtf16(parameterTable()[size_t(index)].caption));
     if (index == LimiterIndex && value.toLower() == u"off"_qs) {
@@ -86,8 +93,8 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
     if (outOfRange)
         return problem->text(TextStyle::Script);
     if (problem)
-        return arg + u": "_qs + QString::fromUtf16(parameterTable()[size_t(index)].caption)
-            + u" takes a number"_qs;
+        return AssignmentText::tr("%1: %2 takes a number")
+            .arg(arg, QString::fromUtf16(parameterTable()[size_t(index)].caption));
     out = { Assignment::Kind::Parameter, index, *NumberText::wholeNumber(value), false };
     return {};
 }
@@ -106,15 +113,15 @@ bool switchedOn(const Assignment& a, Mode mode)
 // Why a and b cannot both be meant; empty when they can.
 QString conflict(const QString& argA, const Assignment& a, const QString& argB, const Assignment& b)
 {
-    const QString both = argA + u" and "_qs + argB;
     if (sameSetting(a, b) && a.kind == b.kind && a.value == b.value && a.on == b.on)
-        return both + u": the same setting given twice"_qs;
+        return AssignmentText::tr("%1 and %2: the same setting given twice").arg(argA, argB);
     if (sameSetting(a, b))
-        return both + u" contradict each other"_qs;
+        return AssignmentText::tr("%1 and %2 contradict each other").arg(argA, argB);
     if ((switchedOn(a, Mode::ReverseCancel) && switchedOn(b, Mode::RobotMode))
         || (switchedOn(a, Mode::RobotMode) && switchedOn(b, Mode::ReverseCancel)))
-        return both
-            + u" contradict each other: Reverse Cancel and Robot Mode exclude each other"_qs;
+        return AssignmentText::tr("%1 and %2 contradict each other: Reverse Cancel and Robot "
+                                  "Mode exclude each other")
+            .arg(argA, argB);
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "settingchanges.h"
 #include "settinginput.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 
@@ -14,13 +15,34 @@ namespace Commands {
 
 namespace {
 
+    struct Text {
+        Q_DECLARE_TR_FUNCTIONS(Commands)
+    };
+
     const QString ControllerWord = QStringLiteral("controller");
+
+    QString stateText(PortReport::State state)
+    {
+        switch (state) {
+        case PortReport::State::Opens:
+            return Text::tr("opens");
+        case PortReport::State::Absent:
+            return Text::tr("absent");
+        case PortReport::State::PermissionDenied:
+            return Text::tr("permission denied");
+        case PortReport::State::InUse:
+            return Text::tr("in use");
+        case PortReport::State::Fails:
+            break;
+        }
+        return Text::tr("fails");
+    }
 
     QString statusText(const PortReport::Entry& e)
     {
-        QString text = PortReport::stateName(e.state).replace(u'-', u' ');
+        QString text = stateText(e.state);
         if (e.state == PortReport::State::PermissionDenied && !e.group.isEmpty())
-            text += u": join group "_qs + e.group;
+            text = Text::tr("permission denied: join group %1").arg(e.group);
         if (e.sameAs != 0)
             text += u" (%1)"_qs.arg(PortName::numberLabel(e.sameAs));
         return text;
@@ -67,7 +89,8 @@ ExitCode ports(CliContext& context)
         context.console.json({ { u"ports"_qs, entries } });
         return ExitCode::Done;
     }
-    QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs, u"Adapter"_qs } };
+    QList<QStringList> rows { { Text::tr("Port"), Text::tr("Device"), Text::tr("Status"),
+        Text::tr("Adapter") } };
     for (const PortReport::Entry& e : report)
         rows.append({ e.portNo ? PortName::numberLabel(e.portNo) : u"-"_qs, e.device, statusText(e),
             e.adapter });
@@ -80,7 +103,8 @@ ExitCode doctor(CliContext& context)
     const PortName port = context.port();
     const QList<Doctor::Finding> findings
         = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
-    // A question cut short by Ctrl-C proves nothing.
+    // With --json the findings are made in English (SourceLanguage). A
+    // question cut short by Ctrl-C proves nothing.
     if (Interrupts::caught())
         return ExitCode::Interrupted;
     if (context.invocation.json) {
@@ -94,11 +118,14 @@ ExitCode doctor(CliContext& context)
             { { u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue() },
                 { u"device"_qs, port.device() }, { u"findings"_qs, list } });
     } else if (findings.isEmpty()) {
-        context.console.out(u"No problems found.\n"_qs);
+        context.console.out(Text::tr("No problems found.\n"));
     } else {
-        for (const Doctor::Finding& f : findings)
-            context.console.out(
-                severityName(f.severity) + u": "_qs + f.line + u" Fix: "_qs + f.fix + u'\n');
+        for (const Doctor::Finding& f : findings) {
+            const QString line = f.severity == Doctor::Severity::Problem
+                ? Text::tr("problem: %1 Fix: %2\n")
+                : Text::tr("warning: %1 Fix: %2\n");
+            context.console.out(line.arg(f.line, f.fix));
+        }
     }
     return doctorExit(findings);
 }
@@ -141,7 +168,7 @@ ExitCode printComparison(CliContext& context, const QString& nameA, const QStrin
             { { u"a"_qs, nameA }, { u"b"_qs, nameB }, { u"changes"_qs, changesJson(changes) } });
     else
         context.console.out(
-            changes.isEmpty() ? u"The settings are the same.\n"_qs : changesText(changes));
+            changes.isEmpty() ? Text::tr("The settings are the same.\n") : changesText(changes));
     return changes.isEmpty() ? ExitCode::Done : ExitCode::Differ;
 }
 
@@ -154,8 +181,8 @@ ExitCode write(CliContext& context)
     }
     if (!input.problems.isEmpty()) {
         context.console.setErrorKind(OutOfRange);
-        for (const QString& problem : input.problems)
-            context.console.error(problem);
+        for (const ValueProblem& problem : input.problems)
+            context.console.error([&problem] { return problem.text(TextStyle::Script); });
         return ExitCode::FileTrouble;
     }
     return DeviceCommands::write(context, input.image);
@@ -163,11 +190,12 @@ ExitCode write(CliContext& context)
 
 ExitCode set(CliContext& context)
 {
-    const ParsedAssignments parsed = parseAssignments(context.invocation.arguments);
+    const QStringList& args = context.invocation.arguments;
+    const ParsedAssignments parsed = parseAssignments(args);
     if (!parsed.error.isEmpty()) {
         if (parsed.outOfRange)
             context.console.setErrorKind(OutOfRange);
-        context.console.error(parsed.error);
+        context.console.error([&args] { return parseAssignments(args).error; });
         return ExitCode::Usage;
     }
     return DeviceCommands::set(context, parsed.assignments);
