@@ -16,6 +16,8 @@ constexpr int LastPort = 16;
 const QString PortSection = QStringLiteral("RS232C");
 const QString PortKey = QStringLiteral("CommPort");
 const QString ChartSection = QStringLiteral("Chart");
+const QString PreferencesSection = QStringLiteral("Preferences");
+const QString LanguageKey = QStringLiteral("Language");
 
 QString overrideKey(int number) { return u"Com"_qs + QString::number(number); }
 QString scaleLineKey(int index) { return u"ScaleLine"_qs + QString::number(index); }
@@ -84,4 +86,15 @@ std::optional<int16_t> Configuration::scaleLine(int index) const
 bool Configuration::setScaleLine(int index, bool on) const
 {
     return write(ChartSection, scaleLineKey(index), on ? u"1"_qs : u"0"_qs);
+}
+
+QString Configuration::language() const
+{
+    const QString code = read(PreferencesSection, LanguageKey).trimmed();
+    return code == Missing ? QString() : code;
+}
+
+bool Configuration::setLanguage(const QString& code) const
+{
+    return write(PreferencesSection, LanguageKey, code);
 }

@@ -35,6 +35,9 @@ public:
     // Whether the log window draws the scale lines of voltage (0) or current (1).
     std::optional<int16_t> scaleLine(int index) const;
     bool setScaleLine(int index, bool on) const;
+    // The language the user picked: "system", "en" or "ja"; empty when none.
+    QString language() const;
+    bool setLanguage(const QString& code) const;
 
 private:
     QString read(const QString& section, const QString& key) const;
