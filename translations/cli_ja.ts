@@ -55,7 +55,7 @@
 or why not: absent, permission denied (with the group to join), in use.</source>
         <translation>ポート番号 Com1～Com16 を、それぞれのデバイス（設定ファイルの [Ports]
 セクションを反映）と、開けるかどうかとともに一覧表示します。開けない
-ときはその理由（なし、アクセス権なし（参加すべきグループも表示）、
+ときはその理由（存在しない、アクセス権なし（参加すべきグループも表示）、
 使用中）を示します。</translation>
     </message>
     <message>
@@ -211,7 +211,7 @@ restore は write と同じく（変更点の表示、書き込み、ベリフ�
     <message>
         <source>  --dry-run, --force with restore, as for write
 </source>
-        <translation>  --dry-run, --force restore で write と同じく使える
+        <translation>  --dry-run, --force restore に付けられる（意味は write と同じ）
 </translation>
     </message>
     <message>
@@ -426,11 +426,11 @@ Example:
     <name>Commands</name>
     <message>
         <source>opens</source>
-        <translation>開ける</translation>
+        <translation>オープン可</translation>
     </message>
     <message>
         <source>absent</source>
-        <translation>なし</translation>
+        <translation>存在しない</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -442,7 +442,7 @@ Example:
     </message>
     <message>
         <source>fails</source>
-        <translation>開けない</translation>
+        <translation>オープン失敗</translation>
     </message>
     <message>
         <source>permission denied: join group %1</source>
@@ -605,7 +605,7 @@ Example:
     </message>
     <message>
         <source>history takes nothing, show ID, diff ID [ID|controller|FILE] or restore ID</source>
-        <translation>history の後に置けるのは、なし、show ID、diff ID [ID|controller|FILE]、restore ID のいずれかです</translation>
+        <translation>history の後には何も付けないか、show ID、diff ID [ID|controller|FILE]、restore ID のいずれかを指定してください</translation>
     </message>
     <message>
         <source>an empty ID names no history entry</source>
