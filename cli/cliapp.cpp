@@ -93,7 +93,8 @@ int runCli(const QStringList& args, const QString& programDir)
         console.out(u"tz586kv " TZ_VERSION "\n"_qs);
         return static_cast<int>(ExitCode::Done);
     }
-    // Its own words are made here, in the user's language.
+    // Before the English of --json: what its handler may say is made now,
+    // in the user's language.
     Interrupts interrupts;
     std::optional<SourceLanguage> english;
     if (invocation.json)

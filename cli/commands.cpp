@@ -101,10 +101,10 @@ ExitCode ports(CliContext& context)
 ExitCode doctor(CliContext& context)
 {
     const PortName port = context.port();
+    // With --json the findings come in English (SourceLanguage).
     const QList<Doctor::Finding> findings
         = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
-    // With --json the findings are made in English (SourceLanguage). A
-    // question cut short by Ctrl-C proves nothing.
+    // A question cut short by Ctrl-C proves nothing.
     if (Interrupts::caught())
         return ExitCode::Interrupted;
     if (context.invocation.json) {

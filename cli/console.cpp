@@ -42,7 +42,7 @@ bool putConsole(FILE* stream, const QString& text)
 }
 #endif
 
-// UTF-8, as files and pipes get it everywhere.
+// UTF-16 to a Windows console; UTF-8 elsewhere and into files and pipes.
 void put(FILE* stream, const QString& text)
 {
 #ifdef Q_OS_WIN
