@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <concepts>
 
 // A text for people together with its English source: a person reads text in
 // the chosen language, JSON documents and files keep source whatever it is.
@@ -32,6 +33,6 @@ private:
     static const QString& textOf(const Phrase& p) { return p.text; }
     static const QString& sourceOf(const QString& s) { return s; }
     static const QString& textOf(const QString& s) { return s; }
-    static QString sourceOf(int n) { return QString::number(n); }
-    static QString textOf(int n) { return QString::number(n); }
+    template <std::integral N> static QString sourceOf(N n) { return QString::number(n); }
+    template <std::integral N> static QString textOf(N n) { return QString::number(n); }
 };
