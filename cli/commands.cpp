@@ -21,26 +21,9 @@ namespace {
 
     const QString ControllerWord = QStringLiteral("controller");
 
-    QString stateText(PortReport::State state)
-    {
-        switch (state) {
-        case PortReport::State::Opens:
-            return Text::tr("opens");
-        case PortReport::State::Absent:
-            return Text::tr("absent");
-        case PortReport::State::PermissionDenied:
-            return Text::tr("permission denied");
-        case PortReport::State::InUse:
-            return Text::tr("in use");
-        case PortReport::State::Fails:
-            break;
-        }
-        return Text::tr("fails");
-    }
-
     QString statusText(const PortReport::Entry& e)
     {
-        QString text = stateText(e.state);
+        QString text = PortReport::stateText(e.state);
         if (e.state == PortReport::State::PermissionDenied && !e.group.isEmpty())
             text = Text::tr("permission denied: join group %1").arg(e.group);
         if (e.sameAs != 0)
@@ -111,8 +94,8 @@ ExitCode doctor(CliContext& context)
         QJsonArray list;
         for (const Doctor::Finding& f : findings) {
             list.append(QJsonObject { { u"check"_qs, Doctor::checkName(f.check) },
-                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line },
-                { u"fix"_qs, f.fix } });
+                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line.source },
+                { u"fix"_qs, f.fix.source } });
         }
         context.console.json(
             { { u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue() },
@@ -124,7 +107,7 @@ ExitCode doctor(CliContext& context)
             const QString line = f.severity == Doctor::Severity::Problem
                 ? Text::tr("problem: %1 Fix: %2\n")
                 : Text::tr("warning: %1 Fix: %2\n");
-            context.console.out(line.arg(f.line, f.fix));
+            context.console.out(line.arg(f.line.text, f.fix.text));
         }
     }
     return doctorExit(findings);

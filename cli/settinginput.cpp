@@ -46,7 +46,7 @@ SettingInput readSettingFile(const QString& path)
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
         return refuse(
-            QT_TRANSLATE_NOOP("SettingInput", "%1: not a setting file: %2"), loaded.problem);
+            QT_TRANSLATE_NOOP("SettingInput", "%1: not a setting file: %2"), loaded.problem.text);
     case SettingFile::LoadStatus::Image:
         break;
     }

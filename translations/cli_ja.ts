@@ -425,26 +425,6 @@ Example:
 <context>
     <name>Commands</name>
     <message>
-        <source>opens</source>
-        <translation>オープン可</translation>
-    </message>
-    <message>
-        <source>absent</source>
-        <translation>存在しない</translation>
-    </message>
-    <message>
-        <source>permission denied</source>
-        <translation>アクセス権なし</translation>
-    </message>
-    <message>
-        <source>in use</source>
-        <translation>使用中</translation>
-    </message>
-    <message>
-        <source>fails</source>
-        <translation>オープン失敗</translation>
-    </message>
-    <message>
         <source>permission denied: join group %1</source>
         <translation>アクセス権なし: グループ %1 に参加してください</translation>
     </message>
