@@ -25,13 +25,15 @@ QString folded(QStringView name)
     return out;
 }
 
-template <size_t N>
+// shown(i): the caption as tz586kv read shows it, in the user's language.
+template <size_t N, typename Shown>
 int indexOf(const QString& name, const std::array<const char16_t*, N>& keys,
-    const std::array<const char16_t*, N>& captions)
+    const std::array<const char16_t*, N>& captions, Shown shown)
 {
     for (size_t i = 0; i < N; ++i) {
-        if (name == folded(keys[i]) || name == folded(captions[i]))
-            return static_cast<int>(i);
+        const int index = static_cast<int>(i);
+        if (name == folded(keys[i]) || name == folded(captions[i]) || name == folded(shown(index)))
+            return index;
     }
     return -1;
 }
@@ -69,9 +71,10 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
         return AssignmentText::tr("%1: give NAME=VALUE").arg(arg);
     const QString name = folded(QStringView(arg).left(equals));
     const QString value = arg.mid(equals + 1).trimmed();
-    const int mode = indexOf(name, modeKeys(), modeCaptions());
+    const int mode = indexOf(
+        name, modeKeys(), modeCaptions(), [](int i) { return modeCaptionText(modeAt(i)); });
     if (mode >= 0 && !isVisible(modeAt(mode)))
-        return notWritten(QString::fromUtf16(modeCaptions()[size_t(mode)]));
+        return notWritten(modeCaptionText(modeAt(mode)));
     if (mode >= 0) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
@@ -79,11 +82,12 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
         out = { Assignment::Kind::Mode, mode, 0, *on };
         return {};
     }
-    const int index = indexOf(name, parameterKeys(), parameterCaptions());
+    const int index = indexOf(name, parameterKeys(), parameterCaptions(),
+        [](int i) { return captionText(parameterAt(i)); });
     if (index < 0)
         return AssignmentText::tr("%1: no such setting ('tz586kv read' lists them)").arg(arg);
     if (!parameterTable()[size_t(index)].written)
-        return notWritten(QString::fromUtf16(parameterTable()[size_t(index)].caption));
+        return notWritten(captionText(parameterAt(index)));
     if (index == LimiterIndex && value.toLower() == u"off"_qs) {
         out = { Assignment::Kind::LimiterOff, index, 0, false };
         return {};
@@ -94,7 +98,7 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
         return problem->text(TextStyle::Script);
     if (problem)
         return AssignmentText::tr("%1: %2 takes a number")
-            .arg(arg, QString::fromUtf16(parameterTable()[size_t(index)].caption));
+            .arg(arg, captionText(parameterAt(index)));
     out = { Assignment::Kind::Parameter, index, *NumberText::typedNumber(value), false };
     return {};
 }

@@ -90,7 +90,8 @@ namespace {
         for (const ChangeEngine::Change& d : differences) {
             console.note([&d] {
                 return Text::tr("  %1: written %2, read back %3")
-                    .arg(d.caption, d.from.withUnit(d.unit), d.to.withUnit(d.unit));
+                    .arg(ChangeEngine::captionText(d), d.from.withUnit(d.unit),
+                        d.to.withUnit(d.unit));
             });
         }
         if (differences.isEmpty() && !readBack.isEmpty())
@@ -145,7 +146,8 @@ namespace {
             context.console.info([&k] {
                 return Text::tr("%1: kept at %2 as the controller holds it (given %3; this "
                                 "program does not write it)")
-                    .arg(k.caption, k.from.withUnit(k.unit), k.to.withUnit(k.unit));
+                    .arg(ChangeEngine::captionText(k), k.from.withUnit(k.unit),
+                        k.to.withUnit(k.unit));
             });
         const bool dryRun = context.invocation.dryRun;
         // With nothing to change no "sw" goes out, unless forced.

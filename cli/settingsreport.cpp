@@ -27,7 +27,7 @@ QString settingsTable(const SettingValues& values)
         SettingsReportText::tr("Value"), SettingsReportText::tr("Unit"),
         SettingsReportText::tr("Range") } };
     for (const Parameter p : ParameterOrder) {
-        rows.append({ key(p), caption(p), values.shown(p).text(TextStyle::Script),
+        rows.append({ key(p), captionText(p), values.shown(p).text(TextStyle::Script),
             QString::fromUtf16(info(p).unit), rangeText(p, TextStyle::Script),
             values.problem(p) ? SettingsReportText::tr("out of range") : QString() });
     }
@@ -35,7 +35,7 @@ QString settingsTable(const SettingValues& values)
     QList<QStringList> modes { { SettingsReportText::tr("Key"), SettingsReportText::tr("Mode"),
         SettingsReportText::tr("State") } };
     for (const Mode m : ModeOrder) {
-        modes.append({ modeKey(m), modeCaption(m),
+        modes.append({ modeKey(m), modeCaptionText(m),
             ShownValue::switched(values.shownModeBit(m)).text(TextStyle::Script) });
     }
     return text + u'\n' + columns(modes);

@@ -5,7 +5,7 @@
     <name>Assignments</name>
     <message>
         <source>%1 is not written by this program: the controller keeps its own value</source>
-        <translation>%1 はこのプログラムでは書き込みません: コントローラー側の値がそのまま残ります</translation>
+        <translation>%1はこのプログラムでは書き込みません: コントローラー側の値がそのまま残ります</translation>
     </message>
     <message>
         <source>%1: give NAME=VALUE</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>%1: %2 takes a number</source>
-        <translation>%1: %2 には数値を指定してください</translation>
+        <translation>%1: %2には数値を指定してください</translation>
     </message>
     <message>
         <source>%1 and %2: the same setting given twice</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>%1 and %2 contradict each other: Reverse Cancel and Robot Mode exclude each other</source>
-        <translation>%1 と %2 が矛盾しています: Reverse Cancel と Robot Mode は同時にオンにできません</translation>
+        <translation>%1 と %2 が矛盾しています: バックキャンセルとロボットモードは同時にオンにできません</translation>
     </message>
 </context>
 <context>
@@ -55,7 +55,7 @@
 or why not: absent, permission denied (with the group to join), in use.</source>
         <translation>ポート番号 Com1～Com16 を、それぞれのデバイス（設定ファイルの [Ports]
 セクションを反映）と、開けるかどうかとともに一覧表示します。開けない
-ときはその理由（存在しない、アクセス権なし（参加すべきグループも表示）、
+ときはその理由（デバイスがない、権限がない（参加すべきグループも表示）、
 使用中）を示します。</translation>
     </message>
     <message>
@@ -125,8 +125,8 @@ deadband, cutoff or limiter=off; a mode takes on or off. A name given
 twice, or values that contradict each other, are refused. Every value not
 named is written back exactly as read.</source>
         <translation>コントローラーを読み込み、指定した設定をウィンドウと同じ規則で変え（電流
-リミッターは 10 A 刻み、Reverse Cancel と Robot Mode は同時にオンにでき
-ません）、変更点を表示して書き込み、ベリファイします。NAME はパラメーター
+リミッターは 10 A 刻み、バックキャンセルとロボットモードは同時にオンに
+できません）、変更点を表示して書き込み、ベリファイします。NAME はパラメーター
 の名前かキー（どちらも tz586kv read で表示）で、例えば deadband、cutoff、
 limiter=off。モードには on か off を指定します。同じ名前の二重指定や、
 互いに矛盾する値は拒否します。指定しなかった値は読み込んだとおりに
@@ -140,8 +140,8 @@ limiter=off。モードには on か off を指定します。同じ名前の二
         <source>Makes the controller restore its default settings, as Default Write in the
 window does, then reads and prints them. It takes about 22 s: on a
 terminal each step shows how long it may wait (&quot;ae: up to 12 s&quot;).</source>
-        <translation>ウィンドウの Default Write と同じくコントローラーを初期設定に戻し、読み
-込んで表示します。約 22 秒かかります。端末では各段階の最長の待ち時間を
+        <translation>ウィンドウの「初期値書込」と同じくコントローラーを初期設定に戻し、
+読み込んで表示します。約 22 秒かかります。端末では各段階の最長の待ち時間を
 表示します（「ae: 最長 12 秒」）。</translation>
     </message>
     <message>
@@ -371,7 +371,7 @@ Example:
        a write, Default Write or Clear has begun it ends first and
        the exit code is its own (Ctrl-C again ends at once)</source>
         <translation>コントローラーを変更する前に中断された（Ctrl-C）。書き込み、
-       Default Write、Clear が始まっていればそれが終わってから終了し、
+       初期値書込、消去が始まっていればそれが終わってから終了し、
        終了コードはその結果になる（もう一度 Ctrl-C ですぐ終了）</translation>
     </message>
 </context>
@@ -426,7 +426,7 @@ Example:
     <name>Commands</name>
     <message>
         <source>permission denied: join group %1</source>
-        <translation>アクセス権なし: グループ %1 に参加してください</translation>
+        <translation>権限がありません: グループ %1 に参加してください</translation>
     </message>
     <message>
         <source>Port</source>
@@ -670,7 +670,7 @@ Example:
     </message>
     <message>
         <source>no port is chosen: pass --port, or choose one with ComPort in TZ586KV Link</source>
-        <translation>ポートが選ばれていません: --port で指定するか、TZ586KV Link の ComPort で選んでください</translation>
+        <translation>ポートが選ばれていません: --port で指定するか、TZ586KV Link の「COMポート」で選んでください</translation>
     </message>
 </context>
 <context>
