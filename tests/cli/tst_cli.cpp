@@ -166,6 +166,11 @@ private slots:
             u"Dead Band: 60 is outside 2..50"_qs);
         row("read -o range JSON", u"read --port PORT -o out.set --json"_qs, u"range"_qs, 4,
             outOfRange, u"out.set is not written"_qs, "sr", u"out.set"_qs);
+        // Typed the Japanese way; a comma is refused as a value that does not read.
+        row("set full-width", u"set limit-timer=１２０ --dry-run --port PORT"_qs, none, 0,
+            u"Current Limit Timer: 60 Sec -> 120 Sec\n"_qs, {}, "sr");
+        row("set comma", u"set cutoff=3,5 --port PORT --json"_qs, none, 1, usage,
+            u"Low Batt. Protection: 3,5 has a comma"_qs, "");
         row("set same", u"set deadband=10 --port PORT"_qs, none, 0,
             u"Nothing to write: the controller already holds these values.\n"_qs, {}, "sr");
         row("set quiet", u"set deadband=12 limiter=off -q --port PORT"_qs, none, 0, {}, {},
