@@ -16,7 +16,6 @@ namespace {
     // The most an FTDI driver should wait before it passes on what came in.
     constexpr int LatencyLimitMs = 16;
 
-    // English, as JSON gives them; translated where a person reads them.
     struct Text {
         Check check;
         const char* line; // %1: the adapter
@@ -81,24 +80,25 @@ namespace {
             "In the Device Manager, open the port's Properties, Port Settings, Advanced, "
             "and set Latency Timer to 16 ms or less.") };
 
+    Phrase said(const char* source) { return Phrase::of("Doctor", source); }
+
     // "USB Serial Port (COM5), driver FTDI 2.12.36.4".
-    QString designation(const AdapterDevice& d)
+    Phrase designation(const AdapterDevice& d)
     {
-        const QString name = d.name.isEmpty() ? d.port : d.name;
+        const Phrase name = Phrase::verbatim(d.name.isEmpty() ? d.port : d.name);
         if (d.driverProvider.isEmpty())
             return name;
-        return QString::fromUtf8(QT_TRANSLATE_NOOP("Doctor", "%1, driver %2 %3"))
-            .arg(name, d.driverProvider, d.driverVersion)
-            .trimmed();
+        const QString driver = QStringList { d.driverProvider, d.driverVersion }.join(u' ');
+        return said(QT_TRANSLATE_NOOP("Doctor", "%1, driver %2")).arg(name, driver.trimmed());
     }
 
     Finding finding(const Text& text, Severity severity, const AdapterDevice& d, int number = 0)
     {
-        const QString line = QString::fromUtf8(text.line);
+        const Phrase line = said(text.line);
         return { text.check, severity,
-            line.contains(u"%2"_qs) ? line.arg(designation(d), QString::number(number))
-                                    : line.arg(designation(d)),
-            QString::fromUtf8(text.fix) };
+            line.source.contains(u"%2"_qs) ? line.arg(designation(d), number)
+                                           : line.arg(designation(d)),
+            said(text.fix) };
     }
 
     const Text& problemText(int code)

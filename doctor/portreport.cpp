@@ -5,7 +5,10 @@
 #include "serialline.h"
 #include "systemprobe.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 
 namespace PortReport {
 
@@ -104,6 +107,16 @@ QString stateName(State state)
         return u"no-answer"_qs;
     }
     return {};
+}
+
+QString stateText(State state)
+{
+    static constexpr std::array<const char*, 6> Texts { QT_TRANSLATE_NOOP("PortReport", "opens"),
+        QT_TRANSLATE_NOOP("PortReport", "absent"),
+        QT_TRANSLATE_NOOP("PortReport", "permission denied"),
+        QT_TRANSLATE_NOOP("PortReport", "in use"), QT_TRANSLATE_NOOP("PortReport", "fails"),
+        QT_TRANSLATE_NOOP("PortReport", "no answer") };
+    return QCoreApplication::translate("PortReport", Texts[size_t(state)]);
 }
 
 } // namespace PortReport

@@ -30,7 +30,10 @@ void check(const SystemProbe& probe, Entry& entry);
 // listed(), each checked; all adds the serial devices that no port number names.
 QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& deviceOf, bool all);
 
-// "opens", "absent", "permission-denied", "in-use", "fails" or "no-answer".
+// "opens", "absent", "permission-denied", "in-use", "fails" or "no-answer", as JSON
+// gives it.
 QString stateName(State state);
+// For people, in their language: "opens", "absent", "permission denied"...
+QString stateText(State state);
 
 } // namespace PortReport
