@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "emulatorfault.h"
 #include "operation.h"
+#include "translations.h"
 
 #include <QMainWindow>
 #include <array>
@@ -34,7 +35,9 @@ public:
     // The tooltip of a command's button, which the message line shows while it runs.
     static QString commandTooltip(Command command);
 
-    // Replaces the message and clears the line's tooltip.
+    // Replaces the message and clears the line's tooltip; the message is
+    // said again in the language the user picks next.
+    void showMessage(const MessageText& text, MessageTone tone);
     void showMessage(const QString& text, MessageTone tone);
     void setLamp(Lamp lamp);
 
@@ -50,6 +53,9 @@ public:
     // While an operation runs, nothing else may start: File and ComPort are
     // off; Exit and the close box still end the program.
     void setOperationRunning(bool running);
+
+    // Checks the Language menu's item for what the configuration holds.
+    void showLanguageChoice(UiLanguage language);
 
     // What ends the program; tests replace it to keep their event loop.
     void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
@@ -76,17 +82,24 @@ signals:
     void choosePortWanted();
     // From the Demo menu: how the demo controller's next exchanges fail.
     void demoFaultChosen(EmulatorFault fault);
+    // From the Language menu.
+    void languageChosen(UiLanguage language);
     // The window is going away: the port closes, an operation still waiting
     // must give up.
     void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildFrames();
     void buildIndicators();
     void buildMenus();
+    void buildLanguageMenu();
+    // Every text of the window in the language shown, then the fonts that fit them.
+    void retranslate();
+    void retranslateMenus();
     void setTabOrderAsDrawn();
     bool captionsFit(const QFont& font) const;
     void chooseFonts();
@@ -108,11 +121,20 @@ private:
     QLabel* m_versionCaption = nullptr;
     QGroupBox* m_hiddenFrame = nullptr;
     std::unique_ptr<ParameterBoxes> m_boxes;
+    MessageText m_message;
     MessageTone m_messageTone = MessageTone::Normal;
     Lamp m_lamp = Lamp::Idle;
     bool m_unloaded = false;
+    bool m_demoShown = false;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_settingMenu = nullptr;
+    QMenu* m_logMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
     QAction* m_portAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_commandLineAction = nullptr;
     DemoMenu* m_demoMenu = nullptr;
     std::function<void()> m_quit;
 };

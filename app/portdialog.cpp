@@ -18,8 +18,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-const QString PortDialog::NotFoundText = QStringLiteral("Not found");
-const QString PortDialog::DemoText = QStringLiteral("Demo controller");
+QString PortDialog::notFoundText() { return tr("Not found"); }
+QString PortDialog::demoText() { return tr("Demo controller"); }
 
 namespace {
 
@@ -64,7 +64,7 @@ PortDialog::PortDialog(AppContext& context, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
 {
-    setWindowTitle(u"ComPort Setting"_qs);
+    setWindowTitle(tr("ComPort Setting"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -83,7 +83,7 @@ void PortDialog::buildControls()
 {
     setFixedSize(tw(3690), tw(DialogHeight));
 
-    m_ok = new QPushButton(u"OK"_qs, this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(ObjectName::PortOk);
     m_ok->setGeometry(tw(180), tw(900), tw(1575), tw(495));
     m_ok->setDefault(true);
@@ -92,17 +92,17 @@ void PortDialog::buildControls()
     m_combo->setObjectName(ObjectName::PortList);
     m_combo->setGeometry(tw(2100), tw(300), tw(1395), tw(345));
 
-    m_label = new QLabel(u"ComPort is selected, and TZ is connected."_qs, this);
+    m_label = new QLabel(tr("ComPort is selected, and TZ is connected."), this);
     m_label->setObjectName(ObjectName::PortPrompt);
     m_label->setGeometry(tw(180), tw(240), tw(1875), tw(495));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_cancel = new QPushButton(u"Cancel"_qs, this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(ObjectName::PortCancel);
     m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
 
-    m_diagnose = new QPushButton(u"Diagnose..."_qs, this);
+    m_diagnose = new QPushButton(tr("Diagnose..."), this);
     m_diagnose->setObjectName(ObjectName::PortDiagnose);
     m_diagnose->setGeometry(tw(180), tw(DiagnoseTop), tw(1575), tw(495));
 
@@ -163,10 +163,10 @@ void PortDialog::listPorts()
     }
     showRefused(denied, inUse);
     if (m_combo->count() == 0) {
-        m_combo->addItem(NotFoundText);
+        m_combo->addItem(notFoundText());
         selected = m_context.state().demoPort ? -1 : 0;
     }
-    addEntry(DemoText, u"A controller inside the program, for trying it without one"_qs);
+    addEntry(demoText(), tr("A controller inside the program, for trying it without one"));
     if (m_context.state().demoPort)
         selected = m_combo->count() - 1;
     for (int p : network) {
@@ -185,11 +185,11 @@ void PortDialog::showRefused(const QStringList& denied, const QStringList& inUse
 {
     QStringList lines;
     if (!denied.isEmpty())
-        lines.append(denied.join(u", "_qs)
-            + u": permission denied. Add yourself to the dialout group (uucp on some "
-              u"systems) and log in again."_qs);
+        lines.append(tr("%1: permission denied. Add yourself to the dialout group (uucp on some "
+                        "systems) and log in again.")
+                         .arg(denied.join(u", "_qs)));
     if (!inUse.isEmpty())
-        lines.append(inUse.join(u", "_qs) + u": in use by another program."_qs);
+        lines.append(tr("%1: in use by another program.").arg(inUse.join(u", "_qs)));
     if (lines.isEmpty())
         return;
     m_refused->setText(lines.join(u'\n'));
@@ -223,7 +223,7 @@ void PortDialog::addEntry(const QString& text, const QString& tooltip, int numbe
 
 void PortDialog::pick(int index)
 {
-    if (m_combo->itemText(index) == DemoText) {
+    if (m_combo->itemText(index) == demoText()) {
         m_context.chooseDemo();
         return;
     }
@@ -267,9 +267,9 @@ void PortDialog::diagnose()
         return;
     QStringList lines;
     for (const Doctor::Finding& f : findings)
-        lines.append(f.line + u"\nFix: "_qs + f.fix);
+        lines.append(tr("%1\nFix: %2").arg(f.line, f.fix));
     if (lines.isEmpty())
-        lines.append(u"No problems found with %1; the controller answers."_qs.arg(port.label()));
+        lines.append(tr("No problems found with %1; the controller answers.").arg(port.label()));
     const QString text = lines.join(u"\n\n"_qs);
     if (Prompts* prompts = m_context.prompts()) {
         prompts->copyableMessage(text);

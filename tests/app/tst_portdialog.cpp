@@ -96,8 +96,8 @@ private slots:
         m_state.portNumber = 5;
         AppContext context(m_state, m_line);
         QStringList messages;
-        context.setMessageLine([&](const QString& text, MessageTone) {
-            messages.append(text);
+        context.setMessageLine([&](const MessageText& text, MessageTone) {
+            messages.append(text());
             // The dialog follows; should it come again, Cancel ends the test.
             QTimer::singleShot(0, [&messages] {
                 auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
