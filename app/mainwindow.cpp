@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include "appcontext.h"
-#include "demomenu.h"
 #include "fontfit.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
@@ -10,9 +9,9 @@
 #include "scriptfonts.h"
 #include "settingvalues.h"
 #include "twips.h"
+#include "windowmenus.h"
 #include "windowpreload.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -95,7 +94,7 @@ MainWindow::MainWindow(
     m_client->setFixedSize(tw(ClientWidth), tw(VisibleClientHeight));
     setCentralWidget(m_client);
 
-    buildMenus();
+    m_menus = std::make_unique<WindowMenus>(*this);
     buildFrames();
     buildIndicators();
     m_hiddenFrame = new QGroupBox(m_client);
@@ -182,91 +181,6 @@ void MainWindow::buildIndicators()
     m_versionCaption->setObjectName(ObjectName::VersionCaption);
 }
 
-void MainWindow::buildMenus()
-{
-    auto named = [](auto* item, const QString& name) {
-        item->setObjectName(name);
-        return item;
-    };
-    m_fileMenu = named(menuBar()->addMenu(QString()), ObjectName::FileMenu);
-    m_settingMenu = named(m_fileMenu->addMenu(QString()), ObjectName::SettingFileMenu);
-    auto addItem = [&](QMenu* menu, const QString& name, void (MainWindow::*signal)()) {
-        QAction* action = named(menu->addAction(QString()), name);
-        connect(action, &QAction::triggered, this, signal);
-        return action;
-    };
-    addItem(m_settingMenu, ObjectName::OpenSettingFile, &MainWindow::openSettingFile)
-        ->setShortcut(QKeySequence::Open);
-    addItem(m_settingMenu, ObjectName::SaveSettingFile, &MainWindow::saveSettingFile)
-        ->setShortcut(QKeySequence::Save);
-    m_settingMenu->addSeparator();
-    addItem(m_settingMenu, ObjectName::HistoryMenu, &MainWindow::showHistory);
-    m_fileMenu->addSeparator();
-    m_logMenu = named(m_fileMenu->addMenu(QString()), ObjectName::LogFileMenu);
-    addItem(m_logMenu, ObjectName::OpenLogFile, &MainWindow::openLogFile);
-    addItem(m_logMenu, ObjectName::SaveLogFile, &MainWindow::saveLogFile);
-    m_portAction = named(menuBar()->addAction(QString()), ObjectName::PortMenu);
-    m_exitAction = named(menuBar()->addAction(QString()), ObjectName::ExitMenu);
-    connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePortWanted);
-    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
-    m_demoMenu = new DemoMenu(this);
-    menuBar()->addMenu(m_demoMenu)->setVisible(false);
-    connect(m_demoMenu, &DemoMenu::faultChosen, this, &MainWindow::demoFaultChosen);
-    buildLanguageMenu();
-    m_helpMenu = menuBar()->addMenu(QString());
-    m_aboutAction = m_helpMenu->addAction(QString());
-    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::aboutWanted);
-    m_commandLineAction = m_helpMenu->addAction(QString());
-    connect(m_commandLineAction, &QAction::triggered, this, &MainWindow::commandLineHelpWanted);
-}
-
-void MainWindow::buildLanguageMenu()
-{
-    m_languageMenu = menuBar()->addMenu(QString());
-    m_languageMenu->setObjectName(ObjectName::LanguageMenu);
-    auto* group = new QActionGroup(m_languageMenu);
-    // A language is named in itself, so that it can be found whatever is shown.
-    const std::array<std::pair<UiLanguage, QString>, 3> items { {
-        { UiLanguage::System, QString() },
-        { UiLanguage::English, u"English"_qs },
-        { UiLanguage::Japanese, u"日本語"_qs },
-    } };
-    for (const auto& [language, name] : items) {
-        QAction* action = group->addAction(name);
-        action->setCheckable(true);
-        action->setData(int(language));
-        m_languageMenu->addAction(action);
-        connect(action, &QAction::triggered, this,
-            [this, language = language] { emit languageChosen(language); });
-    }
-}
-
-void MainWindow::showLanguageChoice(UiLanguage language)
-{
-    for (QAction* action : m_languageMenu->actions())
-        action->setChecked(action->data().toInt() == int(language));
-}
-
-void MainWindow::retranslateMenus()
-{
-    m_fileMenu->setTitle(tr("&File"));
-    m_settingMenu->setTitle(tr("&Setting Data "));
-    fileAction(ObjectName::OpenSettingFile)->setText(tr("&Open"));
-    fileAction(ObjectName::SaveSettingFile)->setText(tr("&Save"));
-    fileAction(ObjectName::HistoryMenu)->setText(tr("&History..."));
-    m_logMenu->setTitle(tr("&Log Data"));
-    fileAction(ObjectName::OpenLogFile)->setText(tr("&Open"));
-    fileAction(ObjectName::SaveLogFile)->setText(tr("&Save"));
-    m_portAction->setText(tr("&ComPort"));
-    m_exitAction->setText(tr("&Exit"));
-    m_demoMenu->retranslate();
-    m_languageMenu->setTitle(tr("&Language"));
-    m_languageMenu->actions().constFirst()->setText(tr("System"));
-    m_helpMenu->setTitle(tr("&Help"));
-    m_aboutAction->setText(tr("About %1").arg(m_context.state().title));
-    m_commandLineAction->setText(tr("Command-line program"));
-}
-
 void MainWindow::retranslate()
 {
     m_settingFrame->setTitle(tr("Setting Data"));
@@ -277,7 +191,7 @@ void MainWindow::retranslate()
     }
     m_busyCaption->setText(tr("Busy"));
     m_messageCaption->setText(tr("Message"));
-    retranslateMenus();
+    m_menus->retranslate(m_context.state().title);
     m_boxes->retranslate();
     if (m_message) {
         m_messageLine->setText(m_message());
@@ -291,6 +205,8 @@ QAction* MainWindow::fileAction(const QString& objectName) const
 {
     return findChild<QAction*>(objectName);
 }
+
+void MainWindow::showLanguageChoice(UiLanguage language) { m_menus->showLanguageChoice(language); }
 
 bool MainWindow::captionsFit(const QFont& f) const
 {
@@ -410,19 +326,10 @@ void MainWindow::showDemoConnected(bool demo)
     m_demoShown = demo;
     setWindowTitle(
         demo ? tr("%1 - Demo controller").arg(m_context.state().title) : m_context.state().title);
-    if (!demo)
-        m_demoMenu->reset();
-    m_demoMenu->menuAction()->setVisible(demo);
+    m_menus->showDemo(demo);
 }
 
-void MainWindow::setOperationRunning(bool running)
-{
-    // The items too: a disabled menu still lets its actions be triggered.
-    m_fileMenu->setEnabled(!running);
-    for (QAction* action : m_fileMenu->findChildren<QAction*>())
-        action->setEnabled(!running);
-    m_portAction->setEnabled(!running);
-}
+void MainWindow::setOperationRunning(bool running) { m_menus->setOperationRunning(running); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

@@ -11,7 +11,6 @@
 #include <memory>
 
 class AppContext;
-class DemoMenu;
 class ParameterBoxes;
 class Prompts;
 class QAction;
@@ -19,9 +18,9 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class SettingValues;
+class WindowMenus;
 
 // The program's one working window: the operation buttons, the parameter
 // boxes, the message line, the busy lamp and the menus.
@@ -95,11 +94,8 @@ protected:
 private:
     void buildFrames();
     void buildIndicators();
-    void buildMenus();
-    void buildLanguageMenu();
     // Every text of the window in the language shown, then the fonts that fit them.
     void retranslate();
-    void retranslateMenus();
     void setTabOrderAsDrawn();
     bool captionsFit(const QFont& font) const;
     void chooseFonts();
@@ -126,15 +122,6 @@ private:
     Lamp m_lamp = Lamp::Idle;
     bool m_unloaded = false;
     bool m_demoShown = false;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_settingMenu = nullptr;
-    QMenu* m_logMenu = nullptr;
-    QMenu* m_languageMenu = nullptr;
-    QMenu* m_helpMenu = nullptr;
-    QAction* m_portAction = nullptr;
-    QAction* m_exitAction = nullptr;
-    QAction* m_aboutAction = nullptr;
-    QAction* m_commandLineAction = nullptr;
-    DemoMenu* m_demoMenu = nullptr;
+    std::unique_ptr<WindowMenus> m_menus;
     std::function<void()> m_quit;
 };

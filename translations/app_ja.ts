@@ -324,58 +324,6 @@ Do you overwrite?</source>
         <translation>ログデータ消去</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>ファイル(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Setting Data </source>
-        <translation>設定データ(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>開く(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>保存(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;History...</source>
-        <translation>履歴(&amp;H)...</translation>
-    </message>
-    <message>
-        <source>&amp;Log Data</source>
-        <translation>ログデータ(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;ComPort</source>
-        <translation>COMポート(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>終了(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>言語(&amp;L)</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>システムに合わせる</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>%1 について</translation>
-    </message>
-    <message>
-        <source>Command-line program</source>
-        <translation>コマンドライン版</translation>
-    </message>
-    <message>
         <source>Setting Data</source>
         <translation>設定データ</translation>
     </message>
@@ -488,6 +436,61 @@ Fix: %2</source>
     <message>
         <source>Down</source>
         <translation>減らす</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Setting Data </source>
+        <translation>設定データ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>履歴(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Log Data</source>
+        <translation>ログデータ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;ComPort</source>
+        <translation>COMポート(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>システムに合わせる</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Command-line program</source>
+        <translation>コマンドライン版</translation>
     </message>
 </context>
 <context>
