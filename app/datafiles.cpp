@@ -94,7 +94,7 @@ void DataFiles::loadSettingFile(const QString& path)
         break;
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
-        trouble(path, loaded.problem);
+        trouble(path, loaded.problem.text);
         break;
     case SettingFile::LoadStatus::Empty:
         break;

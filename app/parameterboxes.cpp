@@ -100,18 +100,6 @@ QString heldLine(const QString& held)
     return held.isEmpty() ? QString() : ParameterBoxes::tr("controller holds %1").arg(held);
 }
 
-QString caption(int i)
-{
-    return QCoreApplication::translate(
-        "Parameter", QString::fromUtf16(parameterTable()[size_t(i)].caption).toUtf8().constData());
-}
-
-QString modeCaption(int bit)
-{
-    return QCoreApplication::translate(
-        "Mode", QString::fromUtf16(modeCaptions()[size_t(bit)]).toUtf8().constData());
-}
-
 // A value that differs from the controller's is underlined; colours and sizes stay.
 void markCheck(QCheckBox* box, const QString& held)
 {
@@ -155,10 +143,10 @@ ParameterBoxes::ParameterBoxes(SettingValues& values, QWidget* visibleParent, QW
 void ParameterBoxes::retranslate()
 {
     for (int i = 0; i < ParameterCount; ++i)
-        m_captions[size_t(i)]->setText(caption(i));
+        m_captions[size_t(i)]->setText(captionText(parameterAt(i)));
     m_limiterOff->setText(tr("Off"));
     for (int bit = 0; bit < ModeCount; ++bit)
-        m_modeBoxes[size_t(bit)]->setText(modeCaption(bit));
+        m_modeBoxes[size_t(bit)]->setText(modeCaptionText(modeAt(bit)));
     m_modelCaption->setText(tr("TZ Type"));
     m_romVersionCaption->setText(tr("ROM Version"));
     // The range tooltips.
@@ -310,7 +298,7 @@ bool ParameterBoxes::captionsFit(const QFont& font)
 {
     const QFontMetrics metrics(font);
     for (int i = 0; i < ParameterCount; ++i) {
-        if (metrics.horizontalAdvance(caption(i)) > captionRoom(i))
+        if (metrics.horizontalAdvance(captionText(parameterAt(i))) > captionRoom(i))
             return false;
     }
     const QStyle* style = QApplication::style();
@@ -319,7 +307,7 @@ bool ParameterBoxes::captionsFit(const QFont& font)
     if (indicator + metrics.horizontalAdvance(tr("Off")) > tw(OffWidth))
         return false;
     for (Mode m : { Mode::ReverseCancel, Mode::RobotMode }) {
-        if (indicator + metrics.horizontalAdvance(modeCaption(bitOf(m))) > tw(ModeWidth))
+        if (indicator + metrics.horizontalAdvance(modeCaptionText(m)) > tw(ModeWidth))
             return false;
     }
     return true;

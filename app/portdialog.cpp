@@ -267,7 +267,7 @@ void PortDialog::diagnose()
         return;
     QStringList lines;
     for (const Doctor::Finding& f : findings)
-        lines.append(tr("%1\nFix: %2").arg(f.line, f.fix));
+        lines.append(tr("%1\nFix: %2").arg(f.line.text, f.fix.text));
     if (lines.isEmpty())
         lines.append(tr("No problems found with %1; the controller answers.").arg(port.label()));
     const QString text = lines.join(u"\n\n"_qs);

@@ -83,12 +83,12 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
     }
     const std::optional<ValueProblem> problem = ValueProblem::of(parameterAt(index), value);
     outOfRange = problem && problem->kind == ValueProblem::Kind::OutOfRange;
-    if (outOfRange)
+    if (outOfRange || (problem && problem->kind == ValueProblem::Kind::Comma))
         return problem->text(TextStyle::Script);
     if (problem)
         return arg + u": "_qs + QString::fromUtf16(parameterTable()[size_t(index)].caption)
             + u" takes a number"_qs;
-    out = { Assignment::Kind::Parameter, index, *NumberText::wholeNumber(value), false };
+    out = { Assignment::Kind::Parameter, index, *NumberText::typedNumber(value), false };
     return {};
 }
 

@@ -87,8 +87,8 @@ ExitCode doctor(CliContext& context)
         QJsonArray list;
         for (const Doctor::Finding& f : findings) {
             list.append(QJsonObject { { u"check"_qs, Doctor::checkName(f.check) },
-                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line },
-                { u"fix"_qs, f.fix } });
+                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line.source },
+                { u"fix"_qs, f.fix.source } });
         }
         context.console.json(
             { { u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue() },
@@ -97,8 +97,8 @@ ExitCode doctor(CliContext& context)
         context.console.out(u"No problems found.\n"_qs);
     } else {
         for (const Doctor::Finding& f : findings)
-            context.console.out(
-                severityName(f.severity) + u": "_qs + f.line + u" Fix: "_qs + f.fix + u'\n');
+            context.console.out(severityName(f.severity) + u": "_qs + f.line.text + u" Fix: "_qs
+                + f.fix.text + u'\n');
     }
     return doctorExit(findings);
 }

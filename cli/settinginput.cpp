@@ -29,7 +29,7 @@ SettingInput readSettingFile(const QString& path)
         return refuse(u"not a setting file: it is empty"_qs);
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
-        return refuse(u"not a setting file: "_qs + loaded.problem);
+        return refuse(u"not a setting file: "_qs + loaded.problem.text);
     case SettingFile::LoadStatus::Image:
         break;
     }
