@@ -7,9 +7,9 @@
 
 #include <optional>
 
-const QString AppContext::PortClosedText = QStringLiteral("ComPort cannot be opened.");
-const QString AppContext::PortOpenedText = QStringLiteral("CommPort was initialized.");
-const QString AppContext::DemoOpenedText = QStringLiteral("Demo controller connected.");
+QString AppContext::portClosedText() { return tr("ComPort cannot be opened."); }
+QString AppContext::portOpenedText() { return tr("CommPort was initialized."); }
+QString AppContext::demoOpenedText() { return tr("Demo controller connected."); }
 
 AppContext::AppContext(AppState& state, SerialLine& line)
     : m_state(state)
@@ -50,6 +50,10 @@ void AppContext::chooseDemo()
 
 void AppContext::storeScaleLine(int index, bool on) { configuration().setScaleLine(index, on); }
 
+QString AppContext::language() const { return configuration().language(); }
+
+void AppContext::storeLanguage(const QString& code) { configuration().setLanguage(code); }
+
 PortOverrides AppContext::portOverrides() const { return configuration().portOverrides(); }
 
 PortName AppContext::currentPort() const
@@ -85,11 +89,11 @@ void AppContext::openPort()
     for (;;) {
         const PortName port = currentPort();
         if (port.kind() == PortName::Kind::None) {
-            showMessage(PortClosedText, MessageTone::Failure);
+            showMessage(portClosedText, MessageTone::Failure);
             return;
         }
         if (m_line.isOpen() || (port.isValid() && m_line.open(port.device()))) {
-            showMessage(m_state.demoPort ? DemoOpenedText : PortOpenedText, MessageTone::Normal);
+            showMessage(m_state.demoPort ? demoOpenedText : portOpenedText, MessageTone::Normal);
             if (m_portOpened)
                 m_portOpened();
             return;
@@ -97,15 +101,18 @@ void AppContext::openPort()
         // A network port says why: refused, no route, an unknown name; a
         // name that does not read, what is wrong with it.
         const QString reason = port.isValid() ? m_line.openFailureText() : port.error();
-        showMessage(reason.isEmpty() ? PortClosedText : PortClosedText + u' ' + reason + u'.',
-            MessageTone::Failure);
+        if (reason.isEmpty())
+            showMessage(portClosedText, MessageTone::Failure);
+        else
+            showMessage([reason] { return tr("ComPort cannot be opened. %1.").arg(reason); },
+                MessageTone::Failure);
         showPortDialog();
         if (m_portCancelled)
             return;
     }
 }
 
-void AppContext::showMessage(const QString& text, MessageTone tone) const
+void AppContext::showMessage(const MessageText& text, MessageTone tone) const
 {
     if (m_messageLine)
         m_messageLine(text, tone);
@@ -114,6 +121,11 @@ void AppContext::showMessage(const QString& text, MessageTone tone) const
 std::shared_ptr<const SystemProbe> AppContext::portProbe() const
 {
     return m_portProbe ? m_portProbe : std::make_shared<HostProbe>();
+}
+
+void AppContext::showMessage(const QString& text, MessageTone tone) const
+{
+    showMessage([text] { return text; }, tone);
 }
 
 void AppContext::showPortDialog()

@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "portname.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -16,13 +17,14 @@ class QWidget;
 // What all windows share: the configuration file, the port and its opening,
 // and the message line.
 class AppContext {
+    Q_DECLARE_TR_FUNCTIONS(AppContext)
 public:
-    static const QString PortClosedText; // "ComPort cannot be opened."
-    static const QString PortOpenedText; // "CommPort was initialized."
-    static const QString DemoOpenedText; // "Demo controller connected."
+    static QString portClosedText(); // "ComPort cannot be opened."
+    static QString portOpenedText(); // "CommPort was initialized."
+    static QString demoOpenedText(); // "Demo controller connected."
 
     enum class DialogAnswer { Ok, Cancel, Closed };
-    using MessageLine = std::function<void(const QString& text, MessageTone tone)>;
+    using MessageLine = std::function<void(const MessageText& text, MessageTone tone)>;
     using PortDialogRunner = std::function<DialogAnswer()>;
 
     AppContext(AppState& state, SerialLine& line);
@@ -43,6 +45,9 @@ public:
     void chooseDemo();
     // The log window's scale line flags live in the state; this keeps one.
     void storeScaleLine(int index, bool on);
+    // The language the user picked: "system", "en" or "ja"; empty for none.
+    QString language() const;
+    void storeLanguage(const QString& code);
 
     // The devices the configuration names for port numbers.
     PortOverrides portOverrides() const;
@@ -59,6 +64,7 @@ public:
     // False when the user's last answer to the port dialog was Cancel.
     bool portWanted() const { return !m_portCancelled; }
 
+    void showMessage(const MessageText& text, MessageTone tone) const;
     void showMessage(const QString& text, MessageTone tone) const;
     void setMessageLine(MessageLine line) { m_messageLine = std::move(line); }
 

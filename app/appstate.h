@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // The program-wide values that every window reads: the configuration copies
 // and the start-up texts.
@@ -17,3 +18,7 @@ struct AppState {
 
 // The message line is black for progress and success, red for a failure.
 enum class MessageTone { Normal, Failure };
+
+// A message as what says it in the language shown now, so that the message
+// line can say it again when the user picks another language.
+using MessageText = std::function<QString()>;

@@ -11,21 +11,32 @@
 
 #include <algorithm>
 
-const QString DataFiles::SettingFilter
-    = QStringLiteral("TZ setting data (*.set)|*.set|ALL files(*.*)|*.*");
-const QString DataFiles::LogFilter = QStringLiteral("TZ Log data (*.csv)|*.csv|ALL files(*.*)|*.*");
+QString DataFiles::filter(Kind kind)
+{
+    // Only the descriptions are words.
+    const QString all = u"|"_qs + tr("ALL files(*.*)") + u"|*.*"_qs;
+    return kind == Kind::Setting ? tr("TZ setting data (*.set)") + u"|*.set"_qs + all
+                                 : tr("TZ Log data (*.csv)") + u"|*.csv"_qs + all;
+}
+
+QString DataFiles::overwriteQuestion()
+{
+    return tr("The file already exists. \r\nDo you overwrite?");
+}
+
+QString DataFiles::cannotSaveText() { return tr("The file cannot be saved."); }
+
+QString DataFiles::troubleText() { return tr("Trouble is found in data."); }
 
 namespace {
-bool isSettingFilter(const QString& filter) { return filter.contains(u"setting"_qs); }
-
 // Where an image that the decoder refused first breaks.
 QString notHex(const QString& image)
 {
     const auto broken = std::find_if(image.begin(), image.end(),
         [](QChar c) { return !QStringView(u"0123456789ABCDEFabcdef").contains(c); });
     if (broken == image.end())
-        return QStringLiteral("The setting image cannot be read");
-    return QStringLiteral("Character %1: expected a hexadecimal digit")
+        return DataFiles::tr("The setting image cannot be read");
+    return DataFiles::tr("Character %1: expected a hexadecimal digit")
         .arg(broken - image.begin() + 1);
 }
 }
@@ -39,17 +50,17 @@ DataFiles::DataFiles(Prompts& prompts, DataFileHost& host, SampleStore& store)
 
 void DataFiles::trouble(const QString& path, const QString& problem)
 {
-    m_prompts.messageWithDetail(QStringLiteral("Trouble is found in data."), Prompts::Icon::Error,
-        QDir::toNativeSeparators(path) + u'\n' + problem);
+    m_prompts.messageWithDetail(
+        troubleText(), Prompts::Icon::Error, QDir::toNativeSeparators(path) + u'\n' + problem);
 }
 
-void DataFiles::openDataFile(const QString& filter)
+void DataFiles::openDataFile(Kind kind)
 {
-    const QString path = m_prompts.openFileName(filter);
+    const QString path = m_prompts.openFileName(filter(kind));
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        if (!m_prompts.ask(QStringLiteral("File not found. Create it?")))
+        if (!m_prompts.ask(tr("File not found. Create it?")))
             return;
         QFile created(path);
         // NewOnly: a file that appeared meanwhile is never emptied.
@@ -58,7 +69,7 @@ void DataFiles::openDataFile(const QString& filter)
         // A new file is empty: nothing to load.
         return;
     }
-    if (isSettingFilter(filter))
+    if (kind == Kind::Setting)
         loadSettingFile(path);
     else
         loadLogFile(path);
@@ -73,13 +84,13 @@ void DataFiles::loadSettingFile(const QString& path)
             trouble(path, notHex(loaded.text));
         break;
     case SettingFile::LoadStatus::Unreadable:
-        trouble(path, QStringLiteral("The file cannot be read"));
+        trouble(path, tr("The file cannot be read"));
         break;
     case SettingFile::LoadStatus::Folder:
-        trouble(path, QStringLiteral("A folder, not a file"));
+        trouble(path, tr("A folder, not a file"));
         break;
     case SettingFile::LoadStatus::NotRegular:
-        trouble(path, QStringLiteral("Not a regular file"));
+        trouble(path, tr("Not a regular file"));
         break;
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
@@ -105,25 +116,24 @@ void DataFiles::loadLogFile(const QString& path)
     }
 }
 
-void DataFiles::saveDataFile(const QString& filter, const QString& settingImage)
+void DataFiles::saveDataFile(Kind kind, const QString& settingImage)
 {
-    const QString path = m_prompts.saveFileName(filter);
+    const QString path = m_prompts.saveFileName(filter(kind));
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path)
-        && !m_prompts.ask(QStringLiteral("The file already exists. \r\nDo you overwrite?")))
+    if (QFileInfo::exists(path) && !m_prompts.ask(overwriteQuestion()))
         return;
-    const bool saved = isSettingFilter(filter) ? SettingFile::save(path, settingImage)
-                                               : LogFile::save(path, m_store);
+    const bool saved = kind == Kind::Setting ? SettingFile::save(path, settingImage)
+                                             : LogFile::save(path, m_store);
     if (!saved)
-        m_prompts.message(QStringLiteral("The file cannot be saved."), Prompts::Icon::Warning);
+        m_prompts.message(cannotSaveText(), Prompts::Icon::Warning);
 }
 
 void DataFiles::saveLog()
 {
     if (!m_store.held) {
-        m_prompts.message(QStringLiteral("There is no preserved data."), Prompts::Icon::Warning);
+        m_prompts.message(tr("There is no preserved data."), Prompts::Icon::Warning);
         return;
     }
-    saveDataFile(LogFilter, QString());
+    saveDataFile(Kind::Log, QString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Prompts;
@@ -18,15 +19,21 @@ public:
 
 // The open and save procedures shared by setting files and log files.
 class DataFiles {
+    Q_DECLARE_TR_FUNCTIONS(DataFiles)
 public:
-    static const QString SettingFilter;
-    static const QString LogFilter;
+    enum class Kind { Setting, Log };
+    // The file dialog's filter for a kind, in the "Desc|*.ext|..." form.
+    static QString filter(Kind kind);
+    // The texts that the setting history's saves share.
+    static QString overwriteQuestion(); // "The file already exists. ..."
+    static QString cannotSaveText(); // "The file cannot be saved."
+    static QString troubleText(); // "Trouble is found in data."
 
     DataFiles(Prompts& prompts, DataFileHost& host, SampleStore& store);
 
-    void openDataFile(const QString& filter);
+    void openDataFile(Kind kind);
     // A log file is written from the sample store; settingImage is for the other kind.
-    void saveDataFile(const QString& filter, const QString& settingImage);
+    void saveDataFile(Kind kind, const QString& settingImage);
     // "&Save" of "&Log Data".
     void saveLog();
 

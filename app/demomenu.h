@@ -13,6 +13,8 @@ public:
 
     // Marks proper answers again, as a newly connected demo controller gives.
     void reset();
+    // The menu's texts in the language shown.
+    void retranslate();
 
 signals:
     void faultChosen(EmulatorFault fault);

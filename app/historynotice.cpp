@@ -37,5 +37,5 @@ void HistoryNotice::show()
         || m_window.messageTone() != MessageTone::Normal)
         return;
     m_waiting = false;
-    m_window.showMessage(m_store->failureText(), MessageTone::Normal);
+    m_window.showMessage([store = m_store] { return store->failureText(); }, MessageTone::Normal);
 }

@@ -28,9 +28,9 @@ namespace {
 const QString DateFormat = u"yyyy-MM-dd HH:mm:ss"_s;
 const QString NotComparable = QString(QChar(0x2014));
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent)
+QPushButton* button(const QString& name, QWidget* parent)
 {
-    auto* b = new QPushButton(text, parent);
+    auto* b = new QPushButton(parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
@@ -45,9 +45,29 @@ HistoryWindow::HistoryWindow(
     , m_prompts(prompts)
     , m_imageSource(std::move(imageSource))
 {
-    setWindowTitle(u"Setting Data History"_s);
     buildControls();
+    retranslate();
+}
+
+void HistoryWindow::retranslate()
+{
+    setWindowTitle(tr("Setting Data History"));
+    m_table->setHorizontalHeaderLabels({ QString(), tr("Parameter"), tr("Unit"), tr("Entry"),
+        tr("Window"), tr("Factory default") });
+    m_load->setText(tr("Load"));
+    m_saveAs->setText(tr("Save as..."));
+    m_compareFile->setText(tr("Compare with file..."));
+    m_compareWindow->setText(tr("Compare with window"));
+    m_close->setText(tr("Close"));
+    // The texts of the entries and of the store's failure too.
     refresh();
+}
+
+void HistoryWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void HistoryWindow::buildControls()
@@ -60,14 +80,11 @@ void HistoryWindow::buildControls()
     m_list = new QTreeWidget;
     m_list->setObjectName(u"LstHistory"_s);
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels(
-        { u"Date"_s, u"What happened"_s, u"Port"_s, u"Controller"_s, u"Values that differ"_s });
+    m_list->setColumnCount(DifferencesColumn + 1);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     m_table = new QTableWidget(0, DefaultColumn + 1);
     m_table->setObjectName(u"TblEntry"_s);
-    m_table->setHorizontalHeaderLabels(
-        { QString(), u"Parameter"_s, u"Unit"_s, u"Entry"_s, u"Window"_s, u"Factory default"_s });
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -80,11 +97,12 @@ void HistoryWindow::buildControls()
     splitter->addWidget(m_list);
     splitter->addWidget(m_table);
 
-    m_load = button(u"Load"_s, u"CmdLoad"_s, this);
-    m_saveAs = button(u"Save as..."_s, u"CmdSaveAs"_s, this);
-    m_compareFile = button(u"Compare with file..."_s, u"CmdCompareFile"_s, this);
-    m_compareWindow = button(u"Compare with window"_s, u"CmdCompareWindow"_s, this);
-    QPushButton* close = button(u"Close"_s, u"CmdClose"_s, this);
+    m_load = button(u"CmdLoad"_s, this);
+    m_saveAs = button(u"CmdSaveAs"_s, this);
+    m_compareFile = button(u"CmdCompareFile"_s, this);
+    m_compareWindow = button(u"CmdCompareWindow"_s, this);
+    m_close = button(u"CmdClose"_s, this);
+    QPushButton* close = m_close;
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : { m_load, m_saveAs, m_compareFile, m_compareWindow })
         buttons->addWidget(b);
@@ -145,16 +163,16 @@ void HistoryWindow::fillList()
         auto* item = new QTreeWidgetItem(m_list,
             { e.time.toLocalTime().toString(DateFormat), HistoryStore::kindsText(e),
                 e.port.isEmpty() ? NotComparable : e.port,
-                u"model %1, ROM %2"_s.arg(e.modelCode).arg(e.romVersion),
+                tr("model %1, ROM %2").arg(e.modelCode).arg(e.romVersion),
                 n < 0 ? NotComparable : QString::number(n) });
         item->setToolTip(DateColumn, QDir::toNativeSeparators(e.path));
         if (e.lastSeen > e.time)
             item->setToolTip(
-                KindColumn, u"Seen again %1"_s.arg(e.lastSeen.toLocalTime().toString(DateFormat)));
+                KindColumn, tr("Seen again %1").arg(e.lastSeen.toLocalTime().toString(DateFormat)));
     }
-    m_list->headerItem()->setText(DifferencesColumn,
-        m_file.isEmpty() ? u"Values that differ"_s
-                         : u"Values that differ from %1"_s.arg(QFileInfo(m_file).fileName()));
+    m_list->setHeaderLabels({ tr("Date"), tr("What happened"), tr("Port"), tr("Controller"),
+        m_file.isEmpty() ? tr("Values that differ")
+                         : tr("Values that differ from %1").arg(QFileInfo(m_file).fileName()) });
     m_list->setCurrentItem(m_list->topLevelItem(std::min(row, m_list->topLevelItemCount() - 1)));
     showSelected();
 }
@@ -166,7 +184,7 @@ void HistoryWindow::showSelected()
         b->setEnabled(entry);
     m_compareWindow->setEnabled(!m_file.isEmpty());
     m_table->horizontalHeaderItem(OtherColumn)
-        ->setText(m_file.isEmpty() ? u"Window"_s : QFileInfo(m_file).fileName());
+        ->setText(m_file.isEmpty() ? tr("Window") : QFileInfo(m_file).fileName());
     m_table->setRowCount(0);
     if (!entry)
         return;
@@ -184,7 +202,7 @@ void HistoryWindow::showSelected()
             font.setBold(row.differs);
             item->setFont(font);
             if (row.differs)
-                item->setToolTip(u"Differs"_s);
+                item->setToolTip(tr("Differs"));
             m_table->setItem(r, c, item);
         }
     }
@@ -205,19 +223,18 @@ void HistoryWindow::saveSelectedAs()
     if (!entry)
         return;
     const QString image = entry->image;
-    const QString path = m_prompts.saveFileName(DataFiles::SettingFilter);
+    const QString path = m_prompts.saveFileName(DataFiles::filter(DataFiles::Kind::Setting));
     if (path.isEmpty())
         return;
-    if (QFileInfo::exists(path)
-        && !m_prompts.ask(u"The file already exists. \r\nDo you overwrite?"_s))
+    if (QFileInfo::exists(path) && !m_prompts.ask(DataFiles::overwriteQuestion()))
         return;
     if (!SettingFile::save(path, image))
-        m_prompts.message(u"The file cannot be saved."_s, Prompts::Icon::Warning);
+        m_prompts.message(DataFiles::cannotSaveText(), Prompts::Icon::Warning);
 }
 
 void HistoryWindow::compareWithFile()
 {
-    const QString path = m_prompts.openFileName(DataFiles::SettingFilter);
+    const QString path = m_prompts.openFileName(DataFiles::filter(DataFiles::Kind::Setting));
     if (path.isEmpty())
         return;
     const SettingFile::Loaded loaded = SettingFile::load(path);
@@ -237,7 +254,7 @@ void HistoryWindow::compareWithFile()
         m_prompts.message(outcomeText(Outcome::OtherModel), Prompts::Icon::Warning);
         break;
     case SettingImage::DecodeStatus::BadField:
-        m_prompts.message(u"Trouble is found in data."_s, Prompts::Icon::Error);
+        m_prompts.message(DataFiles::troubleText(), Prompts::Icon::Error);
         break;
     }
 }

@@ -59,8 +59,13 @@ signals:
     // Put image into the main window as File > Open would.
     void loadRequested(const QString& image);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildControls();
+    // Every text in the language shown; the entries stay as they are.
+    void retranslate();
     void fillList();
     void showSelected();
     const HistoryStore::Entry* selected() const;
@@ -81,4 +86,5 @@ private:
     QPushButton* m_saveAs = nullptr;
     QPushButton* m_compareFile = nullptr;
     QPushButton* m_compareWindow = nullptr;
+    QPushButton* m_close = nullptr;
 };

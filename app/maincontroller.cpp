@@ -20,11 +20,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-const QString PortLostText
-    = QStringLiteral("The port was lost and has been closed; ComPort connects it again.");
-}
-
 MainController::MainController(AppContext& context, MainWindow& window, SettingValues& values)
     : m_context(context)
     , m_window(window)
@@ -45,10 +40,10 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_port, &PortChoice::closed, &m_values, &SettingValues::forgetController);
     connect(&m_port, &PortChoice::changed, this, &MainController::showPort);
     connect(&m_window, &MainWindow::openSettingFile, this,
-        [this] { m_files.openDataFile(DataFiles::SettingFilter); });
+        [this] { m_files.openDataFile(DataFiles::Kind::Setting); });
     connect(&m_window, &MainWindow::saveSettingFile, this, &MainController::saveSettingFile);
     connect(&m_window, &MainWindow::openLogFile, this,
-        [this] { m_files.openDataFile(DataFiles::LogFilter); });
+        [this] { m_files.openDataFile(DataFiles::Kind::Log); });
     connect(&m_window, &MainWindow::saveLogFile, this, [this] { m_files.saveLog(); });
     connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
     connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
@@ -57,12 +52,12 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_context.line(), &SerialLine::lost, this, [this] {
         m_portLost = true;
         if (!m_operations.isRunning())
-            m_window.messageLine()->setToolTip(PortLostText);
+            m_window.messageLine()->setToolTip(portLostText());
     });
     connect(&m_window, &MainWindow::showHistory, this, &MainController::showHistory);
     connect(&m_window, &MainWindow::aboutWanted, this, &MainController::showAbout);
     connect(&m_window, &MainWindow::commandLineHelpWanted, this,
-        [this] { makeTextBox(u"tz586kv --help"_qs, programHelp(), &m_window)->show(); });
+        [this] { makeTextBox(u"tz586kv --help"_qs, programHelp, &m_window)->show(); });
 }
 
 void MainController::setHistory(HistoryStore* history)
@@ -89,7 +84,8 @@ void MainController::run(Command command)
         m_historyWindow->setEnabled(false);
     if (m_log)
         m_log->setOperationRunning(true);
-    m_window.showMessage(MainWindow::commandTooltip(command), MessageTone::Normal);
+    m_window.showMessage(
+        [command] { return MainWindow::commandTooltip(command); }, MessageTone::Normal);
     m_notes.clear();
     m_portLost = false;
     // What went out and what came back last, for a failed verify.
@@ -112,7 +108,7 @@ void MainController::run(Command command)
     if (outcome == Outcome::VerifyFailed)
         showDifferences(written, readBack);
     if (m_portLost)
-        addNote(PortLostText);
+        addNote(portLostText());
 }
 
 void MainController::addNote(const QString& note)
@@ -143,17 +139,27 @@ void MainController::showPort()
     m_window.showDemoConnected(m_context.demoConnected());
 }
 
+QString MainController::portLostText()
+{
+    return tr("The port was lost and has been closed; ComPort connects it again.");
+}
+
+void MainController::showOutcome(Outcome outcome)
+{
+    m_window.showMessage([outcome] { return outcomeText(outcome); }, MessageTone::Failure);
+}
+
 void MainController::onFault(ExchangeFault fault)
 {
-    const QString text = outcomeText(outcomeOf(fault));
+    const Outcome outcome = outcomeOf(fault);
     if (fault == ExchangeFault::BrokenImage) {
-        m_window.showMessage(text, MessageTone::Failure);
+        showOutcome(outcome);
         return;
     }
-    m_window.prompts().message(text,
+    m_window.prompts().message(outcomeText(outcome),
         fault == ExchangeFault::NoAnswer ? Prompts::Icon::Warning : Prompts::Icon::Information);
     if (!m_exchange.aborted())
-        m_window.showMessage(text, MessageTone::Failure);
+        showOutcome(outcome);
 }
 
 void MainController::report(Command command, Outcome outcome)
@@ -163,7 +169,7 @@ void MainController::report(Command command, Outcome outcome)
     if (refusedWrite) {
         // Nothing was sent: say so as a failure, not as a decoded read.
         m_writeRefused = true;
-        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
+        showOutcome(outcome);
         return;
     }
     switch (outcome) {
@@ -183,12 +189,12 @@ void MainController::report(Command command, Outcome outcome)
         break;
     case Outcome::DataAbnormal:
         refuseData();
-        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
+        showOutcome(outcome);
         break;
     case Outcome::CommunicationFault:
     case Outcome::CannotSet:
     case Outcome::VerifyFailed:
-        m_window.showMessage(outcomeText(outcome), MessageTone::Failure);
+        showOutcome(outcome);
         break;
     }
 }
@@ -211,7 +217,7 @@ void MainController::endOperation(Command command, Outcome outcome)
     const bool decoded = command != Command::Write
         && (outcome == Outcome::Deleted || outcome == Outcome::OtherModel);
     if (outcome == Outcome::Completed || decoded)
-        m_window.showMessage(QStringLiteral("Completion"), MessageTone::Normal);
+        m_window.showMessage([] { return tr("Completion"); }, MessageTone::Normal);
     if (!m_notes.isEmpty())
         m_window.messageLine()->setToolTip(m_notes.join(u'\n'));
     m_exchange.stopLamp();
@@ -262,7 +268,7 @@ bool MainController::showSettingFile(const QString& image)
 void MainController::refuseData()
 {
     const QString text
-        = outcomeText(Outcome::DataAbnormal) + QStringLiteral("\r\nPlease set it correctly.");
+        = outcomeText(Outcome::DataAbnormal) + u"\r\n"_qs + tr("Please set it correctly.");
     const std::optional<ValueProblem> problem = ChangeEngine::plan(m_values).problem;
     if (!problem) {
         m_window.prompts().message(text, Prompts::Icon::Information);
@@ -283,7 +289,7 @@ void MainController::saveSettingFile()
         refuseData();
         return;
     }
-    m_files.saveDataFile(DataFiles::SettingFilter, plan.image);
+    m_files.saveDataFile(DataFiles::Kind::Setting, plan.image);
 }
 
 LogWindow& MainController::openLogWindow()
@@ -323,7 +329,7 @@ void MainController::showHistory()
 void MainController::showAbout()
 {
     const AboutFacts facts { QCoreApplication::applicationVersion(),
-        QString::fromLatin1(qVersion()), LicenceText, QDir::toNativeSeparators(m_context.iniPath()),
+        QString::fromLatin1(qVersion()), QDir::toNativeSeparators(m_context.iniPath()),
         m_history ? QDir::toNativeSeparators(m_history->root()) : QString() };
     makeAboutBox(m_context.state().title, facts, &m_window)->show();
 }

@@ -49,6 +49,9 @@ public:
     void showLog() override;
 
 private:
+    static QString portLostText();
+    // A failure's text on the message line.
+    void showOutcome(Outcome outcome);
     void onFault(ExchangeFault fault);
     void report(Command command, Outcome outcome);
     // Whether Write may start: a port, values shown, and no sign that the

@@ -1,14 +1,15 @@
 #include "mainwindow.h"
 
 #include "appcontext.h"
-#include "demomenu.h"
 #include "fontfit.h"
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "prompts.h"
 #include "returnkey.h"
+#include "scriptfonts.h"
 #include "settingvalues.h"
 #include "twips.h"
+#include "windowmenus.h"
 #include "windowpreload.h"
 
 #include <QApplication>
@@ -38,19 +39,20 @@ constexpr QSize LogoSize(tw(1515), tw(435));
 constexpr int HeightSlack = 2;
 
 struct CommandInfo {
-    const char16_t* caption;
-    const char16_t* tooltip;
+    const char* caption;
+    const char* tooltip;
 };
 
 constexpr std::array<CommandInfo, CommandCount> Commands { {
-    { u"Read", u"Setting Data Read" },
-    { u"Write", u"Setting Data Write" },
-    { u"Default Write", u"Default Data Write" },
-    { u"Get", u"Log Data Get" },
-    { u"Clear", u"Log Data Clear" },
+    { QT_TRANSLATE_NOOP("MainWindow", "Read"),
+        QT_TRANSLATE_NOOP("MainWindow", "Setting Data Read") },
+    { QT_TRANSLATE_NOOP("MainWindow", "Write"),
+        QT_TRANSLATE_NOOP("MainWindow", "Setting Data Write") },
+    { QT_TRANSLATE_NOOP("MainWindow", "Default Write"),
+        QT_TRANSLATE_NOOP("MainWindow", "Default Data Write") },
+    { QT_TRANSLATE_NOOP("MainWindow", "Get"), QT_TRANSLATE_NOOP("MainWindow", "Log Data Get") },
+    { QT_TRANSLATE_NOOP("MainWindow", "Clear"), QT_TRANSLATE_NOOP("MainWindow", "Log Data Clear") },
 } };
-
-QString text16(const char16_t* text) { return QString::fromUtf16(text); }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, int left, int top, int width,
     Qt::Alignment alignment = Qt::AlignLeft)
@@ -87,20 +89,19 @@ MainWindow::MainWindow(
     // The fonts take milliseconds to load: they load and the logo is drawn on
     // another core while the menus, which measure no text, are built.
     WindowPreload preload(LogoSize, devicePixelRatioF());
-    setWindowTitle(context.state().title);
     m_client = new QWidget(this);
     m_client->setObjectName(u"client"_qs);
     m_client->setFixedSize(tw(ClientWidth), tw(VisibleClientHeight));
     setCentralWidget(m_client);
 
-    buildMenus();
+    m_menus = std::make_unique<WindowMenus>(*this);
     buildFrames();
     buildIndicators();
     m_hiddenFrame = new QGroupBox(m_client);
     m_hiddenFrame->setObjectName(ObjectName::HiddenFrame);
     m_hiddenFrame->setGeometry(tw(180), tw(6360), tw(6090), tw(2010));
     m_boxes = std::make_unique<ParameterBoxes>(values, m_client, m_hiddenFrame);
-    chooseFonts();
+    retranslate();
     setTabOrderAsDrawn();
     m_logo->setPixmap(QPixmap::fromImage(preload.logo()));
 
@@ -112,18 +113,18 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::commandTooltip(Command command)
 {
-    return text16(Commands[size_t(command)].tooltip);
+    return tr(Commands[size_t(command)].tooltip);
 }
 
 void MainWindow::buildFrames()
 {
-    m_settingFrame = new QGroupBox(u"Setting Data"_qs, m_client);
+    m_settingFrame = new QGroupBox(m_client);
     m_settingFrame->setObjectName(ObjectName::SettingFrame);
     m_settingFrame->setGeometry(tw(180), tw(120), tw(1875), tw(2355));
     auto* settingPanel = new QWidget(m_settingFrame);
     settingPanel->setGeometry(tw(180), tw(240), tw(1515), tw(1935));
 
-    m_logFrame = new QGroupBox(u"Log Data"_qs, m_client);
+    m_logFrame = new QGroupBox(m_client);
     m_logFrame->setObjectName(ObjectName::LogFrame);
     m_logFrame->setGeometry(tw(180), tw(2700), tw(1875), tw(1635));
     auto* logPanel = new QWidget(m_logFrame);
@@ -132,9 +133,8 @@ void MainWindow::buildFrames()
     for (int i = 0; i < CommandCount; ++i) {
         QWidget* panel = i < 3 ? settingPanel : logPanel;
         const int row = i < 3 ? i : i - 3;
-        auto* button = new QPushButton(text16(Commands[i].caption), panel);
+        auto* button = new QPushButton(panel);
         button->setObjectName(ObjectName::indexed(ObjectName::CommandButton, i));
-        button->setToolTip(text16(Commands[i].tooltip));
         button->setGeometry(0, tw(720 * row), tw(1515), tw(495));
         button->setEnabled(false);
         connect(button, &QPushButton::clicked, this,
@@ -158,7 +158,7 @@ void MainWindow::buildIndicators()
     m_logo->setObjectName(ObjectName::Logo);
     m_logo->setGeometry(QRect(QPoint(tw(360), tw(4740)), LogoSize));
 
-    m_busyCaption = makeLabel(m_client, u"Busy"_qs, 4740, 4740, 555);
+    m_busyCaption = makeLabel(m_client, QString(), 4740, 4740, 555);
     m_busyCaption->setObjectName(ObjectName::BusyCaption);
     m_lampShape = new QFrame(m_client);
     m_lampShape->setObjectName(ObjectName::BusyLamp);
@@ -167,7 +167,7 @@ void MainWindow::buildIndicators()
     m_lampShape->setAutoFillBackground(true);
     setLamp(Lamp::Idle);
 
-    m_messageCaption = makeLabel(m_client, u"Message"_qs, 2340, 5205, 1515);
+    m_messageCaption = makeLabel(m_client, QString(), 2340, 5205, 1515);
     m_messageCaption->setObjectName(ObjectName::MessageCaption);
     m_messageLine = new QLineEdit(m_client);
     m_messageLine->setObjectName(ObjectName::MessageLine);
@@ -181,50 +181,32 @@ void MainWindow::buildIndicators()
     m_versionCaption->setObjectName(ObjectName::VersionCaption);
 }
 
-void MainWindow::buildMenus()
+void MainWindow::retranslate()
 {
-    auto named = [](auto* item, const QString& name) {
-        item->setObjectName(name);
-        return item;
-    };
-    m_fileMenu = named(menuBar()->addMenu(u"&File"_qs), ObjectName::FileMenu);
-    QMenu* settingMenu
-        = named(m_fileMenu->addMenu(u"&Setting Data "_qs), ObjectName::SettingFileMenu);
-    auto addItem = [&](QMenu* menu, const QString& name, void (MainWindow::*signal)()) {
-        QAction* action = named(menu->addAction(u"&Open"_qs), name);
-        connect(action, &QAction::triggered, this, signal);
-        return action;
-    };
-    addItem(settingMenu, ObjectName::OpenSettingFile, &MainWindow::openSettingFile)
-        ->setShortcut(QKeySequence::Open);
-    QAction* save = addItem(settingMenu, ObjectName::SaveSettingFile, &MainWindow::saveSettingFile);
-    save->setText(u"&Save"_qs);
-    save->setShortcut(QKeySequence::Save);
-    settingMenu->addSeparator();
-    addItem(settingMenu, ObjectName::HistoryMenu, &MainWindow::showHistory)
-        ->setText(u"&History..."_qs);
-    m_fileMenu->addSeparator();
-    QMenu* logMenu = named(m_fileMenu->addMenu(u"&Log Data"_qs), ObjectName::LogFileMenu);
-    addItem(logMenu, ObjectName::OpenLogFile, &MainWindow::openLogFile);
-    addItem(logMenu, ObjectName::SaveLogFile, &MainWindow::saveLogFile)->setText(u"&Save"_qs);
-    m_portAction = named(menuBar()->addAction(u"&ComPort"_qs), ObjectName::PortMenu);
-    QAction* exit = named(menuBar()->addAction(u"&Exit"_qs), ObjectName::ExitMenu);
-    connect(m_portAction, &QAction::triggered, this, &MainWindow::choosePortWanted);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_demoMenu = new DemoMenu(this);
-    menuBar()->addMenu(m_demoMenu)->setVisible(false);
-    connect(m_demoMenu, &DemoMenu::faultChosen, this, &MainWindow::demoFaultChosen);
-    QMenu* help = menuBar()->addMenu(u"&Help"_qs);
-    connect(help->addAction(u"About "_qs + m_context.state().title), &QAction::triggered, this,
-        &MainWindow::aboutWanted);
-    connect(help->addAction(u"Command-line program"_qs), &QAction::triggered, this,
-        &MainWindow::commandLineHelpWanted);
+    m_settingFrame->setTitle(tr("Setting Data"));
+    m_logFrame->setTitle(tr("Log Data"));
+    for (size_t i = 0; i < Commands.size(); ++i) {
+        m_commandButtons[i]->setText(tr(Commands[i].caption));
+        m_commandButtons[i]->setToolTip(tr(Commands[i].tooltip));
+    }
+    m_busyCaption->setText(tr("Busy"));
+    m_messageCaption->setText(tr("Message"));
+    m_menus->retranslate(m_context.state().title);
+    m_boxes->retranslate();
+    if (m_message) {
+        m_messageLine->setText(m_message());
+        m_messageLine->setCursorPosition(0);
+    }
+    showDemoConnected(m_demoShown);
+    chooseFonts();
 }
 
 QAction* MainWindow::fileAction(const QString& objectName) const
 {
     return findChild<QAction*>(objectName);
 }
+
+void MainWindow::showLanguageChoice(UiLanguage language) { m_menus->showLanguageChoice(language); }
 
 bool MainWindow::captionsFit(const QFont& f) const
 {
@@ -257,9 +239,11 @@ bool MainWindow::captionsFit(const QFont& f) const
 void MainWindow::chooseFonts()
 {
     // The layout was drawn for narrow fonts: take the largest size, up to the
-    // platform's, at which every caption fits its place.
-    const QFont windowFont
-        = fittingFont(QApplication::font(), [this](const QFont& f) { return captionsFit(f); });
+    // platform's, at which every caption fits its place. Japanese captions
+    // fit at the platform's size, below which they are hard to read.
+    const QFont windowFont = ScriptFonts::japanese()
+        ? QApplication::font()
+        : fittingFont(QApplication::font(), [this](const QFont& f) { return captionsFit(f); });
     setFont(windowFont);
 
     // The message line keeps its 9.75-point size unless its box cannot hold it.
@@ -285,11 +269,17 @@ void MainWindow::fixLabelHeights()
 
 void MainWindow::showMessage(const QString& text, MessageTone tone)
 {
+    showMessage([text] { return text; }, tone);
+}
+
+void MainWindow::showMessage(const MessageText& text, MessageTone tone)
+{
+    m_message = text;
     m_messageTone = tone;
     QPalette palette = m_messageLine->palette();
     palette.setColor(QPalette::Text, tone == MessageTone::Failure ? Qt::red : Qt::black);
     m_messageLine->setPalette(palette);
-    m_messageLine->setText(text);
+    m_messageLine->setText(text());
     m_messageLine->setCursorPosition(0);
     m_messageLine->setToolTip(QString());
 }
@@ -333,26 +323,25 @@ void MainWindow::enableCommands(bool commands, bool write)
 
 void MainWindow::showDemoConnected(bool demo)
 {
+    m_demoShown = demo;
     setWindowTitle(
-        demo ? m_context.state().title + u" - Demo controller"_qs : m_context.state().title);
-    if (!demo)
-        m_demoMenu->reset();
-    m_demoMenu->menuAction()->setVisible(demo);
+        demo ? tr("%1 - Demo controller").arg(m_context.state().title) : m_context.state().title);
+    m_menus->showDemo(demo);
 }
 
-void MainWindow::setOperationRunning(bool running)
-{
-    // The items too: a disabled menu still lets its actions be triggered.
-    m_fileMenu->setEnabled(!running);
-    for (QAction* action : m_fileMenu->findChildren<QAction*>())
-        action->setEnabled(!running);
-    m_portAction->setEnabled(!running);
-}
+void MainWindow::setOperationRunning(bool running) { m_menus->setOperationRunning(running); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     unload();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::unload()

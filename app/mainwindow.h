@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "emulatorfault.h"
 #include "operation.h"
+#include "translations.h"
 
 #include <QMainWindow>
 #include <array>
@@ -10,7 +11,6 @@
 #include <memory>
 
 class AppContext;
-class DemoMenu;
 class ParameterBoxes;
 class Prompts;
 class QAction;
@@ -18,9 +18,9 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class SettingValues;
+class WindowMenus;
 
 // The program's one working window: the operation buttons, the parameter
 // boxes, the message line, the busy lamp and the menus.
@@ -34,7 +34,9 @@ public:
     // The tooltip of a command's button, which the message line shows while it runs.
     static QString commandTooltip(Command command);
 
-    // Replaces the message and clears the line's tooltip.
+    // Replaces the message and clears the line's tooltip; the message is
+    // said again in the language the user picks next.
+    void showMessage(const MessageText& text, MessageTone tone);
     void showMessage(const QString& text, MessageTone tone);
     void setLamp(Lamp lamp);
 
@@ -50,6 +52,9 @@ public:
     // While an operation runs, nothing else may start: File and ComPort are
     // off; Exit and the close box still end the program.
     void setOperationRunning(bool running);
+
+    // Checks the Language menu's item for what the configuration holds.
+    void showLanguageChoice(UiLanguage language);
 
     // What ends the program; tests replace it to keep their event loop.
     void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
@@ -76,17 +81,21 @@ signals:
     void choosePortWanted();
     // From the Demo menu: how the demo controller's next exchanges fail.
     void demoFaultChosen(EmulatorFault fault);
+    // From the Language menu.
+    void languageChosen(UiLanguage language);
     // The window is going away: the port closes, an operation still waiting
     // must give up.
     void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildFrames();
     void buildIndicators();
-    void buildMenus();
+    // Every text of the window in the language shown, then the fonts that fit them.
+    void retranslate();
     void setTabOrderAsDrawn();
     bool captionsFit(const QFont& font) const;
     void chooseFonts();
@@ -108,11 +117,11 @@ private:
     QLabel* m_versionCaption = nullptr;
     QGroupBox* m_hiddenFrame = nullptr;
     std::unique_ptr<ParameterBoxes> m_boxes;
+    MessageText m_message;
     MessageTone m_messageTone = MessageTone::Normal;
     Lamp m_lamp = Lamp::Idle;
     bool m_unloaded = false;
-    QMenu* m_fileMenu = nullptr;
-    QAction* m_portAction = nullptr;
-    DemoMenu* m_demoMenu = nullptr;
+    bool m_demoShown = false;
+    std::unique_ptr<WindowMenus> m_menus;
     std::function<void()> m_quit;
 };

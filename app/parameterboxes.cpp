@@ -97,7 +97,7 @@ QFont valueFont(bool underline)
 
 QString heldLine(const QString& held)
 {
-    return held.isEmpty() ? QString() : u"controller holds "_s + held;
+    return held.isEmpty() ? QString() : ParameterBoxes::tr("controller holds %1").arg(held);
 }
 
 // A value that differs from the controller's is underlined; colours and sizes stay.
@@ -129,7 +129,7 @@ ParameterBoxes::ParameterBoxes(SettingValues& values, QWidget* visibleParent, QW
     buildHiddenFields(hiddenFrame);
 
     const int offTop = FirstTop + 4 * RowStep + 60;
-    m_limiterOff = makeCheck(visibleParent, ObjectName::LimiterOffBox, u"Off"_s,
+    m_limiterOff = makeCheck(visibleParent, ObjectName::LimiterOffBox, QString(),
         { OffLeft, offTop, OffWidth, CheckHeight });
     connect(m_limiterOff, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_updating)
@@ -137,6 +137,19 @@ ParameterBoxes::ParameterBoxes(SettingValues& values, QWidget* visibleParent, QW
     });
     buildModeBoxes(visibleParent, hiddenFrame);
     connect(&m_values, &SettingValues::changed, this, &ParameterBoxes::update);
+    retranslate();
+}
+
+void ParameterBoxes::retranslate()
+{
+    for (int i = 0; i < ParameterCount; ++i)
+        m_captions[size_t(i)]->setText(captionText(parameterAt(i)));
+    m_limiterOff->setText(tr("Off"));
+    for (int bit = 0; bit < ModeCount; ++bit)
+        m_modeBoxes[size_t(bit)]->setText(modeCaptionText(modeAt(bit)));
+    m_modelCaption->setText(tr("TZ Type"));
+    m_romVersionCaption->setText(tr("ROM Version"));
+    // The range tooltips.
     update();
 }
 
@@ -145,14 +158,13 @@ void ParameterBoxes::buildRow(QWidget* parent, Parameter p, const Place& place)
     const int i = indexOf(p);
     const ParameterInfo& row = info(p);
     const int captionRight = i == Limit ? OffLeft : place.boxLeft;
-    makeLabel(parent, ObjectName::indexed(ObjectName::ValueCaption, i),
-        QString::fromUtf16(row.caption),
-        { place.captionLeft, place.top + 60, captionRight - place.captionLeft, LabelHeight });
+    m_captions[size_t(i)]
+        = makeLabel(parent, ObjectName::indexed(ObjectName::ValueCaption, i), QString(),
+            { place.captionLeft, place.top + 60, captionRight - place.captionLeft, LabelHeight });
 
     auto* box = make<QLineEdit>(parent, ObjectName::indexed(ObjectName::ValueBox, i),
         { place.boxLeft, place.top, 915, boxHeight(i) });
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setToolTip(rangeText(p, TextStyle::Tooltip));
     box->setFont(valueFont(false));
     box->setTextMargins(0, 0, 0, 0);
     m_valueBoxes[size_t(i)] = box;
@@ -195,8 +207,7 @@ void ParameterBoxes::buildModeBoxes(QWidget* visibleParent, QWidget* hiddenFrame
         const bool shown = modeAt(bit) == Mode::ReverseCancel || modeAt(bit) == Mode::RobotMode;
         const QPoint at = place[size_t(bit)];
         QCheckBox* box = makeCheck(shown ? visibleParent : hiddenFrame,
-            ObjectName::indexed(ObjectName::ModeBox, bit),
-            QString::fromUtf16(modeCaptions()[size_t(bit)]),
+            ObjectName::indexed(ObjectName::ModeBox, bit), QString(),
             { at.x(), at.y(), shown ? ModeWidth : 1575, CheckHeight });
         m_modeBoxes[size_t(bit)] = box;
         connect(box, &QCheckBox::toggled, this, [this, bit](bool checked) {
@@ -210,13 +221,13 @@ void ParameterBoxes::buildHiddenFields(QWidget* hiddenFrame)
 {
     const int modelTop = HiddenFirstTop + 3 * RowStep;
     const int versionTop = modelTop + RowStep;
-    makeLabel(hiddenFrame, ObjectName::ModelCaption, u"TZ Type"_s,
+    m_modelCaption = makeLabel(hiddenFrame, ObjectName::ModelCaption, QString(),
         { HiddenCaptionLeft, modelTop + 60, HiddenBoxLeft - HiddenCaptionLeft, LabelHeight });
     m_modelBox = make<QLineEdit>(
         hiddenFrame, ObjectName::ModelBox, { HiddenBoxLeft, modelTop, 1215, 285 });
     m_modelBox->setReadOnly(true);
     m_modelBox->setAlignment(Qt::AlignCenter);
-    makeLabel(hiddenFrame, ObjectName::RomVersionCaption, u"ROM Version"_s,
+    m_romVersionCaption = makeLabel(hiddenFrame, ObjectName::RomVersionCaption, QString(),
         { HiddenCaptionLeft, versionTop + 60, HiddenBoxLeft - HiddenCaptionLeft, LabelHeight });
     m_romVersionBox = make<QLineEdit>(
         hiddenFrame, ObjectName::RomVersionBox, { HiddenBoxLeft, versionTop, 1215, 285 });
@@ -287,18 +298,16 @@ bool ParameterBoxes::captionsFit(const QFont& font)
 {
     const QFontMetrics metrics(font);
     for (int i = 0; i < ParameterCount; ++i) {
-        const QString caption = QString::fromUtf16(parameterTable()[size_t(i)].caption);
-        if (metrics.horizontalAdvance(caption) > captionRoom(i))
+        if (metrics.horizontalAdvance(captionText(parameterAt(i))) > captionRoom(i))
             return false;
     }
     const QStyle* style = QApplication::style();
     const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth)
         + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 2;
-    if (indicator + metrics.horizontalAdvance(u"Off"_s) > tw(OffWidth))
+    if (indicator + metrics.horizontalAdvance(tr("Off")) > tw(OffWidth))
         return false;
     for (Mode m : { Mode::ReverseCancel, Mode::RobotMode }) {
-        const QString caption = QString::fromUtf16(modeCaptions()[size_t(bitOf(m))]);
-        if (indicator + metrics.horizontalAdvance(caption) > tw(ModeWidth))
+        if (indicator + metrics.horizontalAdvance(modeCaptionText(m)) > tw(ModeWidth))
             return false;
     }
     return true;

@@ -33,6 +33,8 @@ public:
     static bool captionsFit(const QFont& font);
 
     void update();
+    // The captions and tooltips in the language shown.
+    void retranslate();
 
     // The shown controls in the order the rows are drawn: the row boxes, "Off"
     // before its box, then the mode boxes from the top.
@@ -63,11 +65,14 @@ private:
     void onTextEdited(int i);
 
     SettingValues& m_values;
+    std::array<QLabel*, ParameterCount> m_captions {};
     std::array<QLineEdit*, ParameterCount> m_valueBoxes {};
     std::array<UpDown*, ParameterCount> m_spinButtons {};
     std::array<QCheckBox*, ModeCount> m_modeBoxes {};
     QCheckBox* m_limiterOff = nullptr;
     QLabel* m_limiterUnit = nullptr;
+    QLabel* m_modelCaption = nullptr;
+    QLabel* m_romVersionCaption = nullptr;
     QLineEdit* m_modelBox = nullptr;
     QLineEdit* m_romVersionBox = nullptr;
     bool m_updating = false;

@@ -38,13 +38,13 @@ void PortChoice::openWanted()
     if (m_context.portWanted())
         m_context.openPort();
     else
-        m_context.showMessage(AppContext::PortClosedText, MessageTone::Failure);
+        m_context.showMessage(AppContext::portClosedText, MessageTone::Failure);
     emit changed();
 }
 
 void PortChoice::onLost()
 {
     close();
-    m_context.showMessage(AppContext::PortClosedText, MessageTone::Failure);
+    m_context.showMessage(AppContext::portClosedText, MessageTone::Failure);
     emit changed();
 }

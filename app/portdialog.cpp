@@ -18,8 +18,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-const QString PortDialog::NotFoundText = QStringLiteral("Not found");
-const QString PortDialog::DemoText = QStringLiteral("Demo controller");
+QString PortDialog::notFoundText() { return tr("Not found"); }
+QString PortDialog::demoText() { return tr("Demo controller"); }
 
 namespace {
 
@@ -41,7 +41,7 @@ PortDialog::PortDialog(AppContext& context, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
 {
-    setWindowTitle(u"ComPort Setting"_qs);
+    setWindowTitle(tr("ComPort Setting"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -60,7 +60,7 @@ void PortDialog::buildControls()
 {
     setFixedSize(tw(3690), tw(DialogHeight));
 
-    m_ok = new QPushButton(u"OK"_qs, this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(ObjectName::PortOk);
     m_ok->setGeometry(tw(180), tw(900), tw(1575), tw(495));
     m_ok->setDefault(true);
@@ -69,17 +69,17 @@ void PortDialog::buildControls()
     m_combo->setObjectName(ObjectName::PortList);
     m_combo->setGeometry(tw(2100), tw(300), tw(1395), tw(345));
 
-    m_label = new QLabel(u"ComPort is selected, and TZ is connected."_qs, this);
+    m_label = new QLabel(tr("ComPort is selected, and TZ is connected."), this);
     m_label->setObjectName(ObjectName::PortPrompt);
     m_label->setGeometry(tw(180), tw(240), tw(1875), tw(495));
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_cancel = new QPushButton(u"Cancel"_qs, this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(ObjectName::PortCancel);
     m_cancel->setGeometry(tw(2640), tw(900), tw(855), tw(495));
 
-    m_diagnose = new QPushButton(u"Diagnose..."_qs, this);
+    m_diagnose = new QPushButton(tr("Diagnose..."), this);
     m_diagnose->setObjectName(ObjectName::PortDiagnose);
     m_diagnose->setGeometry(tw(180), tw(DiagnoseTop), tw(1575), tw(495));
 
@@ -117,8 +117,8 @@ void PortDialog::buildControls()
 void PortDialog::listPorts()
 {
     // Until a port answers that it opens.
-    addEntry(NotFoundText, {});
-    addEntry(DemoText, u"A controller inside the program, for trying it without one"_qs);
+    addEntry(notFoundText(), {});
+    addEntry(demoText(), tr("A controller inside the program, for trying it without one"));
     const int selected = m_context.state().demoPort ? 1 : 0;
     m_combo->setCurrentIndex(selected);
     fitListWidth();
@@ -154,8 +154,8 @@ void PortDialog::onFound(const PortReport::Entry& e)
 
 void PortDialog::addPort(int number, const QString& tooltip, bool network)
 {
-    const int demo = m_combo->findText(DemoText);
-    const bool placeholder = !network && m_combo->itemText(0) == NotFoundText;
+    const int demo = m_combo->findText(demoText());
+    const bool placeholder = !network && m_combo->itemText(0) == notFoundText();
     int at = network ? m_combo->count() : 0;
     while (!network && at < demo && m_combo->itemData(at).toInt() < number)
         ++at;
@@ -179,11 +179,11 @@ void PortDialog::showRefused()
 {
     QStringList lines;
     if (!m_denied.isEmpty())
-        lines.append(m_denied.values().join(u", "_qs)
-            + u": permission denied. Add yourself to the dialout group (uucp on some "
-              u"systems) and log in again."_qs);
+        lines.append(tr("%1: permission denied. Add yourself to the dialout group (uucp on some "
+                        "systems) and log in again.")
+                         .arg(m_denied.values().join(u", "_qs)));
     if (!m_inUse.isEmpty())
-        lines.append(m_inUse.values().join(u", "_qs) + u": in use by another program."_qs);
+        lines.append(tr("%1: in use by another program.").arg(m_inUse.values().join(u", "_qs)));
     if (!m_silent.isEmpty())
         lines.append(tr("%1: no answer within a second.").arg(m_silent.values().join(u", "_qs)));
     if (lines.isEmpty())
@@ -219,7 +219,7 @@ void PortDialog::addEntry(const QString& text, const QString& tooltip, int numbe
 
 void PortDialog::pick(int index)
 {
-    if (m_combo->itemText(index) == DemoText) {
+    if (m_combo->itemText(index) == demoText()) {
         m_context.chooseDemo();
         return;
     }
@@ -263,9 +263,9 @@ void PortDialog::diagnose()
         return;
     QStringList lines;
     for (const Doctor::Finding& f : findings)
-        lines.append(f.line.text + u"\nFix: "_qs + f.fix.text);
+        lines.append(tr("%1\nFix: %2").arg(f.line.text, f.fix.text));
     if (lines.isEmpty())
-        lines.append(u"No problems found with %1; the controller answers."_qs.arg(port.label()));
+        lines.append(tr("No problems found with %1; the controller answers.").arg(port.label()));
     const QString text = lines.join(u"\n\n"_qs);
     if (Prompts* prompts = m_context.prompts()) {
         prompts->copyableMessage(text);

@@ -19,8 +19,8 @@ class QPushButton;
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    static const QString NotFoundText; // "Not found"
-    static const QString DemoText; // "Demo controller", always listed
+    static QString notFoundText(); // "Not found"
+    static QString demoText(); // "Demo controller", always listed
 
     explicit PortDialog(AppContext& context, QWidget* parent = nullptr);
 

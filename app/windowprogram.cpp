@@ -6,8 +6,11 @@
 #include "mainwindow.h"
 #include "portline.h"
 #include "qtprompts.h"
+#include "scriptfonts.h"
 #include "settingvalues.h"
 #include "singleinstance.h"
+
+#include "configuration.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +23,12 @@ AppState stateFor(const WindowProgram::Options& options)
         = options.appPath.isEmpty() ? QCoreApplication::applicationDirPath() : options.appPath;
     state.versionText = options.versionText;
     return state;
+}
+
+// The catalogues and the fonts of a language.
+void showLanguage(UiLanguage language)
+{
+    ScriptFonts::setJapanese(applyLanguage(language) == UiLanguage::Japanese);
 }
 }
 
@@ -57,17 +66,23 @@ WindowProgram::Parts::Parts(const Options& options)
     context.setPortOpened(
         [this] { controller.setHistory(portLine.demoOpen() ? &demoHistory : &history); });
     QObject::connect(&window, &MainWindow::demoFaultChosen, &portLine.demo(), &DemoLine::setFault);
+    window.showLanguageChoice(languageFromCode(context.language()));
 }
 
 WindowProgram::WindowProgram(Options options)
     : m_options(std::move(options))
 {
+    // The windows and the message below are built in the language the user picked.
+    const QString folder = stateFor(m_options).appPath;
+    showLanguage(languageFromCode(Configuration(Configuration::choosePath(folder)).language()));
     if (m_options.singleInstance) {
         m_instance = std::make_unique<SingleInstance>(u"tz586kv-link"_qs);
         if (!m_instance->tryLock())
             return;
     }
     m_parts = std::make_unique<Parts>(m_options);
+    QObject::connect(&m_parts->window, &MainWindow::languageChosen, &m_parts->window,
+        [this](UiLanguage language) { chooseLanguage(language); });
 }
 
 WindowProgram::~WindowProgram() = default;
@@ -77,13 +92,15 @@ bool WindowProgram::start()
     if (!m_parts) {
         QtPrompts boxes(AppState().title);
         (m_options.prompts ? *m_options.prompts : boxes)
-            .message(u"This application is already opened!!"_qs, Prompts::Icon::None);
+            .message(QCoreApplication::translate(
+                         "WindowProgram", "This application is already opened!!"),
+                Prompts::Icon::None);
         return false;
     }
     AppContext& context = m_parts->context;
     MainWindow& window = m_parts->window;
     context.setMessageLine(
-        [&window](const QString& text, MessageTone tone) { window.showMessage(text, tone); });
+        [&window](const MessageText& text, MessageTone tone) { window.showMessage(text, tone); });
     context.setDialogParent(&window);
     m_parts->controller.portChoice().openAtStart();
     window.setCaptions(state().title, state().versionText);
@@ -101,3 +118,10 @@ SettingValues& WindowProgram::values() { return m_parts->values; }
 MainWindow& WindowProgram::window() { return m_parts->window; }
 MainController& WindowProgram::controller() { return m_parts->controller; }
 HistoryStore& WindowProgram::history() { return m_parts->history; }
+
+void WindowProgram::chooseLanguage(UiLanguage language)
+{
+    showLanguage(language);
+    m_parts->context.storeLanguage(languageCode(language));
+    m_parts->window.showLanguageChoice(language);
+}

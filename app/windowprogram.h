@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "translations.h"
 
 #include <functional>
 #include <memory>
@@ -47,6 +48,9 @@ public:
     MainController& controller();
     // The history of a real controller.
     HistoryStore& history();
+
+    // Shows every window in the language from now on, and keeps the choice.
+    void chooseLanguage(UiLanguage language);
 
 private:
     struct Parts;

@@ -15,12 +15,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-namespace {
-
-const QString PictureFilter = QStringLiteral("PNG picture (*.png)|*.png|ALL files(*.*)|*.*");
-
-}
-
 LogActions::LogActions(QWidget* window, QWidget* graph, const LogSpan& span,
     const SampleStore& store, QList<QWidget*> leftOut)
     : QObject(window)
@@ -29,21 +23,30 @@ LogActions::LogActions(QWidget* window, QWidget* graph, const LogSpan& span,
     , m_store(store)
     , m_leftOut(std::move(leftOut))
 {
-    auto add = [graph](const QString& text) {
-        auto* action = new QAction(text, graph);
+    auto add = [graph] {
+        auto* action = new QAction(graph);
         graph->addAction(action);
         return action;
     };
-    connect(
-        add(QStringLiteral("Statistics")), &QAction::triggered, this, &LogActions::showStatistics);
-    add(QString())->setSeparator(true);
-    connect(add(QStringLiteral("Save Picture...")), &QAction::triggered, this,
-        &LogActions::savePicture);
-    connect(
-        add(QStringLiteral("Copy Picture")), &QAction::triggered, this, &LogActions::copyPicture);
-    m_twice = add(QStringLiteral("Picture at Twice the Size"));
+    m_statistics = add();
+    connect(m_statistics, &QAction::triggered, this, &LogActions::showStatistics);
+    add()->setSeparator(true);
+    m_save = add();
+    connect(m_save, &QAction::triggered, this, &LogActions::savePicture);
+    m_copy = add();
+    connect(m_copy, &QAction::triggered, this, &LogActions::copyPicture);
+    m_twice = add();
     m_twice->setCheckable(true);
     graph->setContextMenuPolicy(Qt::ActionsContextMenu);
+    retranslate();
+}
+
+void LogActions::retranslate()
+{
+    m_statistics->setText(tr("Statistics"));
+    m_save->setText(tr("Save Picture..."));
+    m_copy->setText(tr("Copy Picture"));
+    m_twice->setText(tr("Picture at Twice the Size"));
 }
 
 QImage LogActions::picture() const
@@ -78,20 +81,22 @@ void LogActions::savePicture()
         return;
     const QString proposed = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
         + QDateTime::currentDateTime().toString(u"'/tz586kv-log-'yyyyMMdd-HHmm'.png'"_qs);
-    QString path = m_prompts->saveFileNameAt(PictureFilter, proposed);
+    const QString filter
+        = tr("PNG picture (*.png)") + u"|*.png|"_qs + tr("ALL files(*.*)") + u"|*.*"_qs;
+    QString path = m_prompts->saveFileNameAt(filter, proposed);
     if (path.isEmpty())
         return;
     // The picture is a PNG whatever the name; a bare name says so.
     if (QFileInfo(path).suffix().isEmpty())
         path += u".png"_qs;
     if (QFileInfo::exists(path)
-        && !m_prompts->ask(QStringLiteral("The file already exists. \r\nDo you overwrite?")))
+        && !m_prompts->ask(tr("The file already exists. \r\nDo you overwrite?")))
         return;
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture().save(&buffer, "PNG") || !saveAtomically(path, png))
-        m_prompts->message(QStringLiteral("The file cannot be saved."), Prompts::Icon::Warning);
+        m_prompts->message(tr("The file cannot be saved."), Prompts::Icon::Warning);
 }
 
 void LogActions::copyPicture() { QGuiApplication::clipboard()->setImage(picture()); }

@@ -20,6 +20,8 @@ public:
     LogActions(QWidget* window, QWidget* graph, const LogSpan& span, const SampleStore& store,
         QList<QWidget*> leftOut);
 
+    // The menu's texts in the language shown.
+    void retranslate();
     // Without prompts the figures and the saving do nothing.
     void setPrompts(Prompts* prompts) { m_prompts = prompts; }
 
@@ -37,5 +39,8 @@ private:
     const SampleStore& m_store;
     QList<QWidget*> m_leftOut;
     Prompts* m_prompts = nullptr;
+    QAction* m_statistics = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_copy = nullptr;
     QAction* m_twice = nullptr;
 };

@@ -9,12 +9,13 @@
 #include "objectnames.h"
 #include "placement.h"
 #include "returnkey.h"
+#include "scriptfonts.h"
 #include "twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,15 +59,12 @@ LogWindow::LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
 
 void LogWindow::placeBeside(QWidget* mainWindow)
 {
-    setWindowTitle(QStringLiteral("Log Data"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The log comes up beside the main window; the keyboard stays where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
     createControls();
     createAxisLabels();
+    retranslate();
     for (int i = 0; i < 2; ++i)
         m_scaleLineBoxes[i]->setChecked(m_scaleLine[i] != 0);
     setMinimumSize(
@@ -84,7 +82,7 @@ void LogWindow::placeBeside(QWidget* mainWindow)
 
 void LogWindow::createControls()
 {
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(ObjectName::LogClose);
     m_closeButton->setGeometry(pxRect(LogLayout::CmdClose));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -96,9 +94,9 @@ void LogWindow::createControls()
     m_span = new LogSpan(m_graph, m_store);
     connect(m_span, &LogSpan::readoutWanted, this, &LogWindow::showReadout);
 
-    m_currentLegend = createLegendFrame(QStringLiteral("Current(A)"), 1, CurColour);
+    m_currentLegend = createLegendFrame(1, CurColour);
     m_currentLegend->setObjectName(ObjectName::CurrentLegend);
-    m_voltLegend = createLegendFrame(QStringLiteral("Voltage(V)"), 0, VoltColour);
+    m_voltLegend = createLegendFrame(0, VoltColour);
     m_voltLegend->setObjectName(ObjectName::VoltLegend);
     m_voltLegend->setGeometry(pxRect(LogLayout::Frame2));
     setTabOrder(m_closeButton, m_scaleLineBoxes[0]);
@@ -113,15 +111,6 @@ void LogWindow::createControls()
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     m_readout->setPalette(white);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(8.25);
-    m_readout->setFont(fixed);
-    // The readout box is cut for an 8.25-point font; grow it where
-    // this system's fixed-pitch font needs more room for the widest readout.
-    m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
-    m_readoutSize = pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());
-    m_readout->resize(m_readoutSize);
-    m_readout->clear();
     // The pointer never lands on the box itself, so the graph keeps its moves.
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Nothing is under the pointer before it first moves over the graph.
@@ -129,10 +118,34 @@ void LogWindow::createControls()
     m_actions = new LogActions(this, m_graph, *m_span, m_store, { m_closeButton, m_readout });
 }
 
-QGroupBox* LogWindow::createLegendFrame(const QString& caption, int index, const QColor& colour)
+void LogWindow::retranslate()
 {
-    auto* frame = new QGroupBox(caption, this);
-    auto* check = new QCheckBox(QStringLiteral("Scale Line"), frame);
+    setWindowTitle(tr("Log Data"));
+    QFont small = QApplication::font(this);
+    small.setPointSizeF(ScriptFonts::atLeastWindow(8.25));
+    setFont(small);
+    m_closeButton->setText(tr("Close"));
+    m_currentLegend->setTitle(tr("Current(A)"));
+    m_voltLegend->setTitle(tr("Voltage(V)"));
+    for (QCheckBox* box : m_scaleLineBoxes)
+        box->setText(tr("Scale Line"));
+    m_timeCaption->setText(tr("Time(s)"));
+    m_actions->retranslate();
+
+    // The readout box is cut for an 8.25-point font; grow it where
+    // this system's fixed-pitch font needs more room for the widest readout.
+    const QString shown = m_readout->text();
+    m_readout->setFont(ScriptFonts::fixed(8.25));
+    m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
+    m_readoutSize = pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());
+    m_readout->resize(m_readoutSize);
+    m_readout->setText(shown);
+}
+
+QGroupBox* LogWindow::createLegendFrame(int index, const QColor& colour)
+{
+    auto* frame = new QGroupBox(this);
+    auto* check = new QCheckBox(frame);
     check->setObjectName(ObjectName::indexed(ObjectName::ScaleLineBox, index));
     check->setGeometry(pxRect(LogLayout::ChkScaleLine));
     connect(check, &QCheckBox::clicked, this, [this, index] { toggleScaleLine(index); });
@@ -176,7 +189,7 @@ void LogWindow::createAxisLabels()
         m_timeScale[i]
             = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, text);
     }
-    m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QStringLiteral("Time(s)"));
+    m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QString());
 }
 
 void LogWindow::showStore()
@@ -289,4 +302,6 @@ void LogWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         relayout();
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }

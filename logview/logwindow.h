@@ -52,7 +52,9 @@ protected:
 private:
     void placeBeside(QWidget* mainWindow);
     void createControls();
-    QGroupBox* createLegendFrame(const QString& caption, int index, const QColor& colour);
+    // Every text and font in the language shown.
+    void retranslate();
+    QGroupBox* createLegendFrame(int index, const QColor& colour);
     void createAxisLabels();
     void showUp();
     void applyLayout(float w, float h);

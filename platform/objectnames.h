@@ -41,6 +41,7 @@ inline const QString SaveLogFile = QStringLiteral("mnuSaveLog");
 inline const QString PortMenu = QStringLiteral("mnuCom");
 inline const QString ExitMenu = QStringLiteral("mnuEnd");
 inline const QString DemoMenu = QStringLiteral("mnuDemo");
+inline const QString LanguageMenu = QStringLiteral("mnuLanguage");
 
 // Port dialog
 inline const QString PortOk = QStringLiteral("cmdOk");

@@ -57,7 +57,7 @@ void QtPrompts::copyableMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, m_title, text, QMessageBox::Ok, m_parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const QPushButton* copy = box.addButton(QStringLiteral("Copy"), QMessageBox::ActionRole);
+    const QPushButton* copy = box.addButton(tr("Copy"), QMessageBox::ActionRole);
     // With two buttons the box would not know which one Escape means.
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
@@ -88,7 +88,7 @@ QStringList QtPrompts::toQtFilters(const QString& filter)
             result.append(description + u" ("_qs + patterns + u')');
     }
     if (result.isEmpty())
-        result.append(QStringLiteral("All files (*)"));
+        result.append(tr("All files (*)"));
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,7 @@ class QWidget;
 // Prompts on screen: message boxes titled with the application title and the
 // platform's file dialogs.
 class QtPrompts : public Prompts {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
 public:
     explicit QtPrompts(QString title, QWidget* parent = nullptr);
 

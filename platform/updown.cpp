@@ -1,5 +1,6 @@
 #include "updown.h"
 
+#include <QEvent>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
@@ -11,7 +12,6 @@ QToolButton* makeArrow(QWidget* parent, Qt::ArrowType arrow, const QString& name
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setObjectName(name);
-    button->setAccessibleName(name);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -28,6 +28,20 @@ UpDown::UpDown(QWidget* parent)
     resize(17, 19);
     connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+    retranslate();
+}
+
+void UpDown::retranslate()
+{
+    m_up->setAccessibleName(tr("Up"));
+    m_down->setAccessibleName(tr("Down"));
+}
+
+void UpDown::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void UpDown::setValue(int value)

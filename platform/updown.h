@@ -35,8 +35,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The arrows' names for screen readers.
+    void retranslate();
     void step(int direction);
 
     QToolButton* m_up = nullptr;

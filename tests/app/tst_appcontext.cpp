@@ -97,8 +97,8 @@ private slots:
         for (int port : openable)
             line.openable.insert(PortName::ofNumber(port).device());
         AppContext context(m_state, line);
-        context.setMessageLine([&](const QString& text, MessageTone tone) {
-            log.append((tone == MessageTone::Failure ? u"red:"_s : u"black:"_s) + text);
+        context.setMessageLine([&](const MessageText& text, MessageTone tone) {
+            log.append((tone == MessageTone::Failure ? u"red:"_s : u"black:"_s) + text());
         });
         m_state.portNumber = 5;
         context.setPortDialog([&] {

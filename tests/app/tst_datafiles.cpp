@@ -40,6 +40,7 @@ private slots:
     void menus_leaveShownDataAndStoreAlone_data();
     void menus_leaveShownDataAndStoreAlone();
     void logSave_refusedUnlessHeld_thenLoadsBackIntoTheWindow();
+    void refusedSave_namesTheValueAndFocusesIt_data();
     void refusedSave_namesTheValueAndFocusesIt();
 
 private:
@@ -105,26 +106,37 @@ void TstDataFiles::settingFile_savesAndLoadsTheImageAs64Bytes()
     trigger(SaveSetting, u"b.set"_qs);
     QCOMPARE(read(u"b.set"_qs), read(u"a.set"_qs));
     QCOMPARE(m_prompts.messages, QStringList());
-    // A value the window may not write comes in whole, red, and is not saved.
-    QString deadBand = Example;
-    QVERIFY(m_commands->showSettingFile(deadBand.replace(32, 2, u"64"_qs)));
-    QCOMPARE(m_window->boxes().valueBox(Parameter::DeadBand)->text(), u"100"_qs);
-    trigger(SaveSetting, u"c.set"_qs);
-    QCOMPARE(
-        m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
-    QCOMPARE(read(u"c.set"_qs), Absent);
 }
 
-// The texts of each refusal are the values' own (tst_settingvalues).
+// The texts of each refusal are the values' own (tst_settingvalues); the
+// digits a Japanese keyboard types are read as such.
+void TstDataFiles::refusedSave_namesTheValueAndFocusesIt_data()
+{
+    QTest::addColumn<QString>("typed"); // into PWM frequency(at Min. load)
+    QTest::addColumn<QString>("detail"); // none: saved
+    const QString pwm = u"PWM frequency(at Min. load): "_qs;
+    QTest::newRow("outside") << u"50"_qs << pwm + u"50 is outside 100 ~ 10000"_qs;
+    QTest::newRow("comma") << u"3,5"_qs
+                           << pwm + u"3,5 has a comma; type the decimal point as \".\""_qs;
+    QTest::newRow("full-width") << u"１２０"_qs << QString();
+}
+
 void TstDataFiles::refusedSave_namesTheValueAndFocusesIt()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, detail);
     QVERIFY(m_commands->showSettingFile(Example));
-    QLineEdit* box = m_window->boxes().valueBox(Parameter::BrakeMaxDuty);
-    box->setText(u"150"_qs);
+    QLineEdit* box = m_window->boxes().valueBox(Parameter::PwmFrequencyMinLoad);
+    box->setText(typed);
     trigger(SaveSetting, u"a.set"_qs);
+    QCOMPARE(box->palette().color(QPalette::Text), detail.isEmpty() ? Qt::black : Qt::red);
+    QCOMPARE(
+        read(u"a.set"_qs), detail.isEmpty() ? (u"7800"_qs + Example.mid(4)).toLatin1() : Absent);
+    if (detail.isEmpty())
+        return;
     QCOMPARE(
         m_prompts.messages, QStringList { u"Data is abnormal!!\r\nPlease set it correctly."_qs });
-    QCOMPARE(m_prompts.details.last(), u"Brake Max. Duty: 150 is outside 0 ~ 100"_qs);
+    QCOMPARE(m_prompts.details.last(), detail);
     QCOMPARE(m_window->focusWidget(), box);
 }
 

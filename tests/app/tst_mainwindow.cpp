@@ -24,29 +24,6 @@ private slots:
     }
     void cleanup() { m_program.reset(); }
 
-    void captions_areNeverClipped()
-    {
-        QWidget* client = m_window->client();
-        QStringList clipped;
-        const auto check = [&](const QWidget* w, const QString& text, int extra) {
-            const QFontMetrics metrics(w->font());
-            if (w->isVisibleTo(m_window)
-                && (metrics.horizontalAdvance(text) + extra > w->width()
-                    || metrics.height() > w->height()))
-                clipped.append(text);
-        };
-        for (const QLabel* label : client->findChildren<QLabel*>())
-            check(label, label->text(), 0);
-        for (const QPushButton* button : client->findChildren<QPushButton*>())
-            check(
-                button, button->text(), 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin));
-        for (const QCheckBox* box : client->findChildren<QCheckBox*>())
-            check(box, box->text(), box->style()->pixelMetric(QStyle::PM_IndicatorWidth));
-        for (const QGroupBox* frame : client->findChildren<QGroupBox*>())
-            check(frame, frame->title(), 0);
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
-        QVERIFY(!client->findChild<QWidget*>(ObjectName::HiddenFrame)->isVisibleTo(client));
-    }
     void comPortMenu_opensOrClosesAndSetsButtons()
     {
         for (const bool cancel : { true, false }) {

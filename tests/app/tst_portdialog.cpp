@@ -135,8 +135,8 @@ private slots:
         AppContext context(m_state, m_line);
         context.setPortProbe(std::make_shared<TestProbe>());
         QStringList messages;
-        context.setMessageLine([&](const QString& text, MessageTone) {
-            messages.append(text);
+        context.setMessageLine([&](const MessageText& text, MessageTone) {
+            messages.append(text());
             // The dialog follows; should it come again, Cancel ends the test.
             QTimer::singleShot(0, [&messages] {
                 auto* dialog = qobject_cast<PortDialog*>(QApplication::activeModalWidget());
