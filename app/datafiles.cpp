@@ -83,7 +83,7 @@ void DataFiles::loadSettingFile(const QString& path)
         break;
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
-        trouble(path, loaded.problem);
+        trouble(path, loaded.problem.text);
         break;
     case SettingFile::LoadStatus::Empty:
         break;

@@ -267,7 +267,7 @@ void PortDialog::diagnose()
         return;
     QStringList lines;
     for (const Doctor::Finding& f : findings)
-        lines.append(f.line + u"\nFix: "_qs + f.fix);
+        lines.append(f.line.text + u"\nFix: "_qs + f.fix.text);
     if (lines.isEmpty())
         lines.append(u"No problems found with %1; the controller answers."_qs.arg(port.label()));
     const QString text = lines.join(u"\n\n"_qs);

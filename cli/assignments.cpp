@@ -4,9 +4,14 @@
 #include "parametertable.h"
 #include "valueproblem.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
+
+struct AssignmentText {
+    Q_DECLARE_TR_FUNCTIONS(Assignments)
+};
 
 constexpr int LimiterIndex = indexOf(Parameter::CurrentLimit);
 
@@ -20,13 +25,15 @@ QString folded(QStringView name)
     return out;
 }
 
-template <size_t N>
+// shown(i): the caption as tz586kv read shows it, in the user's language.
+template <size_t N, typename Shown>
 int indexOf(const QString& name, const std::array<const char16_t*, N>& keys,
-    const std::array<const char16_t*, N>& captions)
+    const std::array<const char16_t*, N>& captions, Shown shown)
 {
     for (size_t i = 0; i < N; ++i) {
-        if (name == folded(keys[i]) || name == folded(captions[i]))
-            return static_cast<int>(i);
+        const int index = static_cast<int>(i);
+        if (name == folded(keys[i]) || name == folded(captions[i]) || name == folded(shown(index)))
+            return index;
     }
     return -1;
 }
@@ -51,7 +58,9 @@ std::array<const char16_t*, ParameterCount> parameterCaptions()
 
 QString notWritten(const QString& caption)
 {
-    return caption + u" is not written by this program: the controller keeps its own value"_qs;
+    return AssignmentText::tr(
+        "%1 is not written by this program: the controller keeps its own value")
+        .arg(caption);
 }
 
 // One NAME=VALUE; an error text when it does not hold.
@@ -59,36 +68,38 @@ QString parseOne(const QString& arg, Assignment& out, bool& outOfRange)
 {
     const qsizetype equals = arg.indexOf(u'=');
     if (equals <= 0)
-        return arg + u": give NAME=VALUE"_qs;
+        return AssignmentText::tr("%1: give NAME=VALUE").arg(arg);
     const QString name = folded(QStringView(arg).left(equals));
     const QString value = arg.mid(equals + 1).trimmed();
-    const int mode = indexOf(name, modeKeys(), modeCaptions());
+    const int mode = indexOf(
+        name, modeKeys(), modeCaptions(), [](int i) { return modeCaptionText(modeAt(i)); });
     if (mode >= 0 && !isVisible(modeAt(mode)))
-        return notWritten(QString::fromUtf16(modeCaptions()[size_t(mode)]));
+        return notWritten(modeCaptionText(modeAt(mode)));
     if (mode >= 0) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
-            return arg + u": a mode is on or off"_qs;
+            return AssignmentText::tr("%1: a mode is on or off").arg(arg);
         out = { Assignment::Kind::Mode, mode, 0, *on };
         return {};
     }
-    const int index = indexOf(name, parameterKeys(), parameterCaptions());
+    const int index = indexOf(name, parameterKeys(), parameterCaptions(),
+        [](int i) { return captionText(parameterAt(i)); });
     if (index < 0)
-        return arg + u": no such setting ('tz586kv read' lists them)"_qs;
+        return AssignmentText::tr("%1: no such setting ('tz586kv read' lists them)").arg(arg);
     if (!parameterTable()[size_t(index)].written)
-        return notWritten(QString::fromUtf16(parameterTable()[size_t(index)].caption));
+        return notWritten(captionText(parameterAt(index)));
     if (index == LimiterIndex && value.toLower() == u"off"_qs) {
         out = { Assignment::Kind::LimiterOff, index, 0, false };
         return {};
     }
     const std::optional<ValueProblem> problem = ValueProblem::of(parameterAt(index), value);
     outOfRange = problem && problem->kind == ValueProblem::Kind::OutOfRange;
-    if (outOfRange)
+    if (outOfRange || (problem && problem->kind == ValueProblem::Kind::Comma))
         return problem->text(TextStyle::Script);
     if (problem)
-        return arg + u": "_qs + QString::fromUtf16(parameterTable()[size_t(index)].caption)
-            + u" takes a number"_qs;
-    out = { Assignment::Kind::Parameter, index, *NumberText::wholeNumber(value), false };
+        return AssignmentText::tr("%1: %2 takes a number")
+            .arg(arg, captionText(parameterAt(index)));
+    out = { Assignment::Kind::Parameter, index, *NumberText::typedNumber(value), false };
     return {};
 }
 
@@ -106,15 +117,15 @@ bool switchedOn(const Assignment& a, Mode mode)
 // Why a and b cannot both be meant; empty when they can.
 QString conflict(const QString& argA, const Assignment& a, const QString& argB, const Assignment& b)
 {
-    const QString both = argA + u" and "_qs + argB;
     if (sameSetting(a, b) && a.kind == b.kind && a.value == b.value && a.on == b.on)
-        return both + u": the same setting given twice"_qs;
+        return AssignmentText::tr("%1 and %2: the same setting given twice").arg(argA, argB);
     if (sameSetting(a, b))
-        return both + u" contradict each other"_qs;
+        return AssignmentText::tr("%1 and %2 contradict each other").arg(argA, argB);
     if ((switchedOn(a, Mode::ReverseCancel) && switchedOn(b, Mode::RobotMode))
         || (switchedOn(a, Mode::RobotMode) && switchedOn(b, Mode::ReverseCancel)))
-        return both
-            + u" contradict each other: Reverse Cancel and Robot Mode exclude each other"_qs;
+        return AssignmentText::tr("%1 and %2 contradict each other: Reverse Cancel and Robot "
+                                  "Mode exclude each other")
+            .arg(argA, argB);
     return {};
 }
 

@@ -9,8 +9,16 @@
 #include "interrupts.h"
 #include "linehistory.h"
 #include "settinginput.h"
+#include "sourcelanguage.h"
+
+#include <QCoreApplication>
+#include <optional>
 
 namespace {
+
+struct CliAppText {
+    Q_DECLARE_TR_FUNCTIONS(CliApp)
+};
 
 ExitCode dispatch(CliContext& context)
 {
@@ -72,8 +80,8 @@ int runCli(const QStringList& args, const QString& programDir)
     console.setJson(invocation.json || args.contains(u"--json"_qs));
     console.setQuiet(invocation.quiet);
     if (!parsed.error.isEmpty()) {
-        console.error(parsed.error);
-        console.note(helpHint(invocation.command));
+        console.error([&args] { return parseCommandLine(args).error; });
+        console.note([&invocation] { return helpHint(invocation.command); });
         return finish(console, invocation, ExitCode::Usage);
     }
     if (invocation.help) {
@@ -85,13 +93,18 @@ int runCli(const QStringList& args, const QString& programDir)
         console.out(u"tz586kv " TZ_VERSION "\n"_qs);
         return static_cast<int>(ExitCode::Done);
     }
+    // Before the English of --json: what its handler may say is made now,
+    // in the user's language.
+    Interrupts interrupts;
+    std::optional<SourceLanguage> english;
+    if (invocation.json)
+        english.emplace();
     // A target that cannot be written is refused before the port is touched.
     if (!invocation.output.isEmpty()) {
         const ExitCode code = checkOutput(console, invocation.output);
         if (code != ExitCode::Done)
             return finish(console, invocation, code);
     }
-    Interrupts interrupts;
     const CliConfig config(programDir);
     const HostProbe probe;
     HistoryStore history(historyRootFor(config.port(invocation.port)));
@@ -99,9 +112,9 @@ int runCli(const QStringList& args, const QString& programDir)
     // A signal that came after the work was done changes nothing.
     const ExitCode code = dispatch(context);
     if (code == ExitCode::Interrupted)
-        console.error(u"interrupted"_qs);
+        console.error([] { return CliAppText::tr("interrupted"); });
     // Not a failure of the command: its exit code stays.
     if (history.takeFailureNotice())
-        console.note(u"tz586kv: "_qs + history.failureText());
+        console.note([&history] { return u"tz586kv: "_qs + history.failureText(); });
     return finish(console, invocation, code);
 }

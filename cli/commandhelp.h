@@ -13,9 +13,10 @@ struct CommandInfo {
     int minArguments;
     int maxArguments; // -1: any number
     const char16_t* synopsis; // after "tz586kv "
-    const char16_t* summary;
-    const char16_t* description;
-    const char16_t* optionLines; // the command's own options, formatted
+    // Shown translated in context CommandHelp.
+    const char* summary;
+    const char* description;
+    const char* optionLines; // the command's own options, formatted
     const char16_t* example;
 };
 

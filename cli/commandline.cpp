@@ -3,7 +3,13 @@
 #include "commandhelp.h"
 #include "portname.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 struct Parser {
     Invocation inv;
@@ -47,8 +53,14 @@ QString unknownCommand(const QString& name)
             nearest = known;
         }
     }
-    return u"unknown command "_qs + name
-        + (nearest.isEmpty() ? QString() : u"; did you mean '%1'?"_qs.arg(nearest));
+    if (nearest.isEmpty())
+        return CommandLineText::tr("unknown command %1").arg(name);
+    return CommandLineText::tr("unknown command %1; did you mean '%2'?").arg(name, nearest);
+}
+
+QString needsFileName(const QString& option)
+{
+    return CommandLineText::tr("%1 needs a file name, or - for standard output").arg(option);
 }
 
 // "FILE.set" of "write FILE.set [--dry-run]".
@@ -63,7 +75,7 @@ QString required(const CommandInfo& info)
 void Parser::flag(bool& target, unsigned bit, const QString& name, bool hasValue)
 {
     if (hasValue)
-        error = name + u" takes no value"_qs;
+        error = CommandLineText::tr("%1 takes no value").arg(name);
     target = true;
     if (bit != 0)
         extras.append({ bit, name });
@@ -96,18 +108,18 @@ void Parser::option(const QString& arg, const QStringList& args, qsizetype& i)
     if (name.startsWith(u"-o"_qs) && name.size() > 2) { // -oFILE, or -o=FILE as --output=FILE
         inv.output = name.mid(name[2] == u'=' ? 3 : 2);
         if (inv.output.isEmpty())
-            error = u"-o needs a file name, or - for standard output"_qs;
+            error = needsFileName(u"-o"_qs);
         extras.append({ OptOutput, u"-o"_qs });
         return;
     }
     const bool isPort = name == u"--port"_qs;
     if (!isPort && name != u"-o"_qs && name != u"--output"_qs) {
-        error = u"unknown option "_qs + name;
+        error = CommandLineText::tr("unknown option %1").arg(name);
         return;
     }
     if (!hasValue) {
         if (i + 1 >= args.size()) {
-            error = name + u" needs a value"_qs;
+            error = CommandLineText::tr("%1 needs a value").arg(name);
             return;
         }
         value = args[++i];
@@ -115,7 +127,7 @@ void Parser::option(const QString& arg, const QStringList& args, qsizetype& i)
     if (isPort) {
         inv.port = value;
     } else if (value.isEmpty()) {
-        error = name + u" needs a file name, or - for standard output"_qs;
+        error = needsFileName(name);
     } else {
         inv.output = value;
         extras.append({ OptOutput, name });
@@ -126,7 +138,7 @@ void Parser::check()
 {
     if (positional.isEmpty()) {
         if (!inv.help && !inv.version && error.isEmpty())
-            error = u"no command given"_qs;
+            error = CommandLineText::tr("no command given");
         return;
     }
     QString name = positional.takeFirst();
@@ -148,17 +160,17 @@ void Parser::check()
         return;
     for (const auto& [bit, option] : extras) {
         if ((info->options & bit) == 0) {
-            error = option + u" does not go with "_qs + name;
+            error = CommandLineText::tr("%1 does not go with %2").arg(option, name);
             return;
         }
     }
     const qsizetype count = positional.size();
     if (count < info->minArguments)
-        error = name + u" needs "_qs + required(*info);
+        error = CommandLineText::tr("%1 needs %2").arg(name, required(*info));
     else if (info->maxArguments >= 0 && count > info->maxArguments)
-        error = u"too many arguments for "_qs + name;
+        error = CommandLineText::tr("too many arguments for %1").arg(name);
     else if (inv.output == u"-"_qs && inv.json)
-        error = u"-o - and --json both write to standard output"_qs;
+        error = CommandLineText::tr("-o - and --json both write to standard output");
     else if (!inv.port.isNull())
         checkPort();
 }

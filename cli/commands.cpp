@@ -7,6 +7,7 @@
 #include "settingchanges.h"
 #include "settinginput.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 
@@ -14,13 +15,17 @@ namespace Commands {
 
 namespace {
 
+    struct Text {
+        Q_DECLARE_TR_FUNCTIONS(Commands)
+    };
+
     const QString ControllerWord = QStringLiteral("controller");
 
     QString statusText(const PortReport::Entry& e)
     {
-        QString text = PortReport::stateName(e.state).replace(u'-', u' ');
+        QString text = PortReport::stateText(e.state);
         if (e.state == PortReport::State::PermissionDenied && !e.group.isEmpty())
-            text += u": join group "_qs + e.group;
+            text = Text::tr("permission denied: join group %1").arg(e.group);
         if (e.sameAs != 0)
             text += u" (%1)"_qs.arg(PortName::numberLabel(e.sameAs));
         return text;
@@ -67,7 +72,8 @@ ExitCode ports(CliContext& context)
         context.console.json({ { u"ports"_qs, entries } });
         return ExitCode::Done;
     }
-    QList<QStringList> rows { { u"Port"_qs, u"Device"_qs, u"Status"_qs, u"Adapter"_qs } };
+    QList<QStringList> rows { { Text::tr("Port"), Text::tr("Device"), Text::tr("Status"),
+        Text::tr("Adapter") } };
     for (const PortReport::Entry& e : report)
         rows.append({ e.portNo ? PortName::numberLabel(e.portNo) : u"-"_qs, e.device, statusText(e),
             e.adapter });
@@ -78,6 +84,7 @@ ExitCode ports(CliContext& context)
 ExitCode doctor(CliContext& context)
 {
     const PortName port = context.port();
+    // With --json the findings come in English (SourceLanguage).
     const QList<Doctor::Finding> findings
         = Doctor::diagnose(context.probe, port, DeviceCommands::controllerCheck(context));
     // A question cut short by Ctrl-C proves nothing.
@@ -87,18 +94,21 @@ ExitCode doctor(CliContext& context)
         QJsonArray list;
         for (const Doctor::Finding& f : findings) {
             list.append(QJsonObject { { u"check"_qs, Doctor::checkName(f.check) },
-                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line },
-                { u"fix"_qs, f.fix } });
+                { u"severity"_qs, severityName(f.severity) }, { u"text"_qs, f.line.source },
+                { u"fix"_qs, f.fix.source } });
         }
         context.console.json(
             { { u"port"_qs, port.number() ? QJsonValue(port.number()) : QJsonValue() },
                 { u"device"_qs, port.device() }, { u"findings"_qs, list } });
     } else if (findings.isEmpty()) {
-        context.console.out(u"No problems found.\n"_qs);
+        context.console.out(Text::tr("No problems found.\n"));
     } else {
-        for (const Doctor::Finding& f : findings)
-            context.console.out(
-                severityName(f.severity) + u": "_qs + f.line + u" Fix: "_qs + f.fix + u'\n');
+        for (const Doctor::Finding& f : findings) {
+            const QString line = f.severity == Doctor::Severity::Problem
+                ? Text::tr("problem: %1 Fix: %2\n")
+                : Text::tr("warning: %1 Fix: %2\n");
+            context.console.out(line.arg(f.line.text, f.fix.text));
+        }
     }
     return doctorExit(findings);
 }
@@ -141,7 +151,7 @@ ExitCode printComparison(CliContext& context, const QString& nameA, const QStrin
             { { u"a"_qs, nameA }, { u"b"_qs, nameB }, { u"changes"_qs, changesJson(changes) } });
     else
         context.console.out(
-            changes.isEmpty() ? u"The settings are the same.\n"_qs : changesText(changes));
+            changes.isEmpty() ? Text::tr("The settings are the same.\n") : changesText(changes));
     return changes.isEmpty() ? ExitCode::Done : ExitCode::Differ;
 }
 
@@ -154,8 +164,8 @@ ExitCode write(CliContext& context)
     }
     if (!input.problems.isEmpty()) {
         context.console.setErrorKind(OutOfRange);
-        for (const QString& problem : input.problems)
-            context.console.error(problem);
+        for (const ValueProblem& problem : input.problems)
+            context.console.error([&problem] { return problem.text(TextStyle::Script); });
         return ExitCode::FileTrouble;
     }
     return DeviceCommands::write(context, input.image);
@@ -163,11 +173,12 @@ ExitCode write(CliContext& context)
 
 ExitCode set(CliContext& context)
 {
-    const ParsedAssignments parsed = parseAssignments(context.invocation.arguments);
+    const QStringList& args = context.invocation.arguments;
+    const ParsedAssignments parsed = parseAssignments(args);
     if (!parsed.error.isEmpty()) {
         if (parsed.outOfRange)
             context.console.setErrorKind(OutOfRange);
-        context.console.error(parsed.error);
+        context.console.error([&args] { return parseAssignments(args).error; });
         return ExitCode::Usage;
     }
     return DeviceCommands::set(context, parsed.assignments);

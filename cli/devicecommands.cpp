@@ -11,6 +11,7 @@
 #include "settinginput.h"
 #include "settingsreport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 #include <utility>
@@ -19,13 +20,14 @@ namespace DeviceCommands {
 
 namespace {
 
+    struct Text {
+        Q_DECLARE_TR_FUNCTIONS(DeviceCommands)
+    };
+
     // "br", 512 samples of four characters, CR.
     constexpr qsizetype LogReplyLength = 2 + 512 * 4 + 1;
 
     using Edit = std::function<void(SettingValues&)>;
-
-    const QString NothingToWrite
-        = QStringLiteral("Nothing to write: the controller already holds these values.\n");
 
     // Every document of a command that used the port names it, with the
     // keys of ports and doctor.
@@ -71,8 +73,10 @@ namespace {
         const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
         if (plan.status != ChangeEngine::Status::Ok) {
             context.console.setErrorKind(OutOfRange);
-            context.console.error(outcomeText(Outcome::DataAbnormal) + u' '
-                + session.invalidValueText() + u"; "_qs + path + u" is not written"_qs);
+            context.console.error([&] {
+                return Text::tr("%1 %2; %3 is not written")
+                    .arg(outcomeText(Outcome::DataAbnormal), session.invalidValueText(), path);
+            });
             return ExitCode::Refused;
         }
         if (Interrupts::caught())
@@ -84,11 +88,15 @@ namespace {
         Console& console, const SettingChanges& differences, const QString& readBack)
     {
         for (const ChangeEngine::Change& d : differences) {
-            console.note(u"  %1: written %2, read back %3"_qs.arg(
-                d.caption, d.from.withUnit(d.unit), d.to.withUnit(d.unit)));
+            console.note([&d] {
+                return Text::tr("  %1: written %2, read back %3")
+                    .arg(ChangeEngine::captionText(d), d.from.withUnit(d.unit),
+                        d.to.withUnit(d.unit));
+            });
         }
         if (differences.isEmpty() && !readBack.isEmpty())
-            console.note(u"  the controller holds "_qs + readBack);
+            console.note(
+                [&readBack] { return Text::tr("  the controller holds %1").arg(readBack); });
     }
 
     // The window's Write with its verify; document: the JSON so far.
@@ -111,7 +119,7 @@ namespace {
             document.insert(u"differences"_qs, changesJson(differences));
             printDocument(context, document, code);
         } else if (code == ExitCode::Done) {
-            context.console.out(u"Written and verified.\n"_qs);
+            context.console.out(Text::tr("Written and verified.\n"));
         }
         return code;
     }
@@ -128,15 +136,19 @@ namespace {
         const ChangeEngine::Plan plan = ChangeEngine::plan(session.values());
         if (plan.status != ChangeEngine::Status::Ok) {
             context.console.setErrorKind(OutOfRange);
-            context.console.error(
-                outcomeText(Outcome::DataAbnormal) + u' ' + session.invalidValueText());
+            context.console.error([&session] {
+                return outcomeText(Outcome::DataAbnormal) + u' ' + session.invalidValueText();
+            });
             return ExitCode::Refused;
         }
         const SettingChanges& changes = plan.changes;
         for (const ChangeEngine::Change& k : plan.kept)
-            context.console.info(k.caption + u": kept at "_qs + k.from.withUnit(k.unit)
-                + u" as the controller holds it (given "_qs + k.to.withUnit(k.unit)
-                + u"; this program does not write it)"_qs);
+            context.console.info([&k] {
+                return Text::tr("%1: kept at %2 as the controller holds it (given %3; this "
+                                "program does not write it)")
+                    .arg(ChangeEngine::captionText(k), k.from.withUnit(k.unit),
+                        k.to.withUnit(k.unit));
+            });
         const bool dryRun = context.invocation.dryRun;
         // With nothing to change no "sw" goes out, unless forced.
         const bool writing = !dryRun && (!changes.isEmpty() || context.invocation.force);
@@ -144,8 +156,9 @@ namespace {
             { u"written"_qs, writing } };
         if (!context.invocation.json)
             context.console.out(!changes.isEmpty() ? changesText(changes)
-                    : writing ? u"No changes; written all the same (--force).\n"_qs
-                              : NothingToWrite);
+                    : writing ? Text::tr("No changes; written all the same (--force).\n")
+                              : Text::tr("Nothing to write: the controller already holds these "
+                                         "values.\n"));
         if (writing)
             return writeAndVerify(context, session, plan.image, document);
         if (context.invocation.json)
@@ -225,7 +238,7 @@ ExitCode log(CliContext& context)
         // Characters come one by one: a line only when the figure changes.
         const qsizetype percent = std::min<qsizetype>(100, received * 100 / LogReplyLength);
         if (percent != std::exchange(shown, percent))
-            console.progress(u"Fetching the log: %1%"_qs.arg(percent));
+            console.progress([percent] { return Text::tr("Fetching the log: %1%").arg(percent); });
     });
     code = session.run(Command::Get);
     session.line().setOnReceived({});
@@ -258,7 +271,7 @@ ExitCode clearLog(CliContext& context)
     if (context.invocation.json)
         context.console.json(withPort(context, { { u"cleared"_qs, true } }));
     else
-        context.console.out(u"The log is cleared.\n"_qs);
+        context.console.out(Text::tr("The log is cleared.\n"));
     return code;
 }
 

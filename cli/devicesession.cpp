@@ -40,7 +40,7 @@ DeviceSession::DeviceSession(CliContext& context)
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
         if (m_lost)
             return; // said as the loss
-        say(outcomeText(outcomeOf(fault)));
+        say([fault] { return outcomeText(outcomeOf(fault)); });
     });
     m_context.interrupts.setAbortHook([this] { m_exchange.abort(); });
     // A line that goes away ends the command at once: a script may wait for
@@ -48,27 +48,36 @@ DeviceSession::DeviceSession(CliContext& context)
     connect(&m_line, &SerialLine::lost, this, [this] {
         m_lost = true;
         m_context.console.setErrorKind(u"port-lost"_qs);
-        say(u"the port was lost: %1 went away (adapter pulled out?); nothing more was sent"_qs.arg(
-            m_context.port().label()));
+        say([this] {
+            return tr("the port was lost: %1 went away (adapter pulled out?); nothing more was "
+                      "sent")
+                .arg(m_context.port().label());
+        });
         m_exchange.abort();
     });
     // Each step says how long it may wait; Get shows its own progress.
     m_line.setOnCommand([this](const QString& command) {
         if (command != u"br"_qs)
-            m_context.console.progress(u"%1: up to %2 s"_qs.arg(command).arg(
-                MessageExchange::replyWindowMs(command) / 1000));
+            m_context.console.progress([&command] {
+                return tr("%1: up to %2 s")
+                    .arg(command)
+                    .arg(MessageExchange::replyWindowMs(command) / 1000);
+            });
     });
     connect(&m_operations, &DeviceOperations::controllerReplaced, this,
         [this](const QString&, const QString& entry) {
-            m_context.console.note(u"tz586kv: "_qs + replacedControllerText(entry));
+            m_context.console.note(
+                [&entry] { return u"tz586kv: "_qs + replacedControllerText(entry); });
         });
     // Stopped halfway, a change leaves the controller half written.
     connect(&m_operations, &DeviceOperations::changingController, &m_context.interrupts,
         &Interrupts::setHolding);
     connect(&m_context.interrupts, &Interrupts::held, this, [this] {
-        m_context.console.note(u"tz586kv: interrupted while the controller changes: the change "
-                               u"ends first (Ctrl-C again ends at once, leaving the controller's "
-                               u"state unknown)"_qs);
+        m_context.console.note([] {
+            return u"tz586kv: "_qs
+                + tr("interrupted while the controller changes: the change ends first (Ctrl-C "
+                     "again ends at once, leaving the controller's state unknown)");
+        });
     });
 }
 
@@ -90,9 +99,9 @@ ExitCode DeviceSession::run(Command command)
         return ExitCode::PortUnavailable;
     if (outcome == Outcome::DataAbnormal) {
         m_context.console.setErrorKind(OutOfRange);
-        say(outcomeText(outcome) + u' ' + invalidValueText());
+        say([this, outcome] { return outcomeText(outcome) + u' ' + invalidValueText(); });
     } else if (outcome != Outcome::Completed && outcome != Outcome::Aborted)
-        say(outcomeText(outcome));
+        say([outcome] { return outcomeText(outcome); });
     return exitCodeOf(outcome);
 }
 
@@ -122,11 +131,12 @@ QString DeviceSession::invalidValueText() const
     return problem ? problem->text(TextStyle::Script) : QString();
 }
 
-void DeviceSession::say(const QString& text)
+void DeviceSession::say(const Say& text)
 {
     // One line for a failure that repeats in every later exchange.
-    if (m_said.contains(text))
+    const QString said = text();
+    if (m_said.contains(said))
         return;
-    m_said.append(text);
+    m_said.append(said);
     m_context.console.error(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console.h"
 #include "deviceoperations.h"
 #include "exitcode.h"
 #include "historyrecorder.h"
@@ -67,7 +68,8 @@ public:
     QString invalidValueText() const;
 
 private:
-    void say(const QString& text);
+    // An error, once however often it comes.
+    void say(const Say& text);
 
     CliContext& m_context;
     CountingLine m_line;

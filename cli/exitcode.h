@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <QtGlobal>
 #include <iterator>
 
 // The same for every command; --help, the README and the man page list them,
@@ -21,30 +22,39 @@ enum class ExitCode {
 struct ExitCodeInfo {
     ExitCode code;
     const char16_t* kind;
-    const char16_t* help; // after the code; further lines indented to line up
+    // After the code, translated in context CommandHelp; further lines
+    // indented to line up.
+    const char* help;
 };
 
 inline constexpr ExitCodeInfo ExitCodes[] {
-    { ExitCode::Done, u"", u"done (diff: the two sides are the same)" },
+    { ExitCode::Done, u"",
+        QT_TRANSLATE_NOOP("CommandHelp", "done (diff: the two sides are the same)") },
     { ExitCode::Usage, u"usage",
-        u"usage error, or a value out of range on the command line (diff:\n"
-        u"       the two sides differ; trouble there is 2 and above)" },
-    { ExitCode::PortUnavailable, u"port", u"the port cannot be opened, or was lost" },
+        QT_TRANSLATE_NOOP("CommandHelp",
+            "usage error, or a value out of range on the command line (diff:\n"
+            "       the two sides differ; trouble there is 2 and above)") },
+    { ExitCode::PortUnavailable, u"port",
+        QT_TRANSLATE_NOOP("CommandHelp", "the port cannot be opened, or was lost") },
     { ExitCode::NoAnswer, u"no-answer",
-        u"no answer or a broken answer from the controller (\"RS232\n"
-        u"       communication fault.\", \"TZ cannot be set.\", \"Setting Data is\n"
-        u"       deleted.\", \"TZ type is different.\")" },
+        QT_TRANSLATE_NOOP("CommandHelp",
+            "no answer or a broken answer from the controller (\"RS232\n"
+            "       communication fault.\", \"TZ cannot be set.\", \"Setting Data is\n"
+            "       deleted.\", \"TZ type is different.\")") },
     { ExitCode::Refused, u"refused",
-        u"the controller refused the data or the verify failed (\"Data is\n"
-        u"       abnormal!!\": it holds a value out of range that would be\n"
-        u"       written back; \"Verify was NG.\")" },
+        QT_TRANSLATE_NOOP("CommandHelp",
+            "the controller refused the data or the verify failed (\"Data is\n"
+            "       abnormal!!\": it holds a value out of range that would be\n"
+            "       written back; \"Verify was NG.\")") },
     { ExitCode::FileTrouble, u"file",
-        u"a file cannot be read or written, or holds bad data or a value\n"
-        u"       out of range" },
+        QT_TRANSLATE_NOOP("CommandHelp",
+            "a file cannot be read or written, or holds bad data or a value\n"
+            "       out of range") },
     { ExitCode::Interrupted, u"interrupted",
-        u"interrupted (Ctrl-C) before the controller was changed; once\n"
-        u"       a write, Default Write or Clear has begun it ends first and\n"
-        u"       the exit code is its own (Ctrl-C again ends at once)" },
+        QT_TRANSLATE_NOOP("CommandHelp",
+            "interrupted (Ctrl-C) before the controller was changed; once\n"
+            "       a write, Default Write or Clear has begun it ends first and\n"
+            "       the exit code is its own (Ctrl-C again ends at once)") },
 };
 
 // The kind of an error document that ended with exitCode; any code the

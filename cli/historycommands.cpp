@@ -6,12 +6,17 @@
 #include "settingsreport.h"
 #include "settingvalues.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 
 namespace Commands {
 
 namespace {
+
+    struct HistoryText {
+        Q_DECLARE_TR_FUNCTIONS(History)
+    };
 
     const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
     const QString ControllerWord = QStringLiteral("controller");
@@ -50,11 +55,12 @@ namespace {
             return ExitCode::Done;
         }
         if (entries.isEmpty()) {
-            context.console.out(u"No settings have been kept yet.\n"_qs);
+            context.console.out(HistoryText::tr("No settings have been kept yet.\n"));
             return ExitCode::Done;
         }
-        QList<QStringList> rows { { u"ID"_qs, u"Time"_qs, u"Kind"_qs, u"Port"_qs, u"Model"_qs,
-            u"ROM"_qs } };
+        QList<QStringList> rows { { HistoryText::tr("ID"), HistoryText::tr("Time"),
+            HistoryText::tr("Kind"), HistoryText::tr("Port"), HistoryText::tr("Model"),
+            HistoryText::tr("ROM") } };
         for (const HistoryStore::Entry& e : entries) {
             rows.append({ idOf(e), localTime(e.time), HistoryStore::kindsText(e),
                 e.port.isEmpty() ? u"-"_qs : e.port, QString::number(e.modelCode),
@@ -83,8 +89,11 @@ namespace {
 
     ExitCode noSuchEntry(CliContext& context, const QString& id)
     {
-        context.console.error(
-            u"no history entry %1, or several begin so ('tz586kv history' lists them)"_qs.arg(id));
+        context.console.error([&id] {
+            return HistoryText::tr(
+                "no history entry %1, or several begin so ('tz586kv history' lists them)")
+                .arg(id);
+        });
         return ExitCode::Usage;
     }
 
@@ -103,9 +112,10 @@ namespace {
             context.console.json(document);
             return ExitCode::Done;
         }
+        const QString port = entry.port.isEmpty() ? HistoryText::tr("unknown") : entry.port;
         context.console.out(
-            u"%1: %2, %3, port %4\n\n"_qs.arg(idOf(entry), localTime(entry.time),
-                HistoryStore::kindsText(entry), entry.port.isEmpty() ? u"unknown"_qs : entry.port)
+            HistoryText::tr("%1: %2, %3, port %4\n\n")
+                .arg(idOf(entry), localTime(entry.time), HistoryStore::kindsText(entry), port)
             + settingsTable(values));
         return ExitCode::Done;
     }
@@ -118,8 +128,10 @@ namespace {
         const QStringList& args = context.invocation.arguments;
         if (args.size() < 3) {
             if (index + 1 >= entries.size()) {
-                context.console.error(
-                    u"%1 is the oldest entry: name another side"_qs.arg(idOf(entries[index])));
+                context.console.error([&] {
+                    return HistoryText::tr("%1 is the oldest entry: name another side")
+                        .arg(idOf(entries[index]));
+                });
                 return ExitCode::Usage;
             }
             name = idOf(entries[index + 1]);
@@ -164,17 +176,20 @@ ExitCode history(CliContext& context)
     const bool known = (args.size() == 2 && (verb == u"show"_qs || verb == u"restore"_qs))
         || ((args.size() == 2 || args.size() == 3) && verb == u"diff"_qs) || args.isEmpty();
     if (!known) {
-        context.console.error(u"history takes nothing, show ID, diff ID [ID|controller|FILE] "
-                              u"or restore ID"_qs);
+        context.console.error([] {
+            return HistoryText::tr(
+                "history takes nothing, show ID, diff ID [ID|controller|FILE] or restore ID");
+        });
         return ExitCode::Usage;
     }
     // An empty ID begins every name: it would pick an entry when there is one.
     if (args.mid(1).contains(QString())) {
-        context.console.error(u"an empty ID names no history entry"_qs);
+        context.console.error([] { return HistoryText::tr("an empty ID names no history entry"); });
         return ExitCode::Usage;
     }
     if ((context.invocation.dryRun || context.invocation.force) && verb != u"restore"_qs) {
-        context.console.error(u"--dry-run and --force go with history restore only"_qs);
+        context.console.error(
+            [] { return HistoryText::tr("--dry-run and --force go with history restore only"); });
         return ExitCode::Usage;
     }
     const QList<HistoryStore::Entry> entries = context.history.entries();
@@ -186,7 +201,9 @@ ExitCode history(CliContext& context)
     if (verb == u"diff"_qs)
         return diff(context, entries, index);
     if (SettingImage::decode(entries[index].image).status != SettingImage::DecodeStatus::Ok) {
-        context.console.error(idOf(entries[index]) + u": not the settings of a TZ586KV"_qs);
+        context.console.error([&] {
+            return HistoryText::tr("%1: not the settings of a TZ586KV").arg(idOf(entries[index]));
+        });
         return ExitCode::FileTrouble;
     }
     if (verb == u"show"_qs)

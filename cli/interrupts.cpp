@@ -1,5 +1,7 @@
 #include "interrupts.h"
 
+#include "console.h"
+
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -21,17 +23,19 @@ volatile std::sig_atomic_t s_holding = 0;
 int s_pipe[2] = { -1, -1 };
 #endif
 
-constexpr char Unknown[] = "tz586kv: ended in the middle of a change: the controller's state is "
-                           "unknown; read it (tz586kv read) before going on\n";
+// What a repeated Ctrl-C cuts short, made before any handler may say it:
+// a signal handler may not allocate.
+QString s_unknown;
+QByteArray s_unknownBytes;
 
 // Takes a first signal; false for a later one, after saying what a repeated
 // Ctrl-C cuts short. A hangup comes more than once (the shell passes it on,
 // the system sends it again as the shell ends): it never ends at once.
-bool takeFirst(int signal, bool hangup, void (*say)(const char*, size_t))
+bool takeFirst(int signal, bool hangup, void (*sayUnknown)())
 {
     if (s_caught != 0 || s_held != 0) {
         if (s_holding != 0 && !hangup)
-            say(Unknown, sizeof Unknown - 1);
+            sayUnknown();
         return false;
     }
     if (s_holding != 0)
@@ -42,15 +46,16 @@ bool takeFirst(int signal, bool hangup, void (*say)(const char*, size_t))
 }
 
 #ifdef Q_OS_UNIX
-void put(const char* text, size_t size)
+void sayUnknown()
 {
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, size);
+    [[maybe_unused]] const ssize_t written
+        = ::write(STDERR_FILENO, s_unknownBytes.constData(), size_t(s_unknownBytes.size()));
 }
 
 void handler(int signal)
 {
     const bool hangup = signal == SIGHUP;
-    if (!takeFirst(signal, hangup, put)) {
+    if (!takeFirst(signal, hangup, sayUnknown)) {
         if (!hangup)
             ::_exit(130);
         return;
@@ -75,11 +80,7 @@ void install(int signal)
 #ifdef Q_OS_WIN
 Interrupts* s_instance = nullptr;
 
-void put(const char* text, size_t size)
-{
-    DWORD written = 0;
-    ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, DWORD(size), &written, nullptr);
-}
+void sayUnknown() { putError(s_unknown); }
 
 // Runs on a thread of its own: it only queues the call into the event loop.
 BOOL WINAPI consoleHandler(DWORD event)
@@ -92,7 +93,7 @@ BOOL WINAPI consoleHandler(DWORD event)
     if ((!interrupt && !closing) || !s_instance)
         return FALSE;
     // After the first Ctrl-C, the default handler ends the program at once.
-    const bool first = takeFirst(closing ? SIGTERM : SIGINT, closing, put);
+    const bool first = takeFirst(closing ? SIGTERM : SIGINT, closing, sayUnknown);
     if (!first && !closing)
         return FALSE;
     if (first)
@@ -109,6 +110,11 @@ BOOL WINAPI consoleHandler(DWORD event)
 Interrupts::Interrupts(QObject* parent)
     : QObject(parent)
 {
+    s_unknown = u"tz586kv: "_qs
+        + tr("ended in the middle of a change: the controller's state is unknown; read it "
+             "(tz586kv read) before going on")
+        + u'\n';
+    s_unknownBytes = s_unknown.toUtf8();
 #ifdef Q_OS_UNIX
     if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;

@@ -5,9 +5,14 @@
 #include "numbertext.h"
 #include "samplestore.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
+
+struct LogSummaryText {
+    Q_DECLARE_TR_FUNCTIONS(LogSummary)
+};
 
 using Extreme = LogSummary::Extreme;
 
@@ -21,9 +26,9 @@ void keep(std::optional<Extreme>& extreme, float value, int time, bool higher)
 QString extremeText(const std::optional<Extreme>& e, const QString& unit)
 {
     if (!e)
-        return u"none"_qs;
-    return NumberText::shortest(e->value) + u' ' + unit + u" at "_qs + QString::number(e->time)
-        + u" s"_qs;
+        return LogSummaryText::tr("none");
+    return LogSummaryText::tr("%1 %2 at %3 s")
+        .arg(NumberText::shortest(e->value), unit, QString::number(e->time));
 }
 
 QJsonValue extremeJson(const std::optional<Extreme>& e)
@@ -60,11 +65,12 @@ LogSummary summarize(const SampleStore& store)
 QString summaryText(const LogSummary& s)
 {
     return columns({
-        { u"Samples"_qs,
-            QString::number(s.present) + u" of "_qs + QString::number(SampleStore::Count) },
-        { u"Lowest voltage"_qs, extremeText(s.voltMin, u"V"_qs) },
-        { u"Highest voltage"_qs, extremeText(s.voltMax, u"V"_qs) },
-        { u"Highest current"_qs, extremeText(s.curMax, u"A"_qs) },
+        { LogSummaryText::tr("Samples"),
+            LogSummaryText::tr("%1 of %2")
+                .arg(QString::number(s.present), QString::number(SampleStore::Count)) },
+        { LogSummaryText::tr("Lowest voltage"), extremeText(s.voltMin, u"V"_qs) },
+        { LogSummaryText::tr("Highest voltage"), extremeText(s.voltMax, u"V"_qs) },
+        { LogSummaryText::tr("Highest current"), extremeText(s.curMax, u"A"_qs) },
     });
 }
 
@@ -90,6 +96,6 @@ ExitCode saveLogFile(Console& console, const QString& path, const SampleStore& s
     }
     if (LogFile::save(path, store))
         return ExitCode::Done;
-    console.error(path + u": cannot be written"_qs);
+    console.error([&path] { return LogSummaryText::tr("%1: cannot be written").arg(path); });
     return ExitCode::FileTrouble;
 }

@@ -5,31 +5,48 @@
 #include "settingvalues.h"
 #include "writetarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
-
 #include <QFileInfo>
+
+namespace {
+
+// source: a sentence with %1 for the path and %2 for detail, when it is not null.
+Say sentence(const char* source, const QString& path, const QString& detail = {})
+{
+    return [=] {
+        const QString text = QCoreApplication::translate("SettingInput", source);
+        return detail.isNull() ? text.arg(path) : text.arg(path, detail);
+    };
+}
+
+} // namespace
 
 SettingInput readSettingFile(const QString& path)
 {
     SettingInput input;
     const SettingFile::Loaded loaded = SettingFile::load(path);
-    auto refuse = [&](const QString& why) {
+    auto refuse = [&](const char* why, const QString& detail = {}) {
         input.code = ExitCode::FileTrouble;
-        input.message = path + u": "_qs + why;
+        input.message = sentence(why, path, detail);
         return input;
     };
     switch (loaded.status) {
     case SettingFile::LoadStatus::Unreadable:
-        return refuse(QFileInfo::exists(path) ? u"cannot be read"_qs : u"no such file"_qs);
+        return QFileInfo::exists(path)
+            ? refuse(QT_TRANSLATE_NOOP("SettingInput", "%1: cannot be read"))
+            : refuse(QT_TRANSLATE_NOOP("SettingInput", "%1: no such file"));
     case SettingFile::LoadStatus::Folder:
-        return refuse(u"cannot be read: is a folder"_qs);
+        return refuse(QT_TRANSLATE_NOOP("SettingInput", "%1: cannot be read: is a folder"));
     case SettingFile::LoadStatus::NotRegular:
-        return refuse(u"cannot be read: is not a regular file"_qs);
+        return refuse(
+            QT_TRANSLATE_NOOP("SettingInput", "%1: cannot be read: is not a regular file"));
     case SettingFile::LoadStatus::Empty:
-        return refuse(u"not a setting file: it is empty"_qs);
+        return refuse(QT_TRANSLATE_NOOP("SettingInput", "%1: not a setting file: it is empty"));
     case SettingFile::LoadStatus::WrongLength:
     case SettingFile::LoadStatus::NotHex:
-        return refuse(u"not a setting file: "_qs + loaded.problem);
+        return refuse(
+            QT_TRANSLATE_NOOP("SettingInput", "%1: not a setting file: %2"), loaded.problem.text);
     case SettingFile::LoadStatus::Image:
         break;
     }
@@ -38,20 +55,22 @@ SettingInput readSettingFile(const QString& path)
     switch (values.show(loaded.text)) {
     case SettingImage::DecodeStatus::Ok:
         input.image = values.shownImage().toUpper();
-        for (const ValueProblem& problem : values.problems())
-            input.problems.append(problem.text(TextStyle::Script));
+        input.problems = values.problems();
         return input;
     case SettingImage::DecodeStatus::Deleted:
-        return refuse(u"holds deleted setting data (model code FF)"_qs);
+        return refuse(
+            QT_TRANSLATE_NOOP("SettingInput", "%1: holds deleted setting data (model code FF)"));
     case SettingImage::DecodeStatus::OtherModel:
-        return refuse(u"is for another controller type (model code %1)"_qs.arg(
+        return refuse(
+            QT_TRANSLATE_NOOP("SettingInput", "%1: is for another controller type (model code %2)"),
             QString::number(SettingImage::modelCode(loaded.text), 16)
                 .rightJustified(2, u'0')
-                .toUpper()));
+                .toUpper());
     case SettingImage::DecodeStatus::BadField:
         break;
     }
-    return refuse(u"holds characters that are not hexadecimal"_qs);
+    return refuse(
+        QT_TRANSLATE_NOOP("SettingInput", "%1: holds characters that are not hexadecimal"));
 }
 
 ExitCode checkOutput(Console& console, const QString& path)
@@ -59,18 +78,27 @@ ExitCode checkOutput(Console& console, const QString& path)
     if (path == u"-"_qs)
         return ExitCode::Done;
     const QFileInfo info(path);
-    QString why;
+    const QString folder = info.dir().path();
+    Say why;
     if (info.isDir())
-        why = u"is a folder"_qs;
+        why = sentence(
+            QT_TRANSLATE_NOOP("SettingInput", "%1: cannot be written: is a folder"), path);
     else if (info.exists() && !mayReplace(path))
-        why = u"may not be replaced (permission denied)"_qs;
+        why = sentence(QT_TRANSLATE_NOOP("SettingInput",
+                           "%1: cannot be written: may not be replaced (permission denied)"),
+            path);
     else if (!info.exists() && !info.dir().exists())
-        why = u"the folder %1 does not exist"_qs.arg(info.dir().path());
-    else if (!info.exists() && !mayWriteInto(info.dir().path()))
-        why = u"the folder %1 may not be written (permission denied)"_qs.arg(info.dir().path());
-    if (why.isEmpty())
+        why = sentence(QT_TRANSLATE_NOOP(
+                           "SettingInput", "%1: cannot be written: the folder %2 does not exist"),
+            path, folder);
+    else if (!info.exists() && !mayWriteInto(folder))
+        why = sentence(QT_TRANSLATE_NOOP("SettingInput",
+                           "%1: cannot be written: the folder %2 may not be written "
+                           "(permission denied)"),
+            path, folder);
+    if (!why)
         return ExitCode::Done;
-    console.error(path + u": cannot be written: "_qs + why);
+    console.error(why);
     return ExitCode::FileTrouble;
 }
 
@@ -82,6 +110,6 @@ ExitCode saveSettingFile(Console& console, const QString& path, const QString& i
     }
     if (SettingFile::save(path, image))
         return ExitCode::Done;
-    console.error(path + u": cannot be written"_qs);
+    console.error(sentence(QT_TRANSLATE_NOOP("SettingInput", "%1: cannot be written"), path));
     return ExitCode::FileTrouble;
 }

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "console.h"
 #include "exitcode.h"
+#include "valueproblem.h"
 
+#include <QList>
 #include <QString>
-#include <QStringList>
-
-class Console;
 
 // A setting file read and checked before any port is touched.
 struct SettingInput {
     ExitCode code = ExitCode::Done; // FileTrouble with message when it is no setting file
-    QString message;
+    Say message;
     QString image; // the file's 64 characters, upper case
-    // "Dead Band: 60 is outside 2..50" for every value the window would
-    // refuse to write; empty when all may be written.
-    QStringList problems;
+    // Every value the window would refuse to write ("Dead Band: 60 is
+    // outside 2..50"); empty when all may be written.
+    QList<ValueProblem> problems;
 };
 
 SettingInput readSettingFile(const QString& path);

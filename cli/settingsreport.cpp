@@ -3,9 +3,14 @@
 #include "console.h"
 #include "settingvalues.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace {
+
+struct SettingsReportText {
+    Q_DECLARE_TR_FUNCTIONS(SettingsReport)
+};
 
 QString caption(Parameter p) { return QString::fromUtf16(info(p).caption); }
 QString key(Parameter p) { return QString::fromUtf16(parameterKeys()[size_t(indexOf(p))]); }
@@ -16,19 +21,21 @@ QString modeCaption(Mode m) { return QString::fromUtf16(modeCaptions()[size_t(bi
 
 QString settingsTable(const SettingValues& values)
 {
-    QString text = columns(
-        { { u"Model"_qs, values.modelName() }, { u"ROM version"_qs, values.romVersionText() } });
-    QList<QStringList> rows { { u"Key"_qs, u"Parameter"_qs, u"Value"_qs, u"Unit"_qs,
-        u"Range"_qs } };
+    QString text = columns({ { SettingsReportText::tr("Model"), values.modelName() },
+        { SettingsReportText::tr("ROM version"), values.romVersionText() } });
+    QList<QStringList> rows { { SettingsReportText::tr("Key"), SettingsReportText::tr("Parameter"),
+        SettingsReportText::tr("Value"), SettingsReportText::tr("Unit"),
+        SettingsReportText::tr("Range") } };
     for (const Parameter p : ParameterOrder) {
-        rows.append({ key(p), caption(p), values.shown(p).text(TextStyle::Script),
+        rows.append({ key(p), captionText(p), values.shown(p).text(TextStyle::Script),
             QString::fromUtf16(info(p).unit), rangeText(p, TextStyle::Script),
-            values.problem(p) ? u"out of range"_qs : QString() });
+            values.problem(p) ? SettingsReportText::tr("out of range") : QString() });
     }
     text += u'\n' + columns(rows);
-    QList<QStringList> modes { { u"Key"_qs, u"Mode"_qs, u"State"_qs } };
+    QList<QStringList> modes { { SettingsReportText::tr("Key"), SettingsReportText::tr("Mode"),
+        SettingsReportText::tr("State") } };
     for (const Mode m : ModeOrder) {
-        modes.append({ modeKey(m), modeCaption(m),
+        modes.append({ modeKey(m), modeCaptionText(m),
             ShownValue::switched(values.shownModeBit(m)).text(TextStyle::Script) });
     }
     return text + u'\n' + columns(modes);

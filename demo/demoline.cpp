@@ -5,14 +5,14 @@ const QString DemoLine::Device = QStringLiteral("demo");
 QList<DemoLine::FaultChoice> DemoLine::faultChoices()
 {
     return {
-        { EmulatorFault::None, u"Answer properly"_qs },
-        { EmulatorFault::NoAnswer, u"No answer"_qs },
-        { EmulatorFault::NoTerminator, u"Reply cut short"_qs },
-        { EmulatorFault::NonHex, u"Non-hex data"_qs },
-        { EmulatorFault::WriteNotSticking, u"Verify fails"_qs },
-        { EmulatorFault::Deleted, u"Setting data deleted"_qs },
-        { EmulatorFault::OtherModel, u"Another model"_qs },
-        { EmulatorFault::PullPlug, u"Unplugged"_qs },
+        { EmulatorFault::None, tr("Answer properly") },
+        { EmulatorFault::NoAnswer, tr("No answer") },
+        { EmulatorFault::NoTerminator, tr("Reply cut short") },
+        { EmulatorFault::NonHex, tr("Non-hex data") },
+        { EmulatorFault::WriteNotSticking, tr("Verify fails") },
+        { EmulatorFault::Deleted, tr("Setting data deleted") },
+        { EmulatorFault::OtherModel, tr("Another model") },
+        { EmulatorFault::PullPlug, tr("Unplugged") },
     };
 }
 

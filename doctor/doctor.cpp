@@ -21,29 +21,36 @@ namespace {
 
     using CheckFn = void (*)(const Context&, QList<Finding>&);
 
+    Phrase said(const char* source) { return Phrase::of("Doctor", source); }
+
     void checkPort(const Context& c, QList<Finding>& out)
     {
         const QString name = c.port.label();
         if (c.port.kind() == PortName::Kind::None) {
-            out.append({ Check::NoPort, Severity::Problem, u"No port is chosen."_qs,
-                u"Choose the controller's port: ComPort in the window, or --port on the "
-                u"command line."_qs });
+            out.append({ Check::NoPort, Severity::Problem,
+                said(QT_TRANSLATE_NOOP("Doctor", "No port is chosen.")),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Choose the controller's port: ComPort in the window, or --port on the "
+                    "command line.")) });
             return;
         }
         switch (c.portFailure) {
         case Failure::NoDevice:
-            out.append({ Check::PortAbsent, Severity::Problem, name + u" does not exist."_qs,
-                u"Plug in the adapter, or choose the port it appears as (tz586kv ports "
-                u"lists them)."_qs });
+            out.append({ Check::PortAbsent, Severity::Problem,
+                said(QT_TRANSLATE_NOOP("Doctor", "%1 does not exist.")).arg(name),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Plug in the adapter, or choose the port it appears as (tz586kv ports lists "
+                    "them).")) });
             break;
         case Failure::InUse:
-            out.append(
-                { Check::PortInUse, Severity::Problem, name + u" is in use by another program."_qs,
-                    HostTexts::inUseFix(c.port.device()) });
+            out.append({ Check::PortInUse, Severity::Problem,
+                said(QT_TRANSLATE_NOOP("Doctor", "%1 is in use by another program.")).arg(name),
+                HostTexts::inUseFix(c.port.device()) });
             break;
         case Failure::Other:
             out.append({ Check::PortFails, Severity::Problem,
-                name + u" exists but does not open as a serial port."_qs,
+                said(QT_TRANSLATE_NOOP("Doctor", "%1 exists but does not open as a serial port."))
+                    .arg(name),
                 HostTexts::portFailsFix() });
             break;
         case Failure::None:
@@ -61,21 +68,27 @@ namespace {
         switch (c.portFailure) {
         case Failure::UnknownHost:
             out.append({ Check::HostUnknown, Severity::Problem,
-                u"The host name of %1 is unknown."_qs.arg(name),
-                u"Check the name under [Ports] or --port, or give the bridge's IP address."_qs });
+                said(QT_TRANSLATE_NOOP("Doctor", "The host name of %1 is unknown.")).arg(name),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Check the name under [Ports] or --port, or give the bridge's IP address.")) });
             break;
         case Failure::Refused:
-            out.append({ Check::Refused, Severity::Problem, name + u" refuses the connection."_qs,
-                u"Check that the serial bridge (ser2net or the like) runs and serves this port "
-                u"in raw mode, and that nothing else is connected to it."_qs });
+            out.append({ Check::Refused, Severity::Problem,
+                said(QT_TRANSLATE_NOOP("Doctor", "%1 refuses the connection.")).arg(name),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Check that the serial bridge (ser2net or the like) runs and serves this port "
+                    "in raw mode, and that nothing else is connected to it.")) });
             break;
         case Failure::None:
             break;
         default:
             out.append({ Check::Unreachable, Severity::Problem,
-                u"%1 cannot be reached: no route, or no answer within 3 s."_qs.arg(name),
-                u"Check that the bridge's machine is on and on this network, and that no "
-                u"firewall stands between."_qs });
+                said(QT_TRANSLATE_NOOP(
+                         "Doctor", "%1 cannot be reached: no route, or no answer within 3 s."))
+                    .arg(name),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Check that the bridge's machine is on and on this network, and that no "
+                    "firewall stands between.")) });
             break;
         }
     }
@@ -93,21 +106,35 @@ namespace {
     {
         const QString user = probe.userName();
         if (group.isEmpty())
-            return { Check::Group, Severity::Problem, device + u" is open to root only."_qs,
-                u"A udev rule must give it to a group you are in; the package's "
-                u"60-tz586kv-link.rules does so for the common USB-serial adapters."_qs };
+            return { Check::Group, Severity::Problem,
+                said(QT_TRANSLATE_NOOP("Doctor", "%1 is open to root only.")).arg(device),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "A udev rule must give it to a group you are in; the package's "
+                    "60-tz586kv-link.rules does so for the common USB-serial adapters.")) };
         if (probe.sessionGroups().contains(group))
             return { Check::Group, Severity::Problem,
-                u"%1 refuses you although you are in its group %2."_qs.arg(device, group),
-                u"Its mode keeps the group out (ls -l %1); plug the adapter in again so that "
-                u"udev sets it anew."_qs.arg(device) };
+                said(
+                    QT_TRANSLATE_NOOP("Doctor", "%1 refuses you although you are in its group %2."))
+                    .arg(device, group),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                         "Its mode keeps the group out (ls -l %1); plug the adapter in again so "
+                         "that "
+                         "udev sets it anew."))
+                    .arg(device) };
         if (probe.accountGroups().contains(group))
             return { Check::Relogin, Severity::Problem,
-                u"You were added to group %1, but this login is older than that."_qs.arg(group),
-                u"Log out and in again (or run newgrp %1 in this shell)."_qs.arg(group) };
+                said(QT_TRANSLATE_NOOP("Doctor",
+                         "You were added to group %1, but this login is older than that."))
+                    .arg(group),
+                said(QT_TRANSLATE_NOOP(
+                         "Doctor", "Log out and in again (or run newgrp %1 in this shell)."))
+                    .arg(group) };
         return { Check::Group, Severity::Problem,
-            u"You (%1) are not in group %2, which owns %3."_qs.arg(user, group, device),
-            u"Run sudo usermod -aG %1 %2, then log out and in again."_qs.arg(group, user) };
+            said(QT_TRANSLATE_NOOP("Doctor", "You (%1) are not in group %2, which owns %3."))
+                .arg(user, group, device),
+            said(QT_TRANSLATE_NOOP(
+                     "Doctor", "Run sudo usermod -aG %1 %2, then log out and in again."))
+                .arg(group, user) };
     }
 
     void checkGroups(const Context& c, QList<Finding>& out)
@@ -136,14 +163,18 @@ namespace {
 
     void checkBrltty(const Context& c, QList<Finding>& out)
     {
-        const QString fix = u"Without a braille display: sudo apt-get remove brltty."_qs;
+        const Phrase fix = said(
+            QT_TRANSLATE_NOOP("Doctor", "Without a braille display: sudo apt-get remove brltty."));
         if (c.probe.processRunning(u"brltty"_qs))
             out.append({ Check::Brltty, Severity::Problem,
-                u"brltty is running; it seizes CH340 and CP210x adapters."_qs, fix });
+                said(QT_TRANSLATE_NOOP(
+                    "Doctor", "brltty is running; it seizes CH340 and CP210x adapters.")),
+                fix });
         else if (c.probe.packageInstalled(u"brltty"_qs))
             out.append({ Check::Brltty, Severity::Warning,
-                u"brltty is installed; it seizes CH340 and CP210x adapters when they are "
-                u"plugged in."_qs,
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "brltty is installed; it seizes CH340 and CP210x adapters when they are "
+                    "plugged in.")),
                 fix });
     }
 
@@ -151,9 +182,11 @@ namespace {
     {
         if (c.probe.processRunning(u"ModemManager"_qs))
             out.append({ Check::ModemManager, Severity::Warning,
-                u"ModemManager is running; it probes new USB-serial adapters and may hold "
-                u"them for a while."_qs,
-                u"Without a modem: sudo systemctl disable --now ModemManager."_qs });
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "ModemManager is running; it probes new USB-serial adapters and may hold them "
+                    "for a while.")),
+                said(QT_TRANSLATE_NOOP(
+                    "Doctor", "Without a modem: sudo systemctl disable --now ModemManager.")) });
     }
 
     void checkController(const Context& c, QList<Finding>& out)
@@ -164,15 +197,21 @@ namespace {
                                                                        : ControllerAnswer::NotAsked;
         if (answer == ControllerAnswer::Silent)
             out.append({ Check::Silent, Severity::Problem,
-                c.port.label() + u" opens but the controller does not answer \"sr\"."_qs,
-                u"Check the cable, that the controller is powered, and that this is its "
-                u"port."_qs });
+                said(QT_TRANSLATE_NOOP(
+                         "Doctor", "%1 opens but the controller does not answer \"sr\"."))
+                    .arg(c.port.label()),
+                said(QT_TRANSLATE_NOOP("Doctor",
+                    "Check the cable, that the controller is powered, and that this is its "
+                    "port.")) });
         else if (answer == ControllerAnswer::NotAsked)
             out.append({ Check::NotAsked, Severity::Warning,
-                u"The controller was not asked for its settings: %1."_qs.arg(
-                    c.port.device().isEmpty() ? u"no port is chosen"_qs
-                                              : c.port.label() + u" did not open"_qs),
-                u"Once the port opens, diagnose again."_qs });
+                c.port.device().isEmpty()
+                    ? said(QT_TRANSLATE_NOOP("Doctor",
+                        "The controller was not asked for its settings: no port is chosen."))
+                    : said(QT_TRANSLATE_NOOP("Doctor",
+                               "The controller was not asked for its settings: %1 did not open."))
+                          .arg(c.port.label()),
+                said(QT_TRANSLATE_NOOP("Doctor", "Once the port opens, diagnose again.")) });
     }
 
     constexpr std::array<CheckFn, 6> Checks {
@@ -196,9 +235,11 @@ QList<Finding> diagnose(
     const SystemProbe& probe, const PortName& port, const ControllerCheck& answers)
 {
     if (port.kind() == PortName::Kind::Invalid)
-        return { { Check::BadName, Severity::Problem, port.error() + u'.',
-            u"Name the port by its number (3 or Com3), a device path, demo or tcp://HOST:PORT, "
-            u"on --port or under [Ports]."_qs } };
+        return { { Check::BadName, Severity::Problem,
+            said(QT_TRANSLATE_NOOP("Doctor", "%1.")).arg(port.errorPhrase()),
+            said(QT_TRANSLATE_NOOP("Doctor",
+                "Name the port by its number (3 or Com3), a device path, demo or tcp://HOST:PORT, "
+                "on --port or under [Ports].")) } };
     const Failure portFailure
         = port.isValid() ? probe.openFailure(port.device()) : Failure::NoDevice;
     QList<Finding> findings;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "phrase.h"
 #include "portname.h"
 
 #include <QList>
@@ -37,11 +38,12 @@ enum class Severity {
     Warning, // may stop it, now or when an adapter is plugged in
 };
 
+// Line and fix for people in their text, and in English for JSON in their source.
 struct Finding {
     Check check;
     Severity severity;
-    QString line;
-    QString fix;
+    Phrase line;
+    Phrase fix;
 };
 
 enum class ControllerAnswer {

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QString>
 
 // The parts of the doctor's findings that name the system's own tools.
 namespace HostTexts {
 
-QString noAdapterLine();
-QString noAdapterFix();
-QString inUseFix(const QString& device);
-QString portFailsFix();
+Phrase noAdapterLine();
+Phrase noAdapterFix();
+Phrase inUseFix(const QString& device);
+Phrase portFailsFix();
 
 } // namespace HostTexts

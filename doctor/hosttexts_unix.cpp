@@ -2,25 +2,34 @@
 
 namespace HostTexts {
 
-QString noAdapterLine()
-{
-    return u"No USB-serial adapter is plugged in (no /dev/ttyUSB* or /dev/ttyACM*)."_qs;
+namespace {
+    Phrase said(const char* source) { return Phrase::of("HostTexts", source); }
 }
 
-QString noAdapterFix()
+Phrase noAdapterLine()
 {
-    return u"Plug it in; if it still does not appear, dmesg tells whether the kernel saw it."_qs;
+    return said(QT_TRANSLATE_NOOP(
+        "HostTexts", "No USB-serial adapter is plugged in (no /dev/ttyUSB* or /dev/ttyACM*)."));
 }
 
-QString inUseFix(const QString& device)
+Phrase noAdapterFix()
 {
-    return u"Close the program that holds it (fuser -v %1 names it); TZ586KV Link and "
-           u"tz586kv cannot use one port at once."_qs.arg(device);
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+        "Plug it in; if it still does not appear, dmesg tells whether the kernel saw it."));
 }
 
-QString portFailsFix()
+Phrase inUseFix(const QString& device)
 {
-    return u"Check that it is the adapter's device; dmesg tells what the kernel made of it."_qs;
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+                    "Close the program that holds it (fuser -v %1 names it); TZ586KV Link and "
+                    "tz586kv cannot use one port at once."))
+        .arg(device);
+}
+
+Phrase portFailsFix()
+{
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+        "Check that it is the adapter's device; dmesg tells what the kernel made of it."));
 }
 
 } // namespace HostTexts

@@ -2,27 +2,33 @@
 
 namespace HostTexts {
 
-QString noAdapterLine()
-{
-    return u"No USB-serial adapter is plugged in (Windows lists no COM port)."_qs;
+namespace {
+    Phrase said(const char* source) { return Phrase::of("HostTexts", source); }
 }
 
-QString noAdapterFix()
+Phrase noAdapterLine()
 {
-    return u"Plug it in; if it still does not appear, the Device Manager shows whether "
-           u"Windows has a driver for it."_qs;
+    return said(QT_TRANSLATE_NOOP(
+        "HostTexts", "No USB-serial adapter is plugged in (Windows lists no COM port)."));
 }
 
-QString inUseFix(const QString&)
+Phrase noAdapterFix()
 {
-    return u"Close the program that holds it; TZ586KV Link and tz586kv cannot use one port "
-           u"at once."_qs;
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+        "Plug it in; if it still does not appear, the Device Manager shows whether Windows has a "
+        "driver for it."));
 }
 
-QString portFailsFix()
+Phrase inUseFix(const QString&)
 {
-    return u"Check that it is the adapter's port; the Device Manager tells what Windows made "
-           u"of it."_qs;
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+        "Close the program that holds it; TZ586KV Link and tz586kv cannot use one port at once."));
+}
+
+Phrase portFailsFix()
+{
+    return said(QT_TRANSLATE_NOOP("HostTexts",
+        "Check that it is the adapter's port; the Device Manager tells what Windows made of it."));
 }
 
 } // namespace HostTexts

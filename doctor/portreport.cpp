@@ -5,7 +5,10 @@
 #include "serialline.h"
 #include "systemprobe.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 
 namespace PortReport {
 
@@ -90,6 +93,15 @@ QString stateName(State state)
         return u"fails"_qs;
     }
     return {};
+}
+
+QString stateText(State state)
+{
+    static constexpr std::array<const char*, 5> Texts { QT_TRANSLATE_NOOP("PortReport", "opens"),
+        QT_TRANSLATE_NOOP("PortReport", "absent"),
+        QT_TRANSLATE_NOOP("PortReport", "permission denied"),
+        QT_TRANSLATE_NOOP("PortReport", "in use"), QT_TRANSLATE_NOOP("PortReport", "fails") };
+    return QCoreApplication::translate("PortReport", Texts[size_t(state)]);
 }
 
 } // namespace PortReport

@@ -24,7 +24,9 @@ struct Entry {
 // all adds the serial devices that no port number names.
 QList<Entry> build(const SystemProbe& probe, const std::function<QString(int)>& deviceOf, bool all);
 
-// "opens", "absent", "permission-denied", "in-use" or "fails".
+// "opens", "absent", "permission-denied", "in-use" or "fails", as JSON gives it.
 QString stateName(State state);
+// For people, in their language: "opens", "absent", "permission denied"...
+QString stateText(State state);
 
 } // namespace PortReport

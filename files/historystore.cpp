@@ -26,6 +26,11 @@ const QString LockName = u"index.lock"_s;
 constexpr int KindCount = 6;
 constexpr std::array<const char16_t*, KindCount> Words { u"read", u"before-write", u"written",
     u"verified", u"before-default", u"default-write" };
+constexpr std::array<const char*, KindCount> Texts { QT_TRANSLATE_NOOP("HistoryStore", "read"),
+    QT_TRANSLATE_NOOP("HistoryStore", "before write"), QT_TRANSLATE_NOOP("HistoryStore", "written"),
+    QT_TRANSLATE_NOOP("HistoryStore", "verified"),
+    QT_TRANSLATE_NOOP("HistoryStore", "before default"),
+    QT_TRANSLATE_NOOP("HistoryStore", "default write") };
 // Past this size the index drops lines of pruned entries and merges the rest.
 constexpr qint64 CompactAbove = 256 * 1024;
 // An index read whole: more than any history writes is none.
@@ -108,19 +113,20 @@ QString HistoryStore::defaultRoot()
 
 QString HistoryStore::kindWord(Kind kind) { return QString::fromUtf16(Words[int(kind)]); }
 
-QString HistoryStore::kindText(Kind kind) { return kindWord(kind).replace(u'-', u' '); }
+QString HistoryStore::kindText(Kind kind) { return tr(Texts[int(kind)]); }
 
 QString HistoryStore::kindsText(const Entry& entry)
 {
     QStringList texts;
     for (Kind kind : entry.kinds)
         texts.append(kindText(kind));
-    return texts.join(u", "_s);
+    return texts.join(tr(", ", "between the kinds of one entry"));
 }
 
 QString HistoryStore::failureText() const
 {
-    return u"The settings history cannot be written to %1."_s.arg(QDir::toNativeSeparators(m_root));
+    return tr("The settings history cannot be written to %1.")
+        .arg(QDir::toNativeSeparators(m_root));
 }
 
 bool HistoryStore::takeFailureNotice() { return std::exchange(m_notice, false); }

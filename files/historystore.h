@@ -2,6 +2,7 @@
 
 #include "imagekind.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -14,6 +15,8 @@
 // get in an operation's way: nothing here throws, and a failure only raises a
 // notice for the caller to show once.
 class HistoryStore {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
+
 public:
     // What an image was when kept: BeforeDefault is the image held before a
     // Default Write, DefaultWrite the one read back after it.
@@ -41,7 +44,7 @@ public:
     static QString defaultRoot();
     // As in file names: "read", "before-write", ...
     static QString kindWord(Kind kind);
-    // For people: "read", "before write", ...
+    // For people, in their language: "read", "before write", ...
     static QString kindText(Kind kind);
     // Every kind of the entry: "written, verified".
     static QString kindsText(const Entry& entry);

@@ -6,6 +6,7 @@
 #include "inputfile.h"
 #include "writetarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cmath>
@@ -40,10 +41,10 @@ namespace {
         return v;
     }
 
-    QString atLine(int k, const QString& expected)
-    {
-        return QStringLiteral("Line %1: expected %2").arg(k + 1).arg(expected);
-    }
+    QString said(const char* source) { return QCoreApplication::translate("LogFile", source); }
+
+    // What line k + 1 should have held; the line number is filled in, a %2 is left.
+    QString atLine(int k, const char* source) { return said(source).arg(k + 1); }
 
     // One data line k (k = 1 for the first) into the store; what was expected
     // where it breaks a rule, else empty.
@@ -52,21 +53,30 @@ namespace {
         const QList<QStringView> fields = line.split(u',');
         const std::optional<double> index = NumberText::wholeNumber(fields[0]);
         if (!index || *index != k - 1)
-            return atLine(k, QStringLiteral("the sample number %1 first").arg(k - 1));
+            return atLine(
+                k, QT_TRANSLATE_NOOP("LogFile", "Line %1: expected the sample number %2 first"))
+                .arg(k - 1);
         if (k > SampleStore::Count)
-            return atLine(k, QStringLiteral("no more than %1 samples").arg(SampleStore::Count));
+            return atLine(
+                k, QT_TRANSLATE_NOOP("LogFile", "Line %1: expected no more than %2 samples"))
+                .arg(SampleStore::Count);
         if (fields.size() > 3)
-            return atLine(k, QStringLiteral("no more than three fields"));
+            return atLine(
+                k, QT_TRANSLATE_NOOP("LogFile", "Line %1: expected no more than three fields"));
         if (fields.size() < 2)
             return {};
         const std::optional<float> volt = sampleValue(fields[1]);
         if (!volt)
-            return atLine(k, QStringLiteral("a voltage or nothing in the second field"));
+            return atLine(k,
+                QT_TRANSLATE_NOOP(
+                    "LogFile", "Line %1: expected a voltage or nothing in the second field"));
         store.voltsAt(k) = *volt;
         if (fields.size() >= 3) {
             const std::optional<float> cur = sampleValue(fields[2]);
             if (!cur)
-                return atLine(k, QStringLiteral("a current or nothing in the third field"));
+                return atLine(k,
+                    QT_TRANSLATE_NOOP(
+                        "LogFile", "Line %1: expected a current or nothing in the third field"));
             store.ampsAt(k) = *cur;
         }
         return {};
@@ -82,17 +92,21 @@ namespace {
             QStringView line = lines[k];
             if (line.endsWith(u'\r'))
                 line.chop(1);
-            if (line.isEmpty())
-                return atLine(k, k == 0 ? Header : QStringLiteral("a sample, not an empty line"));
+            if (line.isEmpty() && k > 0)
+                return atLine(k,
+                    QT_TRANSLATE_NOOP("LogFile", "Line %1: expected a sample, not an empty line"));
             if (k == 0) {
                 if (line.split(u',').first() != HeaderField)
-                    return atLine(k, Header);
+                    return atLine(k, QT_TRANSLATE_NOOP("LogFile", "Line %1: expected %2"))
+                        .arg(Header);
             } else if (QString problem = readDataLine(line, k, store); !problem.isEmpty()) {
                 return problem;
             }
         }
         // A header alone holds no log.
-        return lines.size() > 1 ? QString() : atLine(1, QStringLiteral("the first sample"));
+        return lines.size() > 1
+            ? QString()
+            : atLine(1, QT_TRANSLATE_NOOP("LogFile", "Line %1: expected the first sample"));
     }
 
 } // namespace
@@ -117,13 +131,14 @@ LoadStatus load(const QString& path, SampleStore& store, QString* problem)
     };
     const InputFileKind kind = inputFileKind(path);
     if (kind == InputFileKind::Folder)
-        return trouble(QStringLiteral("A folder, not a file"));
+        return trouble(said(QT_TRANSLATE_NOOP("LogFile", "A folder, not a file")));
     if (kind == InputFileKind::Other)
-        return trouble(QStringLiteral("Not a regular file"));
+        return trouble(said(QT_TRANSLATE_NOOP("LogFile", "Not a regular file")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return trouble(file.errorString());
-    const QString tooLarge = QStringLiteral("Larger than a log file can be (1 MiB)");
+    const QString tooLarge
+        = said(QT_TRANSLATE_NOOP("LogFile", "Larger than a log file can be (1 MiB)"));
     if (file.size() > MaxFileSize)
         return trouble(tooLarge);
     const QByteArray bytes = readBounded(file, MaxFileSize);

@@ -27,22 +27,26 @@ namespace {
         return bytes;
     }
 
+    Phrase said(const char* source) { return Phrase::of("SettingFile", source); }
+
     // length: the image's part of the whole file, for the message.
     void check(const QByteArray& image, qint64 length, Loaded& result)
     {
         for (qsizetype i = 0; i < image.size() && i < ImageLength; ++i) {
             if (!isHex(image[i])) {
                 result.status = LoadStatus::NotHex;
-                result.problem
-                    = QStringLiteral("Character %1: expected a hexadecimal digit").arg(i + 1);
+                result.problem = said(
+                    QT_TRANSLATE_NOOP("SettingFile", "Character %1: expected a hexadecimal digit"))
+                                     .arg(i + 1);
                 return;
             }
         }
         if (image.size() != ImageLength) {
             result.status = LoadStatus::WrongLength;
-            result.problem = QStringLiteral("%1 characters: a setting file holds the 64 "
-                                            "hexadecimal characters of the image, then at "
-                                            "most one line end")
+            result.problem = said(
+                QT_TRANSLATE_NOOP("SettingFile",
+                    "%1 characters: a setting file holds the 64 hexadecimal characters of the "
+                    "image, then at most one line end"))
                                  .arg(length);
             return;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QString>
 
 // A setting file holds the 64-character setting image. Text editors add a
@@ -20,7 +22,7 @@ enum class LoadStatus {
 struct Loaded {
     LoadStatus status = LoadStatus::Unreadable;
     QString text;
-    QString problem; // for WrongLength and NotHex
+    Phrase problem; // for WrongLength and NotHex
 };
 
 // Reads at most a few bytes past an image, so a huge file costs nothing.

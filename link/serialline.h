@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -41,7 +43,8 @@ public:
     virtual OpenFailure lastOpenFailure() const { return OpenFailure::Other; }
     // The same in words, naming what failed, where the kind alone says too
     // little ("bench:2000 refused the connection"); empty otherwise.
-    virtual QString openFailureText() const { return {}; }
+    virtual Phrase openFailurePhrase() const { return {}; }
+    QString openFailureText() const { return openFailurePhrase().text; } // for people
 
 signals:
     // At least one received character waits.

@@ -16,6 +16,8 @@ namespace {
 // Bounded: a peer that never stops sending must not hold the program there.
 constexpr qsizetype DiscardLimit = 1 << 20;
 
+Phrase said(const char* source) { return Phrase::of("TcpLine", source); }
+
 // Runs the event loop until sender emits signal or the deadline passes;
 // begin() runs once the signal is watched. True when the signal came.
 template <typename Sender, typename Signal, typename Begin>
@@ -54,12 +56,13 @@ bool TcpLine::open(const QString& device)
 bool TcpLine::open(const QString& host, quint16 port)
 {
     m_lastFailure = OpenFailure::None;
-    m_failureText.clear();
+    m_failure = {};
     if (m_open && host == m_host && port == m_port)
         return true;
     close();
     if (host.isEmpty() || port == 0) {
-        fail(OpenFailure::NoDevice, u"no host and port to connect to"_qs);
+        fail(OpenFailure::NoDevice,
+            said(QT_TRANSLATE_NOOP("TcpLine", "no host and port to connect to")));
         return false;
     }
     m_host = host;
@@ -77,14 +80,16 @@ bool TcpLine::connectTo(const QString& host, quint16 port)
 {
     const QDeadlineTimer deadline(ConnectMs);
     const QString where = u"%1:%2"_qs.arg(host).arg(port);
-    const QString late = u"%1 did not answer within %2 s"_qs.arg(where).arg(ConnectMs / 1000);
+    const Phrase late = said(QT_TRANSLATE_NOOP("TcpLine", "%1 did not answer within %2 s"))
+                            .arg(where, QString::number(ConnectMs / 1000));
     const auto addresses = lookUp(host, port, deadline);
     if (!addresses) {
         fail(OpenFailure::Unreachable, late);
         return false;
     }
     if (addresses->isEmpty()) {
-        fail(OpenFailure::UnknownHost, u"the host name %1 is unknown"_qs.arg(host));
+        fail(OpenFailure::UnknownHost,
+            said(QT_TRANSLATE_NOOP("TcpLine", "the host name %1 is unknown")).arg(host));
         return false;
     }
     int error = 0;
@@ -103,9 +108,11 @@ bool TcpLine::connectTo(const QString& host, quint16 port)
         error = *result;
     }
     if (NetSocket::isRefused(error))
-        fail(OpenFailure::Refused, where + u" refused the connection"_qs);
-    else
-        fail(OpenFailure::Unreachable, where + u": "_qs + NetSocket::errorText(error).toLower());
+        fail(OpenFailure::Refused,
+            said(QT_TRANSLATE_NOOP("TcpLine", "%1 refused the connection")).arg(where));
+    else // the system's own words, in its language
+        fail(OpenFailure::Unreachable,
+            Phrase::verbatim(where + u": "_qs + NetSocket::errorText(error).toLower()));
     return false;
 }
 
@@ -133,10 +140,10 @@ std::optional<int> TcpLine::awaitConnect(const QDeadlineTimer& deadline)
     return NetSocket::connectResult(m_socket);
 }
 
-void TcpLine::fail(OpenFailure failure, const QString& text)
+void TcpLine::fail(OpenFailure failure, const Phrase& text)
 {
     m_lastFailure = failure;
-    m_failureText = text;
+    m_failure = text;
 }
 
 void TcpLine::watch()

@@ -31,14 +31,14 @@ public:
     void discardInput() override;
     bool write(const QByteArray& data) override;
     OpenFailure lastOpenFailure() const override { return m_lastFailure; }
-    QString openFailureText() const override { return m_failureText; }
+    Phrase openFailurePhrase() const override { return m_failure; }
 
 private:
     bool connectTo(const QString& host, quint16 port);
     static std::optional<QList<NetSocket::Address>> lookUp(
         const QString& host, quint16 port, const QDeadlineTimer& deadline);
     std::optional<int> awaitConnect(const QDeadlineTimer& deadline);
-    void fail(OpenFailure failure, const QString& text);
+    void fail(OpenFailure failure, const Phrase& text);
     void watch();
     void release();
     bool pull(QByteArray* into, qsizetype limit);
@@ -56,5 +56,5 @@ private:
     quint16 m_port = 0;
     bool m_open = false;
     OpenFailure m_lastFailure = OpenFailure::None;
-    QString m_failureText;
+    Phrase m_failure;
 };

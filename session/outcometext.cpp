@@ -1,31 +1,42 @@
 #include "outcometext.h"
 
-QString outcomeText(Outcome outcome)
+namespace {
+
+Phrase said(const char* source) { return Phrase::of("Outcome", source); }
+
+} // namespace
+
+Phrase outcomePhrase(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Completed:
     case Outcome::Aborted:
         break;
     case Outcome::Deleted:
-        return QStringLiteral("Setting Data is deleted.");
+        return said(QT_TRANSLATE_NOOP("Outcome", "Setting Data is deleted."));
     case Outcome::OtherModel:
-        return QStringLiteral("TZ type is different.");
+        return said(QT_TRANSLATE_NOOP("Outcome", "TZ type is different."));
     case Outcome::CommunicationFault:
-        return QStringLiteral("RS232 communication fault.");
+        return said(QT_TRANSLATE_NOOP("Outcome", "RS232 communication fault."));
     case Outcome::CannotSet:
-        return QStringLiteral("TZ cannot be set.");
+        return said(QT_TRANSLATE_NOOP("Outcome", "TZ cannot be set."));
     case Outcome::DataAbnormal:
-        return QStringLiteral("Data is abnormal!!");
+        return said(QT_TRANSLATE_NOOP("Outcome", "Data is abnormal!!"));
     case Outcome::VerifyFailed:
-        return QStringLiteral("Verify was NG.");
+        return said(QT_TRANSLATE_NOOP("Outcome", "Verify was NG."));
     }
     return {};
 }
 
+QString outcomeText(Outcome outcome) { return outcomePhrase(outcome).text; }
+
 QString replacedControllerText(const QString& entry)
 {
-    const QString held = QStringLiteral("The controller held other settings than the last read");
     if (entry.isEmpty())
-        return held + QStringLiteral("; the history could not keep them.");
-    return held + QStringLiteral("; the history keeps them as %1.").arg(entry);
+        return QCoreApplication::translate("Outcome",
+            "The controller held other settings than the last read; the history could not "
+            "keep them.");
+    return QCoreApplication::translate("Outcome",
+        "The controller held other settings than the last read; the history keeps them as %1.")
+        .arg(entry);
 }

@@ -20,7 +20,7 @@ bool PortLine::open(const QString& device)
 {
     const PortName name = PortName::ofDevice(device);
     m_kind = name.kind();
-    m_nameError = name.error();
+    m_nameError = name.errorPhrase();
     switch (m_kind) {
     case PortName::Kind::Demo:
         take(m_demo);
@@ -44,9 +44,9 @@ SerialLine::OpenFailure PortLine::lastOpenFailure() const
     return m_nameError.isEmpty() ? m_current->lastOpenFailure() : OpenFailure::NoDevice;
 }
 
-QString PortLine::openFailureText() const
+Phrase PortLine::openFailurePhrase() const
 {
-    return m_nameError.isEmpty() ? m_current->openFailureText() : m_nameError;
+    return m_nameError.isEmpty() ? m_current->openFailurePhrase() : m_nameError;
 }
 
 void PortLine::take(SerialLine& line)

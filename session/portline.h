@@ -24,7 +24,7 @@ public:
     void discardInput() override { m_current->discardInput(); }
     bool write(const QByteArray& data) override { return m_current->write(data); }
     OpenFailure lastOpenFailure() const override;
-    QString openFailureText() const override;
+    Phrase openFailurePhrase() const override;
 
     // What the line last opened, or tried to.
     PortName::Kind kind() const { return m_kind; }
@@ -39,5 +39,5 @@ private:
     TcpLine m_network;
     SerialLine* m_current = &m_serial;
     PortName::Kind m_kind = PortName::Kind::Serial;
-    QString m_nameError; // of the name last given, when it did not read
+    Phrase m_nameError; // of the name last given, when it did not read
 };

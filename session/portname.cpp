@@ -28,11 +28,15 @@ QString tableDevice(int number)
 #endif
 }
 
-QString outside(const QString& label)
+Phrase said(const char* source) { return Phrase::of("PortName", source); }
+
+Phrase outside(const QString& label)
 {
-    return u"%1 is outside the port numbers %2-%3"_qs.arg(
-        label, QString::number(PortName::FirstNumber), QString::number(PortName::LastNumber));
+    return said(QT_TRANSLATE_NOOP("PortName", "%1 is outside the port numbers %2-%3"))
+        .arg(label, QString::number(PortName::FirstNumber), QString::number(PortName::LastNumber));
 }
+
+Phrase emptyName() { return said(QT_TRANSLATE_NOOP("PortName", "the port name is empty")); }
 
 bool isPath(const QString& text)
 {
@@ -45,7 +49,7 @@ PortName PortName::parse(const QString& given, const PortOverrides& overrides)
 {
     const QString text = given.trimmed();
     if (text.isEmpty())
-        return invalid(u"the port name is empty"_qs);
+        return invalid(emptyName());
     static const QRegularExpression numberForm(
         u"^(?:com\\s*)?([0-9]+)$"_qs, QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch match = numberForm.match(text); match.hasMatch())
@@ -59,9 +63,11 @@ PortName PortName::parse(const QString& given, const PortOverrides& overrides)
         name.m_device = QDir::cleanPath(QFileInfo(text).absoluteFilePath());
         return name;
     }
-    return invalid(u"%1 names no port: give a port number %2-%3 (3, Com3 or COM3), a device "
-                   u"path, demo or tcp://HOST:PORT"_qs.arg(
-                       text, QString::number(FirstNumber), QString::number(LastNumber)));
+    return invalid(said(
+        QT_TRANSLATE_NOOP("PortName",
+            "%1 names no port: give a port number %2-%3 (3, Com3 or COM3), a device path, demo or "
+            "tcp://HOST:PORT"))
+                       .arg(text, QString::number(FirstNumber), QString::number(LastNumber)));
 }
 
 PortName PortName::numbered(const QString& digits, const PortOverrides& overrides)
@@ -81,8 +87,8 @@ PortName PortName::ofNumber(int number, const PortOverrides& overrides)
     PortName name = ofDevice(named.isEmpty() ? tableDevice(number) : named);
     name.m_number = number;
     if (name.m_kind == Kind::Invalid)
-        name.m_error = u"%1 under [%2]: %3"_qs.arg(
-            numberLabel(number), Configuration::PortsSection, name.m_error);
+        name.m_error = said(QT_TRANSLATE_NOOP("PortName", "%1 under [%2]: %3"))
+                           .arg(numberLabel(number), Configuration::PortsSection, name.m_error);
     return name;
 }
 
@@ -90,7 +96,7 @@ PortName PortName::ofDevice(const QString& device)
 {
     const QString text = device.trimmed();
     if (text.isEmpty())
-        return invalid(u"the port name is empty"_qs);
+        return invalid(emptyName());
     if (text.compare(DemoLine::Device, Qt::CaseInsensitive) == 0)
         return demo();
     PortName name;
@@ -109,8 +115,10 @@ PortName PortName::network(const QString& text)
 {
     static const QRegularExpression beyond(u"[/?#@\\s]"_qs);
     const QString rest = text.mid(Scheme.size());
+    const Phrase notNetwork
+        = said(QT_TRANSLATE_NOOP("PortName", "%1 is not of the form tcp://HOST:PORT")).arg(text);
     if (rest.contains(beyond))
-        return invalid(u"%1 is not of the form tcp://HOST:PORT"_qs.arg(text));
+        return invalid(notNetwork);
     QString host = rest;
     QString port;
     const bool bracketed = rest.startsWith(u'[');
@@ -118,7 +126,7 @@ PortName PortName::network(const QString& text)
         const qsizetype close = rest.indexOf(u']');
         const QString after = close < 0 ? QString() : rest.mid(close + 1);
         if (close < 0 || !(after.isEmpty() || after.startsWith(u':')))
-            return invalid(u"%1 is not of the form tcp://HOST:PORT"_qs.arg(text));
+            return invalid(notNetwork);
         host = rest.mid(1, close - 1);
         port = after.mid(1);
     } else if (const qsizetype colon = rest.lastIndexOf(u':'); colon >= 0) {
@@ -126,24 +134,30 @@ PortName PortName::network(const QString& text)
         port = rest.mid(colon + 1);
     }
     if (!bracketed && host.contains(u':'))
-        return invalid(u"%1: an IPv6 address goes in brackets (tcp://[::1]:PORT)"_qs.arg(text));
+        return invalid(said(QT_TRANSLATE_NOOP("PortName",
+                                "%1: an IPv6 address goes in brackets (tcp://[::1]:PORT)"))
+                           .arg(text));
     if (host.isEmpty())
-        return invalid(u"%1 has no host %2"_qs.arg(text, NetworkForm));
+        return invalid(
+            said(QT_TRANSLATE_NOOP("PortName", "%1 has no host %2")).arg(text, NetworkForm));
     if (port.isEmpty())
-        return invalid(u"%1 has no port %2"_qs.arg(text, NetworkForm));
+        return invalid(
+            said(QT_TRANSLATE_NOOP("PortName", "%1 has no port %2")).arg(text, NetworkForm));
     QUrl url;
     url.setHost(host, QUrl::StrictMode);
     // Brackets hold an IPv6 address and nothing else.
     if (url.host().isEmpty() || bracketed != url.host().contains(u':'))
-        return invalid(u"%1: %2 is no host name or address"_qs.arg(text, host));
+        return invalid(said(QT_TRANSLATE_NOOP("PortName", "%1: %2 is no host name or address"))
+                           .arg(text, host));
     static const QRegularExpression digits(u"^[0-9]+$"_qs);
     if (!digits.match(port).hasMatch())
-        return invalid(u"%1: port %2 is not a number"_qs.arg(text, port));
+        return invalid(
+            said(QT_TRANSLATE_NOOP("PortName", "%1: port %2 is not a number")).arg(text, port));
     bool ok = false;
     const int number = port.toInt(&ok);
     if (!ok || number < 1 || number > LastTcpPort)
-        return invalid(
-            u"%1: port %2 is outside 1-%3"_qs.arg(text, port, QString::number(LastTcpPort)));
+        return invalid(said(QT_TRANSLATE_NOOP("PortName", "%1: port %2 is outside 1-%3"))
+                           .arg(text, port, QString::number(LastTcpPort)));
     PortName name;
     name.m_kind = Kind::Network;
     name.m_host = url.host();
@@ -161,7 +175,7 @@ PortName PortName::demo()
     return name;
 }
 
-PortName PortName::invalid(const QString& error)
+PortName PortName::invalid(const Phrase& error)
 {
     PortName name;
     name.m_kind = Kind::Invalid;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QMap>
 #include <QString>
 
@@ -41,8 +43,10 @@ public:
 
     Kind kind() const { return m_kind; }
     bool isValid() const { return m_kind != Kind::None && m_kind != Kind::Invalid; }
-    // What is wrong with the name, as a sentence without its full stop.
-    const QString& error() const { return m_error; }
+    // What is wrong with the name, as a sentence without its full stop;
+    // tz586kv's JSON takes the phrase's source.
+    const Phrase& errorPhrase() const { return m_error; }
+    QString error() const { return m_error.text; } // for people
     // The port number; 0 for a name given otherwise.
     int number() const { return m_number; }
     // As the configuration keeps it and --port takes it back: "3", "demo",
@@ -59,7 +63,7 @@ public:
     QString label() const;
 
 private:
-    static PortName invalid(const QString& error);
+    static PortName invalid(const Phrase& error);
     static PortName network(const QString& text);
     static PortName numbered(const QString& text, const PortOverrides& overrides);
 
@@ -68,5 +72,5 @@ private:
     QString m_device;
     QString m_host;
     quint16 m_port = 0;
-    QString m_error;
+    Phrase m_error;
 };

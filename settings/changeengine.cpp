@@ -4,6 +4,8 @@
 #include "settingimage.h"
 #include "settingvalues.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
@@ -250,16 +252,33 @@ Plan plan(const SettingValues& values)
     return result;
 }
 
+QString captionText(const Change& c)
+{
+    switch (c.kind) {
+    case Change::Kind::Parameter:
+        return ::captionText(parameterAt(c.index));
+    case Change::Kind::Mode:
+        return modeCaptionText(modeAt(c.index));
+    case Change::Kind::Byte:
+        break;
+    }
+    return QCoreApplication::translate("ChangeEngine", "Byte %1").arg(c.index);
+}
+
 QString describe(const Change& c)
 {
-    QString line
-        = c.caption + u": "_s + c.from.withUnit(c.unit) + u" -> "_s + c.to.withUnit(c.unit);
+    const auto said
+        = [](const char* source) { return QCoreApplication::translate("ChangeEngine", source); };
+    QString line = said(QT_TRANSLATE_NOOP("ChangeEngine", "%1: %2 -> %3"))
+                       .arg(captionText(c), c.from.withUnit(c.unit), c.to.withUnit(c.unit));
     if (c.rounded)
-        line += u" (%1 rounded)"_s.arg(c.rounded->withUnit(c.unit));
+        line = said(QT_TRANSLATE_NOOP("ChangeEngine", "%1 (%2 rounded)"))
+                   .arg(line, c.rounded->withUnit(c.unit));
     else if (c.kind == Change::Kind::Parameter && c.from == c.to)
-        line += u" (bytes %1 -> %2)"_s.arg(c.fromHex, c.toHex);
+        line = said(QT_TRANSLATE_NOOP("ChangeEngine", "%1 (bytes %2 -> %3)"))
+                   .arg(line, c.fromHex, c.toHex);
     if (!c.writable)
-        line += u" (cannot be written)"_s;
+        line = said(QT_TRANSLATE_NOOP("ChangeEngine", "%1 (cannot be written)")).arg(line);
     return line;
 }
 

@@ -29,7 +29,7 @@ struct Change {
     enum class Kind { Parameter, Mode, Byte };
     Kind kind = Kind::Parameter;
     int index = 0; // parameter index, mode bit, or byte number
-    QString caption; // "Byte 18" for a byte
+    QString caption; // in English, as JSON gives it: "Byte 18" for a byte
     QString unit;
     ShownValue from;
     ShownValue to;
@@ -58,8 +58,11 @@ Plan plan(const SettingValues& values);
 // Byte by byte, described field by field; empty unless both are 64 hex characters.
 QList<Change> compare(QStringView from, QStringView to);
 
+// The change's caption in the user's language.
+QString captionText(const Change& change);
+
 // "Dead Band: 10 uS -> 12 uS", with the bytes where the shown values agree
-// and a note when the value was rounded.
+// and a note when the value was rounded; for people.
 QString describe(const Change& change);
 
 } // namespace ChangeEngine

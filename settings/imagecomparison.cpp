@@ -64,9 +64,9 @@ std::vector<Row> compare(QStringView first, QStringView second)
             });
         Row row { isMode, i, {}, {}, a[r], b[r], differs };
         if (isMode) {
-            row.caption = QString::fromUtf16(modeCaptions()[size_t(i)]);
+            row.caption = modeCaptionText(modeAt(i));
         } else {
-            row.caption = QString::fromUtf16(parameterTable()[size_t(i)].caption);
+            row.caption = captionText(parameterAt(i));
             row.unit = QString::fromUtf16(parameterTable()[size_t(i)].unit);
         }
         rows.push_back(std::move(row));

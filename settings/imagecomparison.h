@@ -8,7 +8,7 @@
 #include <vector>
 
 // Two setting images side by side, value by value, in the texts the main
-// window would show for each.
+// window would show for each (for people: in the user's language).
 namespace ImageComparison {
 
 inline constexpr int RowCount = ParameterCount + ModeCount;
@@ -17,7 +17,7 @@ using Texts = std::array<QString, RowCount>;
 struct Row {
     bool isMode = false;
     int index = 0; // parameter index, or mode bit
-    QString caption;
+    QString caption; // in the user's language
     QString unit;
     QString first; // empty when that image does not decode
     QString second;

@@ -2,6 +2,8 @@
 
 #include "numbertext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,17 +63,24 @@ QStringList logStatisticsLines(const LogStatistics& s)
 {
     using NumberText::fixed1;
     using NumberText::whole;
+    const auto said
+        = [](const char* source) { return QCoreApplication::translate("LogStatistics", source); };
     const int v = s.voltSamples;
     const int i = s.curSamples;
     return {
-        QStringLiteral("%1-%2s %3s").arg(s.first).arg(s.last).arg(s.last - s.first + 1),
-        QStringLiteral("min %1 mean %2 max %3V")
+        said(QT_TRANSLATE_NOOP("LogStatistics", "%1-%2s %3s"))
+            .arg(s.first)
+            .arg(s.last)
+            .arg(s.last - s.first + 1),
+        said(QT_TRANSLATE_NOOP("LogStatistics", "min %1 mean %2 max %3V"))
             .arg(figure(v, fixed1(s.voltMin)), figure(v, fixed1(s.voltMean)),
                 figure(v, fixed1(s.voltMax))),
-        QStringLiteral("mean %1 max %2A")
+        said(QT_TRANSLATE_NOOP("LogStatistics", "mean %1 max %2A"))
             .arg(figure(i, whole(s.curMean)), figure(i, whole(s.curMax))),
-        QStringLiteral("%1mAh %2Wh")
+        said(QT_TRANSLATE_NOOP("LogStatistics", "%1mAh %2Wh"))
             .arg(figure(i, whole(s.charge)), figure(s.energySamples, hundredths(s.energy))),
-        QStringLiteral("missing %1V %2A").arg(s.voltMissing).arg(s.curMissing),
+        said(QT_TRANSLATE_NOOP("LogStatistics", "missing %1V %2A"))
+            .arg(s.voltMissing)
+            .arg(s.curMissing),
     };
 }

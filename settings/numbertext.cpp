@@ -124,6 +124,15 @@ std::optional<double> wholeNumber(QStringView text)
     return s.value;
 }
 
+QString typed(QStringView text)
+{
+    QString ascii = text.toString().normalized(QString::NormalizationForm_KC);
+    ascii.replace(u'\u3002', u'.'); // the ideographic full stop
+    return ascii;
+}
+
+std::optional<double> typedNumber(QStringView text) { return wholeNumber(typed(text)); }
+
 double roundEven(double value) { return value - std::remainder(value, 1.0); }
 
 std::optional<int16_t> toInt16(double value)

@@ -17,6 +17,14 @@ double leadingNumber(QStringView text);
 // character is left over or no digit is present.
 std::optional<double> wholeNumber(QStringView text);
 
+// A typed text as the rules above read it: full-width digits, signs, point
+// and blanks as their ASCII forms (NFKC), and "。" as a decimal point too.
+// Only what people type passes here; files and replies stay ASCII.
+QString typed(QStringView text);
+
+// wholeNumber of typed(text).
+std::optional<double> typedNumber(QStringView text);
+
 // Nearest integer, exact halves to the even neighbour.
 double roundEven(double value);
 

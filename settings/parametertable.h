@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QString>
 #include <array>
 
@@ -35,7 +37,7 @@ enum class Codec {
 };
 
 struct ParameterInfo {
-    const char16_t* caption;
+    const char16_t* caption; // in English, as scripts and JSON documents give it
     const char16_t* unit; // empty for "Forward Boost"
     const char16_t* key; // short name for scripts
     float min;
@@ -68,10 +70,15 @@ enum class TextStyle { Window, Tooltip, Script };
 
 // A parameter's range with both bounds in shortest form: "2.5 ~ 6" in the
 // window's messages, "2.5～6" in its tooltips, "2.5..6" on the command line.
-QString rangeText(Parameter p, TextStyle style);
+Phrase rangePhrase(Parameter p, TextStyle style);
+QString rangeText(Parameter p, TextStyle style); // for people
 
-// Captions of the five modes, by bit.
+// Captions of the five modes, by bit, in English.
 const std::array<const char16_t*, ModeCount>& modeCaptions();
+
+// Captions in the user's language, for people.
+QString captionText(Parameter p);
+QString modeCaptionText(Mode m);
 
 // Short names for scripts, by parameter index and by mode bit.
 const std::array<const char16_t*, ParameterCount>& parameterKeys();

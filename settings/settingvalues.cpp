@@ -98,8 +98,10 @@ bool SettingValues::shownModeBit(Mode m) const
 void SettingValues::setText(Parameter p, const QString& text)
 {
     Batch batch(*this);
-    m_typed[size_t(indexOf(p))] = text;
-    assignText(indexOf(p), text);
+    // Full-width digits are read as ASCII here, so the rules and the box see "120".
+    const QString ascii = NumberText::typed(text);
+    m_typed[size_t(indexOf(p))] = ascii;
+    assignText(indexOf(p), ascii);
 }
 
 void SettingValues::setSpin(Parameter p, int spin)
@@ -183,6 +185,11 @@ void SettingValues::textRule(int i)
     // Empty, or a decimal still being typed.
     if (text.isEmpty() || text.endsWith(u'.'))
         return;
+    // The number before a comma is not what was meant: red, and left as typed.
+    if (text.contains(u',')) {
+        at(i).inRange = false;
+        return;
+    }
     float v = leading(text);
     if ((i == Limit || i == TimedLimit) && snapsToTens(text)) {
         v = float(std::floor(double(v) / 10 + 0.5) * 10);

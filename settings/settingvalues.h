@@ -54,7 +54,7 @@ public:
     ShownValue shown(Parameter p) const;
 
     // Editing: each call applies the rules and ends with one changed().
-    void setText(Parameter p, const QString& text);
+    void setText(Parameter p, const QString& text); // typed forms as NumberText::typed reads them
     void setSpin(Parameter p, int spin);
     void setMode(Mode m, bool on);
     void setLimiterOff(bool off);

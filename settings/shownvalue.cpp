@@ -2,16 +2,20 @@
 
 #include "numbertext.h"
 
+#include <QCoreApplication>
+
 QString ShownValue::text(TextStyle style) const
 {
-    const bool lower = style == TextStyle::Script;
+    // The command line's words are typed back: they stay English.
+    const bool script = style == TextStyle::Script;
+    const bool shownOn = kind == Kind::Switch && on;
     switch (kind) {
     case Kind::LimiterOff:
-        return lower ? QStringLiteral("off") : QStringLiteral("Off");
     case Kind::Switch:
-        if (on)
-            return lower ? QStringLiteral("on") : QStringLiteral("On");
-        return lower ? QStringLiteral("off") : QStringLiteral("Off");
+        if (script)
+            return shownOn ? QStringLiteral("on") : QStringLiteral("off");
+        return shownOn ? QCoreApplication::translate("ShownValue", "On")
+                       : QCoreApplication::translate("ShownValue", "Off");
     case Kind::Number:
     case Kind::Byte:
         break;

@@ -36,6 +36,7 @@ class TestCli : public QObject {
     std::unique_ptr<Tz586kvEmulator> m_emulator;
     QByteArray m_out;
     QByteArray m_err;
+    QString m_locale = u"C"_qs; // of the messages: English, or ja_JP.UTF-8
 
     // Runs with the event loop going, so that the emulator answers. signal
     // goes at each command of stops ("sr2": the second "sr"). closedStderr:
@@ -47,6 +48,8 @@ class TestCli : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& name : { u"HOME"_qs, u"XDG_DATA_HOME"_qs, u"XDG_CONFIG_HOME"_qs })
             env.insert(name, m_dir.path());
+        env.insert(u"LC_ALL"_qs, m_locale);
+        env.remove(u"LANGUAGE"_qs);
         // The other rows' reads are kept too: the history rows get a history of their own.
         if (!args.startsWith(u"history"_qs))
             env.insert(
@@ -163,6 +166,11 @@ private slots:
             u"Dead Band: 60 is outside 2..50"_qs);
         row("read -o range JSON", u"read --port PORT -o out.set --json"_qs, u"range"_qs, 4,
             outOfRange, u"out.set is not written"_qs, "sr", u"out.set"_qs);
+        // Typed the Japanese way; a comma is refused as a value that does not read.
+        row("set full-width", u"set limit-timer=１２０ --dry-run --port PORT"_qs, none, 0,
+            u"Current Limit Timer: 60 Sec -> 120 Sec\n"_qs, {}, "sr");
+        row("set comma", u"set cutoff=3,5 --port PORT --json"_qs, none, 1, usage,
+            u"Low Batt. Protection: 3,5 has a comma"_qs, "");
         row("set same", u"set deadband=10 --port PORT"_qs, none, 0,
             u"Nothing to write: the controller already holds these values.\n"_qs, {}, "sr");
         row("set quiet", u"set deadband=12 limiter=off -q --port PORT"_qs, none, 0, {}, {},
@@ -288,6 +296,34 @@ private slots:
         else
             QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith(content));
         written.remove();
+    }
+
+    // A document is the same in Japanese, its errors and findings too; what
+    // standard error says is not.
+    void json_sameInJapanese_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("refused save") << u"read --port PORT -o out.set --json"_qs << u"range"_qs;
+        QTest::newRow("no folder") << u"log --port PORT -o none/run.csv --json"_qs << QString();
+        QTest::newRow("doctor") << u"doctor --port PORT --json"_qs << u"no-answer"_qs;
+    }
+    void json_sameInJapanese()
+    {
+        QFETCH(QString, args);
+        QFETCH(QString, fault);
+        if (fault == u"range")
+            m_emulator->setImage(Range);
+        else if (!fault.isEmpty())
+            m_emulator->setFault(*emulatorFaultFromName(fault));
+        run(args);
+        const QByteArray out = m_out;
+        const QByteArray err = m_err;
+        m_locale = u"ja_JP.UTF-8"_qs;
+        run(args);
+        m_locale = u"C"_qs;
+        QCOMPARE(m_out, out);
+        QCOMPARE(m_err == err, err.isEmpty());
     }
 
     void readJson_givesEveryParameterAndMode()

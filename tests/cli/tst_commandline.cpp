@@ -32,6 +32,8 @@ private slots:
         row("misspelt", u"reed"_qs, u"unknown command reed; did you mean 'read'?"_qs);
         row("keys and captions", u"set Dead-Band=12 LIMITER=off robot-mode=on"_qs, {});
         row("out of range", u"set deadband=60"_qs, u"Dead Band: 60 is outside 2..50"_qs);
+        row("full-width", u"set cutoff=３．５ deadband=１２"_qs, {});
+        row("comma", u"set cutoff=３，５"_qs, u"Low Batt. Protection: 3,5 has a comma"_qs);
         row("twice", u"set deadband=6 deadband=7"_qs,
             u"deadband=6 and deadband=7 contradict each other"_qs);
         row("off and a limit", u"set limiter=off limiter=150"_qs, u"contradict each other"_qs);

@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(asked,
             port.isValid() && probe.openFailure(port.device()) == Failure::None ? usb : QString());
         if (!found.isEmpty()) {
-            const QString text = found.front().line + u" Fix: "_qs + found.front().fix;
+            const QString text = found.front().line.text + u" Fix: "_qs + found.front().fix.text;
             QVERIFY2(text.contains(fix), qPrintable(text));
         }
     }

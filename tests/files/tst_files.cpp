@@ -232,7 +232,7 @@ private slots:
         QVERIFY(writeAll(path(), content));
         const SettingFile::Loaded loaded = SettingFile::load(path());
         QTEST(loaded.status, "status");
-        QVERIFY2(loaded.problem.startsWith(problem), qPrintable(loaded.problem));
+        QVERIFY2(loaded.problem.text.startsWith(problem), qPrintable(loaded.problem.text));
         QCOMPARE(loaded.text, problem.isEmpty() ? Example : QString());
     }
 

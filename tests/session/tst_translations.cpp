@@ -1,3 +1,4 @@
+#include "outcometext.h"
 #include "translations.h"
 
 #include <QCoreApplication>
@@ -32,13 +33,16 @@ private slots:
         QCOMPARE(resolvedLanguage(languageFromCode(code), uiLanguages), shown);
     }
 
-    // Qt's own buttons follow: its catalogues load beside the program's.
+    // Qt's own buttons follow: its catalogues load beside the program's. A
+    // phrase's source, which JSON takes, stays English.
     void qtTextsFollow_data()
     {
         QTest::addColumn<UiLanguage>("language");
         QTest::addColumn<QString>("cancel");
-        QTest::newRow("ja") << UiLanguage::Japanese << u"キャンセル"_qs;
-        QTest::newRow("back to en") << UiLanguage::English << u"Cancel"_qs;
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("ja") << UiLanguage::Japanese << u"キャンセル"_qs << u"RS232 通信エラー。"_qs;
+        QTest::newRow("back to en")
+            << UiLanguage::English << u"Cancel"_qs << u"RS232 communication fault."_qs;
     }
     void qtTextsFollow()
     {
@@ -46,6 +50,9 @@ private slots:
         QFETCH(QString, cancel);
         QCOMPARE(applyLanguage(language), language);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+        const Phrase fault = outcomePhrase(Outcome::CommunicationFault);
+        QTEST(fault.text, "fault");
+        QCOMPARE(fault.source, u"RS232 communication fault."_qs);
     }
 };
 

@@ -40,6 +40,7 @@ private slots:
         QTest::newRow("trailing letters") << u"leading"_qs << u"12abc"_qs << u"12"_qs;
         QTest::newRow("no number") << u"leading"_qs << u"COM3"_qs << u"0"_qs;
         QTest::newRow("whole refuses leftovers") << u"whole"_qs << u"12abc"_qs << u"refused"_qs;
+        QTest::newRow("files stay ASCII") << u"whole"_qs << u"１２０"_qs << u"refused"_qs;
         QTest::newRow("tie up to even") << u"int16"_qs << u"127.5"_qs << u"128"_qs;
         QTest::newRow("tie down to even") << u"int16"_qs << u"42.5"_qs << u"42"_qs;
         QTest::newRow("16-bit overflow") << u"int16"_qs << u"32767.5"_qs << u"refused"_qs;

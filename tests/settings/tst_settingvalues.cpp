@@ -48,6 +48,18 @@ private slots:
         QTest::newRow("empty up")
             << 0 << none << none << true << 150 << u"100"_s
             << u"PWM frequency(at Min. load): nothing is outside 100 ~ 10000"_s;
+        // Typed the Japanese way: full-width forms read as ASCII, a comma never.
+        const QString comma
+            = u"Low Batt. Protection: 3,5 has a comma; type the decimal point as \".\""_s;
+        QTest::newRow("１２０") << 0 << u"１２０"_s << u"120"_s << true << 120 << none << none;
+        QTest::newRow("３．５") << 6 << u"３．５"_s << u"3.5"_s << true << 35 << none << none;
+        QTest::newRow("３。５") << 6 << u"３。５"_s << u"3.5"_s << true << 35 << none << none;
+        QTest::newRow(" １２０　")
+            << 0 << u" １２０　"_s << u"120 "_s << true << 120 << none << none;
+        QTest::newRow("－５") << 7 << u"－５"_s << u"-5"_s << false << 100 << none
+                              << u"Current Limiter: -5 is outside 50 ~ 300"_s;
+        QTest::newRow("3,5") << 6 << u"3,5"_s << u"3,5"_s << false << 30 << none << comma;
+        QTest::newRow("３，５") << 6 << u"３，５"_s << u"3,5"_s << false << 30 << none << comma;
         QTest::newRow("20000 up") << 0 << u"20000"_s << u"20000"_s << false << 2000 << u"10000"_s
                                   << u"PWM frequency(at Min. load): 20000 is outside 100 ~ 10000"_s;
     }
@@ -68,6 +80,9 @@ private slots:
         QCOMPARE(values.entry(p).spin, spin);
         const auto problem = values.problem(p);
         QTEST(problem ? problem->text(TextStyle::Window) : QString(), "refused");
+        // tz586kv set reads the whole text at once and refuses it in the same words.
+        const auto given = ValueProblem::of(p, keys);
+        QTEST(given ? given->text(TextStyle::Window) : QString(), "refused");
         if (stepped.isEmpty())
             return;
         values.setSpin(p, values.entry(p).spin + info(p).increment);
