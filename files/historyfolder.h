@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,31 @@ bool appendLine(const QString& path, QByteArray line);
 // a name taken meanwhile moves on to the next. Its name, empty on failure.
 QString createEntry(const QString& root, const QDateTime& second, int& seq, const QString& kind,
     QStringView extension, const QByteArray& bytes);
+
+// Names of entries (each with time, seq and file) oldest first.
+bool earlier(const auto& a, const auto& b)
+{
+    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
+}
+
+// createEntry for the second of now, after the names already in it, and name
+// (with the rest of what the caller keeps of an entry) added to names. The
+// entry's file name, empty on failure.
+template <typename Name>
+QString addEntry(const QString& root, std::vector<Name>& names, const QDateTime& now, Name name,
+    const QString& kind, QStringView extension, const QByteArray& bytes)
+{
+    name.time = now.toUTC().addMSecs(-now.time().msec());
+    name.seq = 1;
+    for (const Name& n : names) {
+        if (n.time == name.time)
+            name.seq = std::max(name.seq, n.seq + 1);
+    }
+    name.file = createEntry(root, name.time, name.seq, kind, extension, bytes);
+    if (!name.file.isEmpty())
+        names.insert(std::upper_bound(names.begin(), names.end(), name, earlier<Name, Name>), name);
+    return name.file;
+}
 
 // Drops the oldest of names (oldest first, each with time and file) while
 // more than maxEntries are kept and the oldest is older than keepDays; the

@@ -92,11 +92,6 @@ void merge(MergedIndex& merged, HistoryFormat::Line line)
         same->time = std::max(same->time, line.time);
 }
 
-bool earlier(const auto& a, const auto& b)
-{
-    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
-}
-
 } // namespace
 
 HistoryStore::HistoryStore(QString root, Clock clock)
@@ -129,8 +124,6 @@ QString HistoryStore::failureText() const
         .arg(QDir::toNativeSeparators(m_root));
 }
 
-bool HistoryStore::takeFailureNotice() { return std::exchange(m_notice, false); }
-
 bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
 {
     if (image.size() != SettingImage::Length || !SettingImage::isHexImage(image))
@@ -141,10 +134,7 @@ bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
     } catch (...) {
         written = false;
     }
-    if (!written && !m_failed)
-        m_notice = true;
-    m_failed = !written;
-    return written;
+    return m_failures.note(written);
 }
 
 QString HistoryStore::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
@@ -185,7 +175,7 @@ void HistoryStore::list()
         if (kind >= 0)
             m_names.push_back({ name->time, name->seq, Kind(kind), file });
     }
-    std::sort(m_names.begin(), m_names.end(), earlier<Name, Name>);
+    std::sort(m_names.begin(), m_names.end(), HistoryFolder::earlier<Name, Name>);
 }
 
 QHash<QString, HistoryStore::Noted> HistoryStore::readIndex() const
@@ -227,20 +217,11 @@ void HistoryStore::findNewest()
 
 bool HistoryStore::create(const QDateTime& now, Kind kind, const QString& image, QString& file)
 {
-    const QDateTime second = now.toUTC().addMSecs(-now.time().msec());
-    int seq = 1;
-    for (const Name& n : m_names) {
-        if (n.time == second)
-            seq = std::max(seq, n.seq + 1);
-    }
-    file = HistoryFolder::createEntry(
-        m_root, second, seq, kindWord(kind), u".set", image.toLatin1());
-    if (file.isEmpty())
-        return false;
-    const Name name { second, seq, kind, file };
-    m_names.insert(
-        std::upper_bound(m_names.begin(), m_names.end(), name, earlier<Name, Name>), name);
-    return true;
+    Name name;
+    name.kind = kind;
+    file = HistoryFolder::addEntry(
+        m_root, m_names, now, name, kindWord(kind), u".set", image.toLatin1());
+    return !file.isEmpty();
 }
 
 bool HistoryStore::appendIndex(QByteArray line) const

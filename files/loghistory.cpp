@@ -28,11 +28,6 @@ constexpr int LockWaitMs = 2000;
 constexpr qint64 CompactAbove = 256 * 1024;
 constexpr qint64 IndexReadLimit = 16 * 1024 * 1024;
 
-bool earlier(const auto& a, const auto& b)
-{
-    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
-}
-
 } // namespace
 
 LogHistory::LogHistory(QString root, Clock clock)
@@ -48,8 +43,6 @@ QString LogHistory::failureText() const
     return tr("The log history cannot be written to %1.").arg(QDir::toNativeSeparators(m_root));
 }
 
-bool LogHistory::takeFailureNotice() { return std::exchange(m_notice, false); }
-
 QString LogHistory::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
 
 bool LogHistory::record(const SampleStore& store, const QString& port, const QString& image)
@@ -62,10 +55,7 @@ bool LogHistory::record(const SampleStore& store, const QString& port, const QSt
     } catch (...) {
         written = false;
     }
-    if (!written && !m_failed)
-        m_notice = true;
-    m_failed = !written;
-    return written;
+    return m_failures.note(written);
 }
 
 bool LogHistory::write(const SampleStore& store, const QString& port, const QString& image)
@@ -77,20 +67,11 @@ bool LogHistory::write(const SampleStore& store, const QString& port, const QStr
         return false;
     list();
     const QDateTime now = m_clock();
-    const QDateTime second = now.toUTC().addMSecs(-now.time().msec());
-    int seq = 1;
-    for (const Name& n : m_names) {
-        if (n.time == second)
-            seq = std::max(seq, n.seq + 1);
-    }
-    const QString file = HistoryFolder::createEntry(
-        m_root, second, seq, Kind, Extension, LogFile::logFileText(store).toLatin1());
+    const QString file = HistoryFolder::addEntry(
+        m_root, m_names, now, Name {}, Kind, Extension, LogFile::logFileText(store).toLatin1());
     if (file.isEmpty())
         return false;
     m_newestFile = file;
-    const Name name { second, seq, file };
-    m_names.insert(
-        std::upper_bound(m_names.begin(), m_names.end(), name, earlier<Name, Name>), name);
     const bool known = image.size() == SettingImage::Length && SettingImage::isHexImage(image);
     const HistoryFormat::Line line { now, Kind, file, port,
         known ? SettingImage::byteAt(image, SettingImage::ModelByte) : -1,
@@ -111,7 +92,7 @@ void LogHistory::list()
         if (name && name->utc && name->kind == Kind)
             m_names.push_back({ name->time, name->seq, file });
     }
-    std::sort(m_names.begin(), m_names.end(), earlier<Name, Name>);
+    std::sort(m_names.begin(), m_names.end(), HistoryFolder::earlier<Name, Name>);
 }
 
 // Only under the lock, with the folder just listed: the lines of entries

@@ -49,9 +49,9 @@ public:
     // Newest first.
     QList<Entry> entries();
 
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_failures.failed(); }
     // True once for each run of failures, so the user is told once.
-    bool takeFailureNotice();
+    bool takeFailureNotice() { return m_failures.take(); }
     QString failureText() const;
 
 private:
@@ -70,6 +70,5 @@ private:
     Clock m_clock;
     std::vector<Name> m_names; // oldest first
     QString m_newestFile;
-    bool m_failed = false;
-    bool m_notice = false;
+    FailureNotice m_failures;
 };
