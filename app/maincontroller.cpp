@@ -71,6 +71,7 @@ void MainController::setHistory(HistoryStore* history)
     else
         m_recorder.reset();
     m_operations.setRecorder(m_recorder ? &*m_recorder : nullptr);
+    m_operations.setLogRecorder(m_recorder ? &*m_recorder : nullptr);
 }
 
 void MainController::run(Command command)

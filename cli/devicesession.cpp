@@ -36,6 +36,7 @@ DeviceSession::DeviceSession(CliContext& context)
     , m_operations(m_exchange, m_values, m_store)
 {
     m_operations.setRecorder(&m_recorder);
+    m_operations.setLogRecorder(&m_recorder);
     connect(&m_exchange, &MessageExchange::faulted, this, [this](ExchangeFault fault) {
         if (m_lost)
             return; // said as the loss

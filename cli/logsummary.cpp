@@ -6,6 +6,7 @@
 #include "samplestore.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 namespace {
 
@@ -57,6 +58,7 @@ LogSummary summarize(const SampleStore& store)
         if (hasCur)
             keep(s.curMax, cur, n, true);
     }
+    s.resistance = BatteryResistance::estimate(store);
     return s;
 }
 
@@ -74,8 +76,16 @@ QString summaryText(const LogSummary& s)
 
 QJsonObject summaryJson(const LogSummary& s)
 {
+    const ResistanceEstimate& r = s.resistance;
+    const auto milliohms = [&r](double value) {
+        return r.known() ? QJsonValue(std::round(value * 10) / 10) : QJsonValue();
+    };
+    const QJsonObject resistance { { u"state"_qs, BatteryResistance::stateWord(r.state) },
+        { u"milliohms"_qs, milliohms(r.milliohms) }, { u"low"_qs, milliohms(r.low) },
+        { u"high"_qs, milliohms(r.high) }, { u"windows"_qs, r.windows } };
     return { { u"samples"_qs, s.present }, { u"voltageMin"_qs, extremeJson(s.voltMin) },
-        { u"voltageMax"_qs, extremeJson(s.voltMax) }, { u"currentMax"_qs, extremeJson(s.curMax) } };
+        { u"voltageMax"_qs, extremeJson(s.voltMax) }, { u"currentMax"_qs, extremeJson(s.curMax) },
+        { u"resistance"_qs, resistance } };
 }
 
 ExitCode saveLogFile(Console& console, const QString& path, const SampleStore& store)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batteryresistance.h"
 #include "exitcode.h"
 
 #include <QJsonObject>
@@ -20,6 +21,7 @@ struct LogSummary {
     std::optional<Extreme> voltMin;
     std::optional<Extreme> voltMax;
     std::optional<Extreme> curMax;
+    ResistanceEstimate resistance; // of the whole log
 };
 
 LogSummary summarize(const SampleStore& store);

@@ -1,5 +1,6 @@
 #include "controllermodel.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -35,20 +36,24 @@ QByteArray ControllerModel::defaultImage()
 
 QByteArray ControllerModel::defaultLog()
 {
-    // 8.7 V falling to 7.1 V, dipping with each burst of current; the last
+    // A 4-cell LiPo of 25 mΩ: 16.6 V at rest, then throttle steps of 60 A and
+    // more every 8 s, sagging by I·R while the pack slowly runs down; the last
     // samples and a few current readings never got written.
+    constexpr std::array<double, 8> Levels { 20, 90, 30, 110, 50, 120, 40, 100 }; // A
+    constexpr double Ohms = 0.025;
+    constexpr double VoltPerRaw = 3.0 * 66 / 2550;
+    constexpr double AmpPerRaw = 3 / 0.00625 / 255;
     QByteArray log;
     for (int n = 0; n < LogSamples; ++n) {
-        const double t = n / double(LogSamples);
-        const double burst = std::max(0.0, std::sin(n / 9.0)) * (0.6 + 0.4 * std::sin(n / 61.0));
-        const int current = int(std::lround(burst * 150.0 + 6 + (n % 7)));
-        const int volt = int(std::lround(112 - 20 * t - burst * 9));
+        const double amps = n < 12 ? 0 : Levels[size_t((n - 12) / 8 % 8)];
+        const double open = 16.6 - 1.5 * n / LogSamples;
         if (n >= 500) {
             log += "FFFF";
             continue;
         }
-        log += hexByte(volt);
-        log += (n % 97 == 50) ? QByteArrayLiteral("FF") : hexByte(std::min(current, 254));
+        log += hexByte(int(std::lround((open - amps * Ohms) / VoltPerRaw)));
+        log += (n % 97 == 50) ? QByteArrayLiteral("FF")
+                              : hexByte(int(std::lround(amps / AmpPerRaw)));
     }
     return log;
 }

@@ -22,7 +22,7 @@ public:
     static constexpr int LogLength = LogSamples * 4;
 
     static QByteArray defaultImage();
-    // A flight on a 2-cell pack: sagging under load, the last samples missing.
+    // A flight on a 4-cell pack of 25 mΩ: sagging under load, the last samples missing.
     static QByteArray defaultLog();
 
     explicit ControllerModel(QObject* parent = nullptr);

@@ -16,7 +16,7 @@ namespace {
     const QRegularExpression& namePattern()
     {
         static const QRegularExpression pattern(
-            u"^([0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{2}-[0-9]{2}-[0-9]{2})(Z?)(?:-([0-9]{1,9}))?_([a-z-]+)\\.set$"_s);
+            u"^([0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{2}-[0-9]{2}-[0-9]{2})(Z?)(?:-([0-9]{1,9}))?_([a-z-]+)$"_s);
         return pattern;
     }
 
@@ -56,9 +56,11 @@ namespace {
 
 } // namespace
 
-std::optional<Name> parseName(QStringView file)
+std::optional<Name> parseName(QStringView file, QStringView extension)
 {
-    const QRegularExpressionMatch match = namePattern().match(file);
+    if (!file.endsWith(extension))
+        return std::nullopt;
+    const QRegularExpressionMatch match = namePattern().match(file.chopped(extension.size()));
     if (!match.hasMatch())
         return std::nullopt;
     Name name;
@@ -71,10 +73,10 @@ std::optional<Name> parseName(QStringView file)
     return name;
 }
 
-QString formatName(const QDateTime& time, int seq, const QString& kind)
+QString formatName(const QDateTime& time, int seq, const QString& kind, QStringView extension)
 {
     return time.toUTC().toString(StampFormat) + u'Z' + (seq > 1 ? u"-%1"_s.arg(seq) : QString())
-        + u'_' + kind + u".set"_s;
+        + u'_' + kind + extension.toString();
 }
 
 std::optional<Line> parseLine(QByteArrayView bytes)
@@ -97,6 +99,7 @@ std::optional<Line> parseLine(QByteArrayView bytes)
     line.port = fields.value(3).toString();
     line.modelCode = byteField(fields.value(4));
     line.romVersion = byteField(fields.value(5));
+    line.image = fields.value(6).toString();
     return line;
 }
 
@@ -104,8 +107,10 @@ QByteArray formatLine(const Line& line)
 {
     QString port = line.port;
     port.replace(u'\t', u' ').replace(u'\n', u' ');
-    const QStringList fields { line.time.toUTC().toString(LineTimeFormat), line.kind, line.file,
-        port, byteText(line.modelCode), byteText(line.romVersion) };
+    QStringList fields { line.time.toUTC().toString(LineTimeFormat), line.kind, line.file, port,
+        byteText(line.modelCode), byteText(line.romVersion) };
+    if (!line.image.isEmpty())
+        fields.append(line.image);
     return (fields.join(u'\t') + u'\n').toUtf8();
 }
 

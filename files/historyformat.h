@@ -22,11 +22,14 @@ struct Name {
     bool utc = true; // false: named by an older version
 };
 
-std::optional<Name> parseName(QStringView file);
-QString formatName(const QDateTime& time, int seq, const QString& kind);
+// The log history's entries end in ".csv" instead.
+std::optional<Name> parseName(QStringView file, QStringView extension = u".set");
+QString formatName(
+    const QDateTime& time, int seq, const QString& kind, QStringView extension = u".set");
 
-// One recording: time, kind, file[, port, model code, ROM version]. Older
-// lines hold the first three only, in local time.
+// One recording: time, kind, file[, port, model code, ROM version, image].
+// Older lines hold the first three only, in local time; the log history's
+// lines name the setting image in force when the log came.
 struct Line {
     QDateTime time;
     QString kind;
@@ -34,6 +37,7 @@ struct Line {
     QString port; // empty when not known
     int modelCode = -1; // -1 when not known
     int romVersion = -1;
+    QString image {}; // empty when none
     bool old = false; // written by an older version
 };
 

@@ -1,6 +1,6 @@
 #include "historystore.h"
 
-#include "boundedread.h"
+#include "historyfolder.h"
 #include "historyformat.h"
 #include "settingfile.h"
 #include "settingimage.h"
@@ -16,12 +16,6 @@
 #include <array>
 #include <optional>
 #include <utility>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -70,13 +64,7 @@ int imageByte(const QString& image, int k) { return image.mid(2 * k, 2).toInt(nu
 // Nothing when the index cannot be read or is larger than any index grows.
 std::optional<QList<QByteArray>> readIndexLines(const QString& path)
 {
-    QFile index(path);
-    if (!index.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = readBounded(index, IndexReadLimit);
-    if (bytes.size() > IndexReadLimit || index.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes.split('\n');
+    return HistoryFolder::readLines(path, IndexReadLimit);
 }
 
 // What the index says of its entries, one line for each kind an entry came
@@ -102,23 +90,6 @@ void merge(MergedIndex& merged, HistoryFormat::Line line)
         held.append(line);
     else
         same->time = std::max(same->time, line.time);
-}
-
-bool earlier(const auto& a, const auto& b)
-{
-    return a.time < b.time || (a.time == b.time && a.seq < b.seq);
-}
-
-// The entry on disk before the index names it, even after a power cut.
-bool writeDurably(QFile& file, const QByteArray& bytes)
-{
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return false;
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return fsync(file.handle()) == 0;
-#endif
 }
 
 } // namespace
@@ -153,8 +124,6 @@ QString HistoryStore::failureText() const
         .arg(QDir::toNativeSeparators(m_root));
 }
 
-bool HistoryStore::takeFailureNotice() { return std::exchange(m_notice, false); }
-
 bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
 {
     if (image.size() != SettingImage::Length || !SettingImage::isHexImage(image))
@@ -165,10 +134,7 @@ bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
     } catch (...) {
         written = false;
     }
-    if (!written && !m_failed)
-        m_notice = true;
-    m_failed = !written;
-    return written;
+    return m_failures.note(written);
 }
 
 QString HistoryStore::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
@@ -209,7 +175,7 @@ void HistoryStore::list()
         if (kind >= 0)
             m_names.push_back({ name->time, name->seq, Kind(kind), file });
     }
-    std::sort(m_names.begin(), m_names.end(), earlier<Name, Name>);
+    std::sort(m_names.begin(), m_names.end(), HistoryFolder::earlier<Name, Name>);
 }
 
 QHash<QString, HistoryStore::Noted> HistoryStore::readIndex() const
@@ -251,45 +217,16 @@ void HistoryStore::findNewest()
 
 bool HistoryStore::create(const QDateTime& now, Kind kind, const QString& image, QString& file)
 {
-    const QDateTime second = now.toUTC().addMSecs(-now.time().msec());
-    int seq = 1;
-    for (const Name& n : m_names) {
-        if (n.time == second)
-            seq = std::max(seq, n.seq + 1);
-    }
-    // Never over another entry: a name taken meanwhile moves on to the next.
-    for (;; ++seq) {
-        file = HistoryFormat::formatName(second, seq, kindWord(kind));
-        QFile out(filePath(file));
-        if (out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (writeDurably(out, image.toLatin1()))
-                break;
-            out.remove();
-            return false;
-        }
-        // Taken names are finite: any other failure ends the loop.
-        if (!QFileInfo::exists(out.fileName()))
-            return false;
-    }
-    const Name name { second, seq, kind, file };
-    m_names.insert(
-        std::upper_bound(m_names.begin(), m_names.end(), name, earlier<Name, Name>), name);
-    return true;
+    Name name;
+    name.kind = kind;
+    file = HistoryFolder::addEntry(
+        m_root, m_names, now, name, kindWord(kind), u".set", image.toLatin1());
+    return !file.isEmpty();
 }
 
 bool HistoryStore::appendIndex(QByteArray line) const
 {
-    if (!mayReplace(indexPath()))
-        return false;
-    QFile index(indexPath());
-    // A last line cut short (a crash, a full disk) must not swallow this one.
-    char last = '\n';
-    if (index.open(QIODevice::ReadOnly) && index.size() > 0 && index.seek(index.size() - 1)
-        && index.getChar(&last) && last != '\n')
-        line.prepend('\n');
-    index.close();
-    return index.open(QIODevice::WriteOnly | QIODevice::Append) && index.write(line) == line.size()
-        && index.flush();
+    return HistoryFolder::appendLine(indexPath(), std::move(line));
 }
 
 // Cheap, on every record: an index whose first line is none is garbage or gone.
@@ -306,14 +243,7 @@ bool HistoryStore::indexReadable() const
 
 bool HistoryStore::prune(const QDateTime& now)
 {
-    const QDateTime youngest = now.addDays(-KeepDays);
-    while (m_names.size() > size_t(MaxEntries) && m_names.front().time < youngest) {
-        const QString path = filePath(m_names.front().file);
-        if (!QFile::remove(path) && QFileInfo::exists(path))
-            return false;
-        m_names.erase(m_names.begin());
-    }
-    return true;
+    return HistoryFolder::prune(m_root, m_names, now, MaxEntries, KeepDays);
 }
 
 // Only under the lock, with the folder just listed: every line another

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "failurenotice.h"
 #include "imagekind.h"
 
 #include <QCoreApplication>
@@ -64,9 +65,9 @@ public:
     QList<Entry> entries();
 
     // Whether the last record failed.
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_failures.failed(); }
     // True once for each run of failures, so the user is told once.
-    bool takeFailureNotice();
+    bool takeFailureNotice() { return m_failures.take(); }
     QString failureText() const;
 
 private:
@@ -105,6 +106,5 @@ private:
     QString m_newestFile;
     QString m_newestImage;
     QString m_newestPort;
-    bool m_failed = false;
-    bool m_notice = false;
+    FailureNotice m_failures;
 };

@@ -228,6 +228,8 @@ void DeviceOperations::get()
     // A log cut short or garbled is no log: the store keeps the one it holds.
     if (reply.ok() && !decodeLogReply(reply.text, m_store))
         fail(Outcome::CannotSet);
+    else if (reply.ok() && m_logRecorder)
+        m_logRecorder->recordLog(m_store, m_values.controllerImage());
 }
 
 void DeviceOperations::clear()

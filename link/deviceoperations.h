@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imagerecorder.h"
+#include "logrecorder.h"
 #include "operation.h"
 
 #include <QObject>
@@ -25,6 +26,8 @@ public:
     bool isRunning() const { return m_running; }
     // Where every image from and to the controller is kept; none by default.
     void setRecorder(ImageRecorder* recorder) { m_recorder = recorder; }
+    // Where every log fetched is kept; none by default.
+    void setLogRecorder(LogRecorder* recorder) { m_logRecorder = recorder; }
 
 signals:
     // A setting image came from the controller.
@@ -76,5 +79,6 @@ private:
     Outcome m_outcome = Outcome::Completed;
     bool m_running = false;
     ImageRecorder* m_recorder = nullptr;
+    LogRecorder* m_logRecorder = nullptr;
     std::vector<std::pair<ImageRecorder::Kind, QString>> m_pending;
 };

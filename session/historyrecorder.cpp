@@ -7,3 +7,10 @@ QString HistoryRecorder::record(Kind kind, const QString& image)
         return {};
     return m_store.newestEntry();
 }
+
+QString HistoryRecorder::recordLog(const SampleStore& store, const QString& image)
+{
+    if (!m_logs.record(store, m_port ? m_port() : QString(), image))
+        return {};
+    return m_logs.newestEntry();
+}

@@ -190,7 +190,9 @@ private slots:
         row("defaults", u"defaults --port PORT"_qs, none, 0, u"Model        TZ586KV\n"_qs, {},
             "sraertsr");
         row("log", u"log --port PORT -o run.csv"_qs, none, 0, u"Samples          500 of 512\n"_qs,
-            {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,8.7,10\r\n");
+            {}, "br", u"run.csv"_qs, "Time(s),Voltage(V),Current(A)\r\n0,16.6,0\r\n");
+        row("log JSON", u"log --port PORT --json"_qs, none, 0, u"\"state\": \"estimated\""_qs, {},
+            "br");
         // Sample 1 alone has a voltage and a current: the window shows it at 1 s, the file at 0.
         row("log times", u"log --port PORT -o run.csv"_qs, u"peak"_qs, 0,
             u"Lowest voltage   0 V at 2 s\nHighest voltage  7.5 V at 1 s\n"

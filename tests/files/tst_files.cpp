@@ -1,5 +1,6 @@
 #include "inifile.h"
 #include "logfile.h"
+#include "logmarkers.h"
 #include "settingfile.h"
 
 #include "../testimage.h"
@@ -181,6 +182,32 @@ private slots:
     }
 
     // Editors may add a byte-order mark and a line end; nothing else passes.
+    void markers_surviveSaveAndLoad_data()
+    {
+        QTest::addColumn<QString>("saved"); // time:text|...
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("in time order") << u"40:Throttle cut|12:Take-off|12:Climb"_qs
+                                       << u"12:Take-off|12:Climb|40:Throttle cut"_qs;
+        QTest::newRow("one line, cut")
+            << u"512: a\tb\r\nc "_qs + QString(70, u'x') << u"512:a b c "_qs + QString(54, u'x');
+        QTest::newRow("UTF-8") << u"0:着陸"_qs << u"0:着陸"_qs;
+        QTest::newRow("none: no sidecar") << QString() << QString();
+    }
+    void markers_surviveSaveAndLoad()
+    {
+        QFETCH(QString, saved);
+        QVERIFY(LogMarkers::save(path(), { { 1, u"old"_qs } }));
+        QList<LogMarker> markers;
+        for (const QString& m : saved.split(u'|', Qt::SkipEmptyParts))
+            markers.append({ m.section(u':', 0, 0).toInt(), m.section(u':', 1) });
+        QVERIFY(LogMarkers::save(path(), markers) && LogMarkers::load(path(), markers));
+        QStringList loaded;
+        for (const LogMarker& m : markers)
+            loaded.append(QString::number(m.time) + u':' + m.text);
+        QTEST(loaded.join(u'|'), "loaded");
+        QCOMPARE(QFileInfo::exists(path() + u".markers"_qs), !saved.isEmpty());
+    }
+
     void settingFile_load_data()
     {
         QTest::addColumn<QByteArray>("content");

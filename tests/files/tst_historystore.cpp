@@ -1,5 +1,6 @@
 #include "historyformat.h"
 #include "historystore.h"
+#include "loghistory.h"
 
 #include "fileio.h"
 
@@ -58,6 +59,28 @@ private slots:
                 u"2026-12-07_14-03-22Z-2_read.set read Com2"_s,
                 u"2026-12-07_14-03-22Z_read.set read Com1"_s }));
         QCOMPARE(readAll(m_store->entries().at(1).path), B.toLatin1());
+    }
+
+    void twoLogRecorders_inOneSecond_keepEveryLogWithPortAndImage()
+    {
+        LogHistory one(LogHistory::rootIn(root()), [this] { return m_now; });
+        LogHistory two(one.root(), [this] { return m_now; });
+        SampleStore store;
+        QVERIFY(!one.record(store, u"Com1"_s, A) && !one.failed()); // no log held: none kept
+        store.held = true;
+        for (int k = 0; k < 3; ++k) {
+            store.voltsAt(1) = float(k);
+            QVERIFY((k == 1 ? two : one).record(store, u"Com%1"_s.arg(k), k < 2 ? A : u"x"_s));
+        }
+        QStringList listed;
+        for (const LogHistory::Entry& e : two.entries())
+            listed.append(
+                u"%1 %2 %3 %4"_s.arg(QFileInfo(e.path).fileName(), e.port, e.image.left(4),
+                    QString::fromLatin1(readAll(e.path).split('\n').value(1).trimmed())));
+        QCOMPARE(listed,
+            QStringList({ u"2026-12-07_14-03-22Z-3_log.csv Com2  0,2,0"_s,
+                u"2026-12-07_14-03-22Z-2_log.csv Com1 E803 0,1,0"_s,
+                u"2026-12-07_14-03-22Z_log.csv Com0 E803 0,0,0"_s }));
     }
 
     void kinds_areAllListed_data()

@@ -34,11 +34,22 @@ struct KeptImages : ImageRecorder {
     }
 };
 
+// The log history as the operations see it: the settings each log came with.
+struct KeptLogs : LogRecorder {
+    QStringList images;
+    QString recordLog(const SampleStore& store, const QString& image) override
+    {
+        images.append(store.held ? image : QString());
+        return {};
+    }
+};
+
 struct OperationBench : LinkBench {
     using LinkBench::LinkBench;
     SettingValues values;
     SampleStore store;
     DeviceOperations operations { exchange, values, store };
+    KeptLogs logs;
 };
 
 // When the controller took the byte at offset of all it received.
@@ -142,6 +153,9 @@ private slots:
         QCOMPARE(QString::fromLatin1(m_rig->model().receivedBytes().mid(2)), sent);
         QCOMPARE(m_rig->model().image(), holds);
         QCOMPARE(m_rig->store.held, command == Get && outcome == Completed);
+        QCOMPARE(m_rig->logs.images.size(), int(m_rig->store.held));
+        QCOMPARE(
+            m_rig->logs.images.value(0), m_rig->store.held ? QString::fromLatin1(Old) : QString());
         if (!m_rig->store.held)
             QVERIFY(
                 m_rig->store.volt == SampleStore().volt && m_rig->store.cur == SampleStore().cur);
@@ -271,6 +285,7 @@ private:
     void startRig(LineKind line)
     {
         m_rig = std::make_unique<OperationBench>(line);
+        m_rig->operations.setLogRecorder(&m_rig->logs);
         m_rig->model().setImage(Old);
         QVERIFY(m_rig->start());
     }

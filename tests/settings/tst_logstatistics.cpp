@@ -1,3 +1,5 @@
+#include "batteryresistance.h"
+#include "cellcount.h"
 #include "logreply.h"
 #include "logstatistics.h"
 
@@ -5,6 +7,24 @@
 
 namespace {
 QString reply(const QString& group) { return u"br"_qs + group.repeated(SampleStore::Count); }
+double voc(int n) { return 16.6 - 1.4 * n / SampleStore::Count; }
+
+// Throttle steps every 7 s between low and high amps, Voc falling, both
+// channels rounded to the log's 0.1 V and 10 A.
+SampleStore flight(double milliohms, double low, double high)
+{
+    SampleStore s;
+    s.held = true;
+    quint32 seed = 7;
+    double amps = low;
+    for (int n = 1; n <= SampleStore::Count; ++n) {
+        seed = n % 7 == 1 ? seed * 1103515245u + 12345u : seed;
+        amps = n % 7 == 1 ? low + (high - low) * ((seed >> 16) % 1000) / 999.0 : amps;
+        s.ampsAt(n) = float(std::round(amps / 10) * 10);
+        s.voltsAt(n) = float(std::round((voc(n) - amps * milliohms / 1000) * 10) / 10);
+    }
+    return s;
+}
 }
 
 // The log as the controller sends it, and the figures of a span of it.
@@ -82,6 +102,81 @@ private slots:
         store.voltsAt(150) = store.voltsAt(160) = SampleStore::Missing;
         store.ampsAt(151) = store.ampsAt(152) = store.ampsAt(160) = SampleStore::Missing;
         QTEST(logStatisticsLines(logStatistics(store, first, last)).join(u'|'), "lines");
+    }
+
+    void resistance_comesWithinItsIntervalOrNotAtAll_data()
+    {
+        QTest::addColumn<double>("milliohms");
+        QTest::addColumn<double>("low"); // amps
+        QTest::addColumn<double>("high");
+        QTest::addColumn<int>("last");
+        QTest::newRow("10 mOhm") << 10.0 << 0.0 << 250.0 << 512;
+        QTest::newRow("30 mOhm, span") << 30.0 << 0.0 << 200.0 << 140;
+        QTest::newRow("100 mOhm") << 100.0 << 0.0 << 80.0 << 512;
+        QTest::newRow("50 A of load change") << 30.0 << 100.0 << 150.0 << 512;
+        QTest::newRow("40 A: not enough") << 30.0 << 100.0 << 140.0 << 512;
+        QTest::newRow("flat current") << 30.0 << 100.0 << 100.0 << 512;
+    }
+    void resistance_comesWithinItsIntervalOrNotAtAll()
+    {
+        QFETCH(double, milliohms);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(int, last);
+        SampleStore store = flight(milliohms, low, high);
+        const ResistanceEstimate r = BatteryResistance::estimate(store, 80, last);
+        QCOMPARE(r.known(), high - low >= BatteryResistance::MinCurrentRange);
+        QCOMPARE(BatteryResistance::text(r) == u"not enough load change"_qs, !r.known());
+        if (!r.known())
+            return;
+        QVERIFY2(qAbs(r.milliohms - milliohms) <= 0.15 * milliohms && r.low <= milliohms
+                && milliohms <= r.high && r.windows > 0,
+            qPrintable(BatteryResistance::text(r)));
+        const float resting = BatteryResistance::restingVoltsAt(store, 99, r);
+        QVERIFY(qAbs(resting - voc(99)) < 0.1 + 0.15 * store.ampsAt(99) * milliohms / 1000);
+        store.ampsAt(99) = SampleStore::Missing;
+        QCOMPARE(BatteryResistance::restingVolts(store, r)[98], SampleStore::Missing);
+    }
+
+    void cellCount_onlyWhereOneCountFits_data()
+    {
+        QTest::addColumn<Chemistry>("chemistry");
+        QTest::addColumn<float>("volts"); // at rest, after 3 s under load
+        QTest::addColumn<float>("amps");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* tag, Chemistry c, float v, float a, const QString& text) {
+            QTest::newRow(tag) << c << v << a << text;
+        };
+        row("LiPo 4S empty", Chemistry::LiPo, 14.0f, 0, u"4S LiPo, 14.0 V at rest"_qs);
+        row("LiPo 4S full", Chemistry::LiPo, 16.8f, 10, u"4S LiPo, 16.8 V at rest"_qs);
+        row("LiPo 1S empty", Chemistry::LiPo, 3.5f, 0, u"1S LiPo, 3.5 V at rest"_qs);
+        row("LiPo between", Chemistry::LiPo, 13.9f, 0,
+            u"13.9 V at rest fits no LiPo pack: say how many cells"_qs);
+        row("LiFe 4S empty", Chemistry::LiFe, 12.0f, 0, u"4S LiFe, 12.0 V at rest"_qs);
+        row("LiFe 4S full", Chemistry::LiFe, 14.4f, 0, u"4S LiFe, 14.4 V at rest"_qs);
+        row("LiFe 5S or 6S", Chemistry::LiFe, 18.0f, 0,
+            u"18.0 V at rest fits 5, 6 cells: say how many"_qs);
+        row("NiMH 3S full", Chemistry::NiMH, 4.3f, 0, u"3S NiMH, 4.3 V at rest"_qs);
+        row("NiMH 4S or 5S", Chemistry::NiMH, 5.8f, 0,
+            u"5.8 V at rest fits 4, 5 cells: say how many"_qs);
+        row("NiMH below", Chemistry::NiMH, 1.1f, 0,
+            u"1.1 V at rest fits no NiMH pack: say how many cells"_qs);
+        row("no rest", Chemistry::LiPo, 16.0f, 20,
+            u"The log has no seconds at rest: say how many cells"_qs);
+    }
+    void cellCount_onlyWhereOneCountFits()
+    {
+        QFETCH(Chemistry, chemistry);
+        QFETCH(float, volts);
+        QFETCH(float, amps);
+        SampleStore store;
+        store.held = true;
+        for (int n = 1; n <= SampleStore::Count; ++n) {
+            const bool rest = n > 3 && n < 12;
+            store.voltsAt(n) = rest ? volts : volts - 1;
+            store.ampsAt(n) = rest ? amps : 100;
+        }
+        QTEST(CellCounting::text(CellCounting::count(store, chemistry), chemistry), "text");
     }
 };
 
