@@ -415,6 +415,10 @@ Fix: %2</source>
         <source>No problems found with %1; the controller answers.</source>
         <translation>%1 に問題はありません。コントローラーが応答しています。</translation>
     </message>
+    <message>
+        <source>%1: no answer within a second.</source>
+        <translation>%1: 1 秒以内に応答がありません。</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>

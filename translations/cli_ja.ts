@@ -230,24 +230,6 @@ ModemManager、アダプター、選んだポート、コントローラーの�
 ことは 1 行ずつ対処法とともに表示します。問題がないときだけ 0 で終了します。</translation>
     </message>
     <message>
-        <source>  --port P           3, Com3 or COM3 (1-16), a device path, demo (the
-                     demo controller) or tcp://HOST:PORT (a serial bridge;
-                     default: the configured port)
-  --json             one JSON document on standard output, also on
-                     failure: {&quot;error&quot;: {&quot;kind&quot;, &quot;message&quot;, &quot;exit&quot;}}
-  -q, --quiet        print nothing but errors
-  --help             this help (or: tz586kv help COMMAND)
-</source>
-        <translation>  --port P           3、Com3、COM3（1～16）、デバイスのパス、demo（デモ用
-                     コントローラー）、tcp://HOST:PORT（シリアルブリッジ）
-                     のいずれか（省略時は設定済みのポート）
-  --json             標準出力に JSON 文書を 1 つ出力（失敗時も:
-                     {&quot;error&quot;: {&quot;kind&quot;, &quot;message&quot;, &quot;exit&quot;}}）
-  -q, --quiet        エラー以外は何も表示しない
-  --help             このヘルプ（または tz586kv help COMMAND）
-</translation>
-    </message>
-    <message>
         <source>Exit codes:
 </source>
         <translation>終了コード:
@@ -373,6 +355,24 @@ Example:
         <translation>コントローラーを変更する前に中断された（Ctrl-C）。書き込み、
        初期値書込、消去が始まっていればそれが終わってから終了し、
        終了コードはその結果になる（もう一度 Ctrl-C ですぐ終了）</translation>
+    </message>
+    <message>
+        <source>  --port P           3, Com3 or COM3 (1-256), a device path, demo (the
+                     demo controller) or tcp://HOST:PORT (a serial bridge;
+                     default: the configured port)
+  --json             one JSON document on standard output, also on
+                     failure: {&quot;error&quot;: {&quot;kind&quot;, &quot;message&quot;, &quot;exit&quot;}}
+  -q, --quiet        print nothing but errors
+  --help             this help (or: tz586kv help COMMAND)
+</source>
+        <translation>  --port P           3、Com3、COM3（1～256）、デバイスのパス、demo（デモ用
+                     コントローラー）、tcp://HOST:PORT（シリアルブリッジ）
+                     のいずれか（省略時は設定済みのポート）
+  --json             標準出力に JSON 文書を 1 つ出力（失敗時も:
+                     {&quot;error&quot;: {&quot;kind&quot;, &quot;message&quot;, &quot;exit&quot;}}）
+  -q, --quiet        エラー以外は何も表示しない
+  --help             このヘルプ（または tz586kv help COMMAND）
+</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>BatteryResistance</name>
+    <message>
+        <source>not enough load change</source>
+        <translation>負荷変化が足りません</translation>
+    </message>
+    <message>
+        <source>%1 mΩ (%2–%3)</source>
+        <translation>%1 mΩ（%2～%3）</translation>
+    </message>
+</context>
+<context>
+    <name>CellCounting</name>
+    <message>
+        <source>%1S %2, %3 V at rest</source>
+        <translation>%1S %2、静止電圧 %3 V</translation>
+    </message>
+    <message>
+        <source>%1 V at rest fits %2 cells: say how many</source>
+        <translation>静止電圧 %1 V は %2 セルのどれにも当てはまります。セル数を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 V at rest fits no %2 pack: say how many cells</source>
+        <translation>静止電圧 %1 V に合う %2 パックがありません。セル数を指定してください</translation>
+    </message>
+    <message>
+        <source>The log has no seconds at rest: say how many cells</source>
+        <translation>ログに静止している区間がありません。セル数を指定してください</translation>
+    </message>
+</context>
+<context>
     <name>ChangeEngine</name>
     <message>
         <source>Byte %1</source>
@@ -189,6 +219,66 @@
         <source>Name the port by its number (3 or Com3), a device path, demo or tcp://HOST:PORT, on --port or under [Ports].</source>
         <translation>--port または [Ports] で、ポートを番号（3 または Com3）、デバイスのパス、demo、tcp://HOST:PORT のいずれかで指定してください。</translation>
     </message>
+    <message>
+        <source>%1 has no driver (code 28).</source>
+        <translation>%1 のドライバーがありません（コード 28）。</translation>
+    </message>
+    <message>
+        <source>Install the driver of its chip&apos;s maker (FTDI, Prolific, Silicon Labs or WCH), or let Windows Update find one; then plug the adapter in again.</source>
+        <translation>チップのメーカー（FTDI、Prolific、Silicon Labs、WCH）のドライバーをインストールするか、Windows Update で探させてください。そのあとアダプターを挿し直してください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot start (code 10).</source>
+        <translation>%1 を開始できません（コード 10）。</translation>
+    </message>
+    <message>
+        <source>Plug it into another USB socket; should that not help, uninstall it in the Device Manager together with its driver and install its chip maker&apos;s driver anew.</source>
+        <translation>別の USB ポートに挿してください。それでも直らないときは、デバイス マネージャーでドライバーごとアンインストールし、チップのメーカーのドライバーをインストールし直してください。</translation>
+    </message>
+    <message>
+        <source>Windows stopped %1 because it reported problems (code 43).</source>
+        <translation>%1 が問題を報告したため、Windows が停止しました（コード 43）。</translation>
+    </message>
+    <message>
+        <source>Plug it into another USB socket, without a hub. Should it stay, the adapter is broken or its chip is a copy that the maker&apos;s driver refuses: use an adapter with a genuine chip.</source>
+        <translation>ハブを使わずに、別の USB ポートに挿してください。それでも直らないときは、アダプターの故障か、メーカーのドライバーが受け付けないコピー品のチップです。正規のチップを載せたアダプターを使ってください。</translation>
+    </message>
+    <message>
+        <source>%1 does not work (Device Manager code %2).</source>
+        <translation>%1 が動作していません（デバイス マネージャーのコード %2）。</translation>
+    </message>
+    <message>
+        <source>Its properties in the Device Manager say why; uninstalling it there and plugging it in again often helps.</source>
+        <translation>理由はデバイス マネージャーのプロパティで分かります。そこでアンインストールしてから挿し直すと、たいてい直ります。</translation>
+    </message>
+    <message>
+        <source>%1 reports product ID 0000: FTDI&apos;s driver has disabled its chip as a counterfeit FT232R.</source>
+        <translation>%1 のプロダクト ID が 0000 です。FTDI のドライバーが、偽造の FT232R とみなしてチップを無効にしました。</translation>
+    </message>
+    <message>
+        <source>Use an adapter with a genuine FTDI chip. FT_PROG can set the product ID back to 6001, but FTDI&apos;s drivers refuse the chip again.</source>
+        <translation>正規の FTDI チップを載せたアダプターを使ってください。FT_PROG でプロダクト ID を 6001 に戻せますが、FTDI のドライバーはまたそのチップを受け付けなくなります。</translation>
+    </message>
+    <message>
+        <source>%1 is a Prolific PL2303 that its driver refuses (code 10): drivers since 2012 serve this older chip no longer (&quot;PHASED OUT SINCE 2012&quot;).</source>
+        <translation>%1 はドライバーが受け付けない Prolific PL2303 です（コード 10）。2012 年以降のドライバーはこの古いチップに対応していません（「PHASED OUT SINCE 2012」）。</translation>
+    </message>
+    <message>
+        <source>Install Prolific&apos;s older driver 3.3.2.102, choose it in the Device Manager (Update driver, Browse my computer, Let me pick) and keep Windows Update from replacing it; or use an adapter with a current chip.</source>
+        <translation>Prolific の古いドライバー 3.3.2.102 をインストールしてデバイス マネージャーで選び（ドライバーの更新、コンピューターを参照、一覧から選択）、Windows Update に置き換えられないようにしてください。または、現行のチップを載せたアダプターを使ってください。</translation>
+    </message>
+    <message>
+        <source>%1 holds what it receives for %2 ms before passing it on (its latency timer), which slows every exchange.</source>
+        <translation>%1 は受信したデータを %2 ms ためてから渡すため（レイテンシタイマー）、すべてのやり取りが遅くなります。</translation>
+    </message>
+    <message>
+        <source>In the Device Manager, open the port&apos;s Properties, Port Settings, Advanced, and set Latency Timer to 16 ms or less.</source>
+        <translation>デバイス マネージャーでポートのプロパティを開き、［ポートの設定］の［詳細設定］で Latency Timer（待ち時間）を 16 ms 以下にしてください。</translation>
+    </message>
+    <message>
+        <source>%1, driver %2</source>
+        <translation>%1、ドライバー %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -306,6 +396,13 @@
     <message>
         <source>Larger than a log file can be (1 MiB)</source>
         <translation>ログファイルとしては大きすぎます（上限 1 MiB）</translation>
+    </message>
+</context>
+<context>
+    <name>LogHistory</name>
+    <message>
+        <source>The log history cannot be written to %1.</source>
+        <translation>ログの履歴を %1 に書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -498,6 +595,10 @@
         <source>%1: port %2 is outside 1-%3</source>
         <translation>%1: ポート %2 は 1～%3 の範囲外です</translation>
     </message>
+    <message>
+        <source>%1 has no device here: name one under [%2] (%1=DEVICE)</source>
+        <translation>このシステムには %1 に当たるデバイスがありません。[%2] で指定してください（%1=DEVICE）</translation>
+    </message>
 </context>
 <context>
     <name>PortReport</name>
@@ -520,6 +621,10 @@
     <message>
         <source>fails</source>
         <translation>開けません</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>応答なし</translation>
     </message>
 </context>
 <context>
