@@ -14,7 +14,21 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/windows/qt-source.txt DESTINATION 
 
 # Every DLL the programs and plug-ins import, but Windows' own; fails when
 # one is neither found nor part of Windows.
-string(REPLACE " " ";" TZ_DLL_DIRS "${TZ_QT_BIN} ${TZ_MINGW_DLL_DIRS}")
+# CMake looks the imports up by lower-case name (Windows ignores case), so
+# the DLLs are offered under such names, each a link to the DLL itself.
+string(REPLACE " " ";" TZ_DLL_SOURCES "${TZ_QT_BIN} ${TZ_MINGW_DLL_DIRS}")
+set(TZ_DLL_DIRS ${CMAKE_BINARY_DIR}/dll-names)
+file(MAKE_DIRECTORY ${TZ_DLL_DIRS})
+foreach(dir IN LISTS TZ_DLL_SOURCES)
+    file(GLOB dlls ${dir}/*.dll)
+    foreach(dll IN LISTS dlls)
+        get_filename_component(name ${dll} NAME)
+        string(TOLOWER ${name} name)
+        if(NOT EXISTS ${TZ_DLL_DIRS}/${name})
+            file(CREATE_LINK ${dll} ${TZ_DLL_DIRS}/${name} SYMBOLIC)
+        endif()
+    endforeach()
+endforeach()
 install(CODE "
     set(TZ_DLL_DIRS \"${TZ_DLL_DIRS}\")
     set(TZ_PLUGINS \"${TZ_PLUGINS}\")
@@ -39,11 +53,13 @@ install(CODE [[
     foreach(dll IN LISTS missing)
         string(TOLOWER "${dll}" name)
         string(REGEX REPLACE "\\.(dll|drv)$" "" name "${name}")
-        if(NOT name IN_LIST windows)
+        list(FIND windows "${name}" known) # install scripts run without policies
+        if(known EQUAL -1)
             message(FATAL_ERROR "The package lacks ${dll}: neither found nor part of Windows")
         endif()
     endforeach()
-    foreach(dll IN LISTS found)
+    foreach(link IN LISTS found)
+        file(REAL_PATH ${link} dll)
         file(INSTALL ${dll} DESTINATION ${CMAKE_INSTALL_PREFIX})
         get_filename_component(name ${dll} NAME)
         execute_process(COMMAND ${TZ_STRIP} --strip-unneeded ${CMAKE_INSTALL_PREFIX}/${name})
