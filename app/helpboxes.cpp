@@ -84,6 +84,18 @@ void showFact(QLineEdit* field, const QString& text)
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(text) + 16);
 }
 
+// The Windows package ships Qt's DLLs, and with them its licence and the
+// notice of where Qt's source is.
+QString licenceText()
+{
+#ifdef Q_OS_WIN
+    return HelpBoxes::tr("No licence stated by the authors yet; Qt under the GNU LGPL v3: "
+                         "licenses\\LGPL-3.0.txt, its source: licenses\\qt-source.txt");
+#else
+    return HelpBoxes::tr("No licence stated by the authors yet; Qt under the GNU LGPL v3");
+#endif
+}
+
 } // namespace
 
 QDialog* makeAboutBox(const QString& title, const AboutFacts& facts, QWidget* parent)
@@ -112,8 +124,7 @@ QDialog* makeAboutBox(const QString& title, const AboutFacts& facts, QWidget* pa
     layout->addWidget(closeButton(box));
     box->setRetranslate([=] {
         box->setWindowTitle(HelpBoxes::tr("About %1").arg(title));
-        const std::array<QString, 5> texts { facts.version, facts.qtVersion,
-            HelpBoxes::tr("No licence stated by the authors yet; Qt under the GNU LGPL v3"),
+        const std::array<QString, 5> texts { facts.version, facts.qtVersion, licenceText(),
             facts.configurationFile, facts.historyFolder };
         for (size_t i = 0; i < captions.size(); ++i) {
             labels[i]->setText(HelpBoxes::tr(captions[i]));

@@ -118,6 +118,10 @@ Do you overwrite?</source>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
+    <message>
+        <source>No licence stated by the authors yet; Qt under the GNU LGPL v3: licenses\LGPL-3.0.txt, its source: licenses\qt-source.txt</source>
+        <translation>作者によるライセンス表記はまだありません。Qt は GNU LGPL v3 です: licenses\LGPL-3.0.txt、ソースの入手先: licenses\qt-source.txt</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>
