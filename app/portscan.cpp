@@ -10,13 +10,15 @@
 namespace {
 
 // Enough threads that a port holding its open keeps none of the others
-// waiting. Destroyed at exit, it waits for the probes still running.
+// waiting. Never destroyed: a port that holds its open (a Bluetooth port can,
+// for minutes) must not hold the program's exit; the system closes what a
+// probe still holds.
 QThreadPool& probePool()
 {
     static QThreadPool* const pool = [] {
-        static QThreadPool threads;
-        threads.setMaxThreadCount(PortName::LastNumber + 1);
-        return &threads;
+        auto* threads = new QThreadPool;
+        threads->setMaxThreadCount(PortName::LastNumber + 1);
+        return threads;
     }();
     return *pool;
 }
