@@ -1,13 +1,16 @@
 #include "logwindow.h"
 
+#include "batteryfigures.h"
 #include "cursorreadout.h"
 #include "logactions.h"
+#include "logfile.h"
 #include "loglayout.h"
 #include "logpicture.h"
 #include "logspan.h"
 #include "numbertext.h"
 #include "objectnames.h"
 #include "placement.h"
+#include "prompts.h"
 #include "returnkey.h"
 #include "scriptfonts.h"
 #include "twips.h"
@@ -15,12 +18,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <cmath>
 
 namespace {
@@ -37,12 +43,6 @@ QRect pxRect(const LogLayout::Rect& r)
 int pxAtLeast(float twips, int frame)
 {
     return static_cast<int>(std::ceil(twips / float(TwipsPerPixel))) - frame;
-}
-
-QString nextCaption(const QLabel* previous, double step)
-{
-    return NumberText::shortest(
-        static_cast<float>(NumberText::leadingNumber(previous->text()) + step));
 }
 
 } // namespace
@@ -93,6 +93,16 @@ void LogWindow::createControls()
     connect(m_graph, &LogPicture::mouseMoved, this, &LogWindow::showReadout);
     m_span = new LogSpan(m_graph, m_store);
     connect(m_span, &LogSpan::readoutWanted, this, &LogWindow::showReadout);
+    connect(m_graph, &LogPicture::viewChanged, this, [this] {
+        showTimeScale();
+        relayout();
+        m_span->refresh();
+    });
+    m_battery = new BatteryControls(this, m_store, m_scene);
+    connect(m_battery, &BatteryControls::changed, this, [this] {
+        relayout();
+        m_span->refresh();
+    });
 
     m_currentLegend = createLegendFrame(1, CurColour);
     m_currentLegend->setObjectName(ObjectName::CurrentLegend);
@@ -115,7 +125,11 @@ void LogWindow::createControls()
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Nothing is under the pointer before it first moves over the graph.
     m_readout->hide();
-    m_actions = new LogActions(this, m_graph, *m_span, m_store, { m_closeButton, m_readout });
+    m_actions = new LogActions(this, m_graph, *m_span, m_store, m_scene,
+        { m_closeButton, m_readout, m_battery->chemistryBox(), m_battery->cellsBox() }, [this] {
+            relayout();
+            m_span->refresh();
+        });
 }
 
 void LogWindow::retranslate()
@@ -131,6 +145,7 @@ void LogWindow::retranslate()
         box->setText(tr("Scale Line"));
     m_timeCaption->setText(tr("Time(s)"));
     m_actions->retranslate();
+    m_battery->retranslate();
 
     // The readout box is cut for an 8.25-point font; grow it where
     // this system's fixed-pitch font needs more room for the widest readout.
@@ -180,23 +195,71 @@ void LogWindow::createAxisLabels()
             = makeLabel(ObjectName::indexed(ObjectName::VoltScale, i), Qt::AlignRight, text);
     }
     for (size_t i = 0; i < m_currentScale.size(); ++i) {
-        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_currentScale[i - 1], 50);
-        m_currentScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i), Qt::AlignLeft, text);
+        m_currentScale[i] = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i),
+            Qt::AlignLeft, NumberText::shortest(float(50 * i)));
     }
-    for (size_t i = 0; i < m_timeScale.size(); ++i) {
-        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_timeScale[i - 1], 60);
+    for (size_t i = 0; i < m_timeScale.size(); ++i)
         m_timeScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, text);
-    }
+            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, QString());
     m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QString());
+    showTimeScale();
 }
 
-void LogWindow::showStore()
+void LogWindow::showTimeScale()
+{
+    // Ninths of the view: whole seconds, tenths while zoomed in far.
+    const TimeView& view = m_graph->view();
+    for (size_t i = 0; i < m_timeScale.size(); ++i) {
+        const double t = view.timeAt(double(i) / 9);
+        m_timeScale[i]->setText(NumberText::shortest(float(std::round(t * 10) / 10)));
+    }
+}
+
+void LogWindow::showStore(const LogSource& source)
 {
     // What the readout showed belongs to the log that was there before.
     m_readout->hide();
+    m_scene.source = source;
+    m_scene.markers.clear();
+    if (!source.path.isEmpty())
+        LogMarkers::load(source.path, m_scene.markers);
+    m_scene.resistance = BatteryResistance::estimate(m_store);
+    m_actions->showScene();
     showUp();
+    m_battery->countCells(true);
+    relayout();
+}
+
+void LogWindow::logSaved(const QString& path)
+{
+    m_scene.source.path = path;
+    m_actions->keepMarkers();
+}
+
+bool LogWindow::compareWith(const QString& path, const QString& name)
+{
+    LogOverlay overlay;
+    QString problem;
+    if (LogFile::load(path, overlay.store, &problem) != LogFile::LoadStatus::Loaded) {
+        if (m_prompts)
+            m_prompts->messageWithDetail(tr("Trouble is found in data."), Prompts::Icon::Error,
+                QDir::toNativeSeparators(path) + u'\n' + problem);
+        return false;
+    }
+    overlay.name = name;
+    m_scene.overlay = std::move(overlay);
+    m_battery->countCells(false);
+    m_actions->showScene();
+    showUp();
+    relayout();
+    return true;
+}
+
+void LogWindow::setChemistry(
+    std::optional<Chemistry> chemistry, BatteryControls::ChemistryKeeper keep)
+{
+    m_battery->setChemistry(chemistry, std::move(keep));
+    m_battery->countCells(false);
     relayout();
 }
 
@@ -239,13 +302,23 @@ void LogWindow::relayout()
     for (size_t i = 0; i < m_timeScale.size(); ++i)
         m_timeScale[i]->setGeometry(pxRect(p.lblS[i]));
     m_timeCaption->setGeometry(pxRect(p.lblTime));
+    m_battery->chemistryBox()->setGeometry(pxRect(p.chemistry));
+    m_battery->cellsBox()->setGeometry(pxRect(p.cells));
     m_graph->drawBackgroundAndGrid(
         m_scaleLineBoxes[0]->isChecked(), m_scaleLineBoxes[1]->isChecked());
+    m_graph->drawUnder(m_scene);
     m_graph->DrawGraph(m_store, m_legendLines[0]->palette().color(QPalette::Window),
         m_legendLines[1]->palette().color(QPalette::Window));
+    m_graph->drawOver(m_store, m_scene);
+    m_actions->showScene();
 }
 
-void LogWindow::setPrompts(Prompts* prompts) { m_actions->setPrompts(prompts); }
+void LogWindow::setPrompts(Prompts* prompts)
+{
+    m_prompts = prompts;
+    m_actions->setPrompts(prompts);
+    m_battery->setPrompts(prompts);
+}
 
 void LogWindow::toggleScaleLine(int index)
 {
@@ -260,13 +333,16 @@ void LogWindow::showReadout(float x, float y)
 {
     const QRect g = m_graph->geometry();
     const CursorReadout r = readCursor(x, y, pixelsToTwips(g.x()), pixelsToTwips(g.y()),
-        pixelsToTwips(g.width()), pixelsToTwips(g.height()), m_store);
+        pixelsToTwips(g.width()), pixelsToTwips(g.height()), m_store, m_graph->view());
     m_readout->move(tw(r.left), tw(r.top));
     if (!r.visible) {
         m_readout->hide();
         return;
     }
-    m_readout->setText((r.lines + m_span->readoutLines()).join(u'\n'));
+    QStringList lines = r.lines + BatteryFigures::cursorLines(m_store, m_scene, r.t);
+    if (m_span->marked())
+        lines += BatteryFigures::spanLines(m_store, m_scene.cells, m_span->first(), m_span->last());
+    m_readout->setText(lines.join(u'\n'));
     const QSize box = m_readoutSize.expandedTo(m_readout->sizeHint());
     // The box stays on the graph, clear of the Close button and the legends.
     const int gap = tw(300);
