@@ -22,9 +22,10 @@ int nearest(double v) { return static_cast<int>(NumberText::roundEven(v)); }
 
 QPainter::RenderHints noSmoothing() { return {}; }
 
-auto voltY(double sh)
+auto voltY(double sh, double top)
 {
-    return [sh](float v) { return nearest((10.01 - static_cast<double>(v)) * sh / 10.01); };
+    const double end = top * 1.001;
+    return [sh, end](float v) { return nearest((end - static_cast<double>(v)) * sh / end); };
 }
 
 auto ampY(double sh)
@@ -108,7 +109,7 @@ void LogPicture::DrawGraph(
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     drawChannel(
-        painter, sw, m_view, [&](int n) { return store.voltsAt(n); }, voltY(sh));
+        painter, sw, m_view, [&](int n) { return store.voltsAt(n); }, voltY(sh, m_voltTop));
     pen.setColor(curColour);
     painter.setPen(pen);
     drawChannel(
@@ -126,7 +127,7 @@ void LogPicture::drawUnder(const LogScene& scene)
         const SampleStore& other = scene.overlay->store;
         painter.setPen(QPen(OverlayVolt, 2));
         drawChannel(
-            painter, sw, m_view, [&](int n) { return other.voltsAt(n); }, voltY(sh));
+            painter, sw, m_view, [&](int n) { return other.voltsAt(n); }, voltY(sh, m_voltTop));
         painter.setPen(QPen(OverlayCur, 2));
         drawChannel(
             painter, sw, m_view, [&](int n) { return other.ampsAt(n); }, ampY(sh));
@@ -143,7 +144,7 @@ void LogPicture::drawOver(const SampleStore& store, const LogScene& scene)
         const auto rest = BatteryResistance::restingVolts(store, scene.resistance);
         painter.setPen(QPen(Resting, 2));
         drawChannel(
-            painter, sw, m_view, [&](int n) { return rest[size_t(n - 1)]; }, voltY(sh));
+            painter, sw, m_view, [&](int n) { return rest[size_t(n - 1)]; }, voltY(sh, m_voltTop));
         drawLegend(painter, row++, tr("Voltage at rest"), Resting);
     }
     if (scene.overlay)
@@ -181,6 +182,8 @@ void LogPicture::drawMarkers(QPainter& painter, const QList<LogMarker>& markers)
         painter.drawText(left, y + painter.fontMetrics().ascent(), markers[i].text);
     }
 }
+
+void LogPicture::setVoltTop(double top) { m_voltTop = top; }
 
 void LogPicture::setView(const TimeView& view)
 {

@@ -34,6 +34,8 @@ public:
     void drawOver(const SampleStore& store, const LogScene& scene);
 
     const TimeView& view() const { return m_view; }
+    // The voltage at the top edge: 10 V, or 20 V for a log that goes above it.
+    void setVoltTop(double top);
     void setView(const TimeView& view);
 
 signals:
@@ -56,4 +58,5 @@ private:
 
     QPixmap m_surface;
     TimeView m_view;
+    double m_voltTop = 10;
 };

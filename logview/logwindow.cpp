@@ -45,6 +45,16 @@ int pxAtLeast(float twips, int frame)
     return static_cast<int>(std::ceil(twips / float(TwipsPerPixel))) - frame;
 }
 
+// The voltage axis ends at 10 V, or at 20 V where a log goes above that (a
+// pack of more than two LiPo cells), so that its curve stays on the graph.
+double voltTop(const SampleStore& store, const LogScene& scene)
+{
+    auto above = [](const SampleStore& s) {
+        return std::any_of(s.volt.begin(), s.volt.end(), [](float v) { return v > 10.01f; });
+    };
+    return above(store) || (scene.overlay && above(scene.overlay->store)) ? 20 : 10;
+}
+
 } // namespace
 
 LogWindow::LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
@@ -295,8 +305,13 @@ void LogWindow::relayout()
     m_currentLegend->setGeometry(pxRect(p.frame1));
     m_voltLegend->setGeometry(pxRect(p.frame2));
     m_graph->setGeometry(pxRect(p.picLog));
-    for (size_t i = 0; i < m_voltScale.size(); ++i)
+    const double top = voltTop(m_store, m_scene);
+    m_graph->setVoltTop(top);
+    for (size_t i = 0; i < m_voltScale.size(); ++i) {
         m_voltScale[i]->setGeometry(pxRect(p.lblVolt[i]));
+        if (i > 0)
+            m_voltScale[i]->setText(NumberText::fixed1(double(i) * top / 10));
+    }
     for (size_t i = 0; i < m_currentScale.size(); ++i)
         m_currentScale[i]->setGeometry(pxRect(p.lblCur[i]));
     for (size_t i = 0; i < m_timeScale.size(); ++i)
