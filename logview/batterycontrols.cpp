@@ -46,8 +46,14 @@ void BatteryControls::retranslate()
 {
     m_chemistry->setItemText(0, tr("Chemistry"));
     m_chemistry->setToolTip(tr("The pack's chemistry: the cells follow from the log at rest"));
-    if (!m_scene.chemistry)
-        m_cells->setToolTip(tr("Cells in series"));
+    showCountTip();
+}
+
+void BatteryControls::showCountTip()
+{
+    m_cells->setToolTip(m_count && m_scene.chemistry
+            ? CellCounting::text(*m_count, *m_scene.chemistry)
+            : tr("Cells in series"));
 }
 
 void BatteryControls::setChemistry(std::optional<Chemistry> chemistry, ChemistryKeeper keep)
@@ -78,7 +84,8 @@ void BatteryControls::countCells(bool ask)
     if (m_scene.overlay)
         m_scene.overlay->cells = cellsOf(m_scene.overlay->store, chemistry);
     const CellCount count = CellCounting::count(m_store, chemistry);
-    m_cells->setToolTip(CellCounting::text(count, chemistry));
+    m_count = count;
+    showCountTip();
     int cells = 0;
     if (count.state == CellCount::State::Counted) {
         cells = count.cells;

@@ -36,6 +36,8 @@ signals:
 
 private:
     void chooseChemistry(int index);
+    // What counting said of the log shown, or what the box holds.
+    void showCountTip();
 
     const SampleStore& m_store;
     LogScene& m_scene;
@@ -43,4 +45,5 @@ private:
     Prompts* m_prompts = nullptr;
     QComboBox* m_chemistry;
     QSpinBox* m_cells;
+    std::optional<CellCount> m_count; // of the log shown
 };

@@ -393,6 +393,9 @@ void LogWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         relayout();
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The legends drawn into the graph speak the new language too.
+        relayout();
+    }
 }
