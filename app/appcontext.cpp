@@ -50,6 +50,10 @@ void AppContext::chooseDemo()
 
 void AppContext::storeScaleLine(int index, bool on) { configuration().setScaleLine(index, on); }
 
+QString AppContext::chemistry() const { return configuration().chemistry(); }
+
+void AppContext::storeChemistry(const QString& code) { configuration().setChemistry(code); }
+
 QString AppContext::language() const { return configuration().language(); }
 
 void AppContext::storeLanguage(const QString& code) { configuration().setLanguage(code); }

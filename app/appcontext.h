@@ -45,6 +45,9 @@ public:
     void chooseDemo();
     // The log window's scale line flags live in the state; this keeps one.
     void storeScaleLine(int index, bool on);
+    // The pack chemistry named in the log window: "lipo"...; empty for none.
+    QString chemistry() const;
+    void storeChemistry(const QString& code);
     // The language the user picked: "system", "en" or "ja"; empty for none.
     QString language() const;
     void storeLanguage(const QString& code);

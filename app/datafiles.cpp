@@ -106,7 +106,7 @@ void DataFiles::loadLogFile(const QString& path)
     QString problem;
     switch (LogFile::load(path, m_store, &problem)) {
     case LogFile::LoadStatus::Loaded:
-        m_host.showLog();
+        m_host.showLog(path);
         break;
     case LogFile::LoadStatus::Trouble:
         trouble(path, problem);
@@ -127,6 +127,8 @@ void DataFiles::saveDataFile(Kind kind, const QString& settingImage)
                                              : LogFile::save(path, m_store);
     if (!saved)
         m_prompts.message(cannotSaveText(), Prompts::Icon::Warning);
+    else if (kind == Kind::Log)
+        m_host.logSaved(path);
 }
 
 void DataFiles::saveLog()

@@ -13,8 +13,11 @@ public:
     // Shows a setting file's text when it is a 64-character image; false when
     // a field of it cannot be read (the values are then left as they were).
     virtual bool showSettingFile(const QString& text) = 0;
-    // Shows the log window drawn from the sample store.
-    virtual void showLog() = 0;
+    // Shows the log window drawn from the sample store; csvPath: the file it
+    // was read from, empty for none.
+    virtual void showLog(const QString& csvPath = QString()) = 0;
+    // The sample store was saved as the log file at path.
+    virtual void logSaved(const QString& path) { (void)path; }
 };
 
 // The open and save procedures shared by setting files and log files.

@@ -4,6 +4,7 @@
 #include "changeengine.h"
 #include "commandhelp.h"
 #include "helpboxes.h"
+#include "logchooser.h"
 #include "mainwindow.h"
 #include "numbertext.h"
 #include "outcometext.h"
@@ -14,6 +15,7 @@
 #include "settingvalues.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -45,6 +47,7 @@ MainController::MainController(AppContext& context, MainWindow& window, SettingV
     connect(&m_window, &MainWindow::openLogFile, this,
         [this] { m_files.openDataFile(DataFiles::Kind::Log); });
     connect(&m_window, &MainWindow::saveLogFile, this, [this] { m_files.saveLog(); });
+    connect(&m_window, &MainWindow::compareLogFile, this, &MainController::compareLog);
     connect(&m_exchange, &MessageExchange::faulted, this, &MainController::onFault);
     connect(&m_exchange, &MessageExchange::lampChanged, &m_window, &MainWindow::setLamp);
     connect(&m_operations, &DeviceOperations::controllerReplaced, this,
@@ -104,7 +107,7 @@ void MainController::run(Command command)
         return;
     report(command, outcome);
     if (command == Command::Get && outcome == Outcome::Completed)
-        openLogWindow().showStore();
+        showFetchedLog();
     endOperation(command, outcome);
     if (outcome == Outcome::VerifyFailed)
         showDifferences(written, readBack);
@@ -300,11 +303,43 @@ LogWindow& MainController::openLogWindow()
             m_store, m_context.state().scaleLines,
             [this](int index, bool on) { m_context.storeScaleLine(index, on); }, &m_window);
         m_log->setPrompts(&m_window.prompts());
+        m_log->setChemistry(
+            CellCounting::chemistryFromCode(m_context.chemistry()), [this](Chemistry chemistry) {
+                m_context.storeChemistry(CellCounting::chemistryCode(chemistry));
+            });
     }
     return *m_log;
 }
 
-void MainController::showLog() { openLogWindow().showStore(); }
+void MainController::showLog(const QString& csvPath)
+{
+    openLogWindow().showStore(LogSource { csvPath, {}, {} });
+}
+
+void MainController::showFetchedLog()
+{
+    LogSource source { {}, QDateTime::currentDateTimeUtc(), m_context.currentDevice() };
+    // The history's copy takes the markers; without one they last while shown.
+    const bool kept = m_recorder && !m_recorder->logs().failed();
+    const QString entry = kept ? m_recorder->logs().newestEntry() : QString();
+    if (!entry.isEmpty())
+        source.path = m_recorder->logs().root() + u'/' + entry + u".csv"_qs;
+    openLogWindow().showStore(source);
+}
+
+void MainController::logSaved(const QString& path)
+{
+    if (m_log)
+        m_log->logSaved(path);
+}
+
+void MainController::compareLog()
+{
+    const QList<LogHistory::Entry> entries
+        = m_recorder ? m_recorder->logs().entries() : QList<LogHistory::Entry>();
+    if (const auto choice = LogChooser::choose(entries, m_window.prompts(), &m_window))
+        openLogWindow().compareWith(choice->path, choice->name);
+}
 
 void MainController::showHistory()
 {

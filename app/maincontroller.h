@@ -46,7 +46,10 @@ public:
 
     // DataFileHost
     bool showSettingFile(const QString& image) override;
-    void showLog() override;
+    void showLog(const QString& csvPath = QString()) override;
+    void logSaved(const QString& path) override;
+    // File > Log Data > Compare...: a log of the history or a file over the one shown.
+    void compareLog();
 
 private:
     static QString portLostText();
@@ -73,6 +76,8 @@ private:
     bool reportDecode(SettingImage::DecodeStatus status);
     void refuseData();
     LogWindow& openLogWindow();
+    // After Get: the log as the history kept it, with its time and port.
+    void showFetchedLog();
     void placeBesideMainWindow(QWidget* window);
     void showAbout();
     void noteHistory();

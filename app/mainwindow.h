@@ -75,6 +75,7 @@ signals:
     void showHistory();
     void openLogFile();
     void saveLogFile();
+    void compareLogFile();
     void aboutWanted();
     void commandLineHelpWanted();
     // The ComPort menu: close the port and ask for another.

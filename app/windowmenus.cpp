@@ -59,6 +59,8 @@ void WindowMenus::buildFileMenu()
     m_logMenu = named(m_fileMenu->addMenu(QString()), ObjectName::LogFileMenu);
     add(m_logMenu, ObjectName::OpenLogFile, &MainWindow::openLogFile);
     add(m_logMenu, ObjectName::SaveLogFile, &MainWindow::saveLogFile);
+    m_logMenu->addSeparator();
+    add(m_logMenu, ObjectName::CompareLogFile, &MainWindow::compareLogFile);
 }
 
 void WindowMenus::buildLanguageMenu()
@@ -96,6 +98,7 @@ void WindowMenus::retranslate(const QString& title)
     m_logMenu->setTitle(tr("&Log Data"));
     item(ObjectName::OpenLogFile)->setText(tr("&Open"));
     item(ObjectName::SaveLogFile)->setText(tr("&Save"));
+    item(ObjectName::CompareLogFile)->setText(tr("&Compare..."));
     m_portAction->setText(tr("&ComPort"));
     m_exitAction->setText(tr("&Exit"));
     m_demoMenu->retranslate();

@@ -16,6 +16,7 @@ namespace {
 const QString PortSection = QStringLiteral("RS232C");
 const QString PortKey = QStringLiteral("CommPort");
 const QString ChartSection = QStringLiteral("Chart");
+const QString ChemistryKey = QStringLiteral("Chemistry");
 const QString PreferencesSection = QStringLiteral("Preferences");
 const QString LanguageKey = QStringLiteral("Language");
 
@@ -90,6 +91,17 @@ std::optional<int16_t> Configuration::scaleLine(int index) const
 bool Configuration::setScaleLine(int index, bool on) const
 {
     return write(ChartSection, scaleLineKey(index), on ? u"1"_qs : u"0"_qs);
+}
+
+QString Configuration::chemistry() const
+{
+    const QString code = read(ChartSection, ChemistryKey).trimmed();
+    return code == Missing ? QString() : code;
+}
+
+bool Configuration::setChemistry(const QString& code) const
+{
+    return write(ChartSection, ChemistryKey, code);
 }
 
 QString Configuration::language() const

@@ -35,6 +35,10 @@ public:
     // Whether the log window draws the scale lines of voltage (0) or current (1).
     std::optional<int16_t> scaleLine(int index) const;
     bool setScaleLine(int index, bool on) const;
+    // The pack chemistry the log window counts cells by: "lipo", "life" or
+    // "nimh"; empty when none was named.
+    QString chemistry() const;
+    bool setChemistry(const QString& code) const;
     // The language the user picked: "system", "en" or "ja"; empty when none.
     QString language() const;
     bool setLanguage(const QString& code) const;

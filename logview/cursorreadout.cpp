@@ -21,10 +21,10 @@ QString valueText(float value)
 } // namespace
 
 CursorReadout readCursor(float x, float y, float picLeft, float picTop, float picWidth,
-    float picHeight, const SampleStore& store)
+    float picHeight, const SampleStore& store, const TimeView& view)
 {
     CursorReadout r;
-    r.t = wholeOf(x / (picWidth - 60) * 540);
+    r.t = wholeOf(float(view.from) + x / (picWidth - 60) * float(view.width()));
     r.p = wholeOf(y / (picHeight - 60) * 100);
     r.top = picTop + y + 300;
     r.left = picLeft + x + 300;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "samplestore.h"
+#include "timeview.h"
 
 #include <QRect>
 #include <QStringList>
@@ -16,9 +17,10 @@ struct CursorReadout {
 };
 
 // x, y: pointer in the graph's inner coordinates (twips); pic: the graph's
-// outer left, top, width and height in the window (twips), border 30 each side.
+// outer left, top, width and height in the window (twips), border 30 each side;
+// view: the seconds the graph's width shows.
 CursorReadout readCursor(float x, float y, float picLeft, float picTop, float picWidth,
-    float picHeight, const SampleStore& store);
+    float picHeight, const SampleStore& store, const TimeView& view = {});
 
 // Where the readout box goes, in pixels: gap right of and below the pointer,
 // on the other side of it along an axis where the box would leave area (the

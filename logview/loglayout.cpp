@@ -40,6 +40,10 @@ namespace {
             r.top = pic.top + pic.height + 60;
             r.left = (pic.width - 30) * static_cast<float>(i) / 9 + pic.left - LblS.width / 2 + 40;
         }
+        p.chemistry = Chemistry;
+        p.chemistry.top = pic.top + pic.height + Chemistry.top;
+        p.cells = Cells;
+        p.cells.top = p.chemistry.top;
     }
 
 } // namespace

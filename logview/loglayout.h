@@ -34,6 +34,8 @@ inline constexpr Rect Frame1 { 3420, 180, 1395, 690 };
 inline constexpr Rect Frame2 { 120, 180, 1395, 675 };
 inline constexpr Rect ChkScaleLine { 180, 360, 1155, 255 }; // inside its frame
 inline constexpr Rect TxtLog { 3840, 1260, 555, 585 };
+inline constexpr Rect Chemistry { 120, 285, 1200, 330 }; // top below the graph
+inline constexpr Rect Cells { 1380, 285, 700, 330 };
 // The legend line inside each frame: from (180, 300) to (1080, 300).
 inline constexpr float LegendLeft = 180;
 inline constexpr float LegendRight = 1080;
@@ -52,6 +54,9 @@ struct Placement {
     std::array<Rect, CurLabels> lblCur {};
     std::array<Rect, TimeLabels> lblS {};
     Rect lblTime;
+    // Below the time scale, left of its caption: the pack's chemistry and cells.
+    Rect chemistry;
+    Rect cells;
 };
 
 struct Result {

@@ -2,7 +2,6 @@
 
 #include "cursorreadout.h"
 #include "logpicture.h"
-#include "logstatistics.h"
 #include "numbertext.h"
 #include "twips.h"
 
@@ -20,9 +19,10 @@ const QColor Edge(64, 64, 64);
 // there, so the graph's own drawing stays as it is.
 class SpanShade : public QWidget {
 public:
-    SpanShade(const LogSpan& span, QWidget* parent)
-        : QWidget(parent)
+    SpanShade(const LogSpan& span, LogPicture* picture)
+        : QWidget(picture)
         , m_span(span)
+        , m_picture(picture)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -35,7 +35,10 @@ protected:
             return;
         QPainter painter(this);
         // A sample owns the second around its time, as the pointer picks it.
-        auto x = [this](double t) { return int(NumberText::roundEven(t * width() / 540)); };
+        const TimeView& view = m_picture->view();
+        auto x = [this, &view](double t) {
+            return int(NumberText::roundEven((t - view.from) * width() / view.width()));
+        };
         if (m_span.marked()) {
             const int x0 = x(m_span.first() - 0.5);
             const int x1 = x(m_span.last() + 0.5);
@@ -51,6 +54,7 @@ protected:
 
 private:
     const LogSpan& m_span;
+    const LogPicture* m_picture;
 };
 
 } // namespace
@@ -65,10 +69,7 @@ LogSpan::LogSpan(LogPicture* picture, const SampleStore& store)
     m_picture->installEventFilter(this);
 }
 
-QStringList LogSpan::readoutLines() const
-{
-    return m_marked ? logStatisticsLines(logStatistics(m_store, m_first, m_last)) : QStringList();
-}
+int LogSpan::pointerSample() const { return m_keyCursor ? m_cursor : sampleAt(m_pointer); }
 
 bool LogSpan::eventFilter(QObject* watched, QEvent* event)
 {
@@ -108,7 +109,8 @@ int LogSpan::sampleAt(QPointF twips) const
 {
     const float w = pixelsToTwips(m_picture->width());
     const float h = pixelsToTwips(m_picture->height());
-    const int t = readCursor(float(twips.x()), float(twips.y()), 0, 0, w, h, m_store).t;
+    const int t
+        = readCursor(float(twips.x()), float(twips.y()), 0, 0, w, h, m_store, m_picture->view()).t;
     return std::clamp(t, 1, SampleStore::Count);
 }
 
@@ -192,5 +194,7 @@ void LogSpan::refresh()
     // The readout for a key cursor is the one for the pointer over its sample.
     const float innerWidth = pixelsToTwips(m_picture->width()) - 60;
     const float innerHeight = pixelsToTwips(m_picture->height()) - 60;
-    emit readoutWanted(static_cast<float>(m_cursor) * innerWidth / 540, innerHeight / 2);
+    const TimeView& view = m_picture->view();
+    emit readoutWanted(static_cast<float>(m_cursor - view.from) * innerWidth / float(view.width()),
+        innerHeight / 2);
 }

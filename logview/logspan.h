@@ -26,8 +26,10 @@ public:
     // Cursor sample the keys moved last, or 0 while the pointer leads.
     int keyCursor() const { return m_keyCursor ? m_cursor : 0; }
 
-    // The span's figures to add below the readout; empty without a span.
-    QStringList readoutLines() const;
+    // The sample under the pointer, or the key cursor's.
+    int pointerSample() const;
+    // Draws the span again and asks for the readout, after the view moved.
+    void refresh();
 
 signals:
     // The readout is to show what the pointer at x, y (twips from the inner
@@ -45,7 +47,6 @@ private:
     void release();
     bool key(const QKeyEvent* event);
     void mark(int from, int to);
-    void refresh();
 
     LogPicture* m_picture;
     const SampleStore& m_store;

@@ -1,13 +1,16 @@
 #include "logwindow.h"
 
+#include "batteryfigures.h"
 #include "cursorreadout.h"
 #include "logactions.h"
+#include "logfile.h"
 #include "loglayout.h"
 #include "logpicture.h"
 #include "logspan.h"
 #include "numbertext.h"
 #include "objectnames.h"
 #include "placement.h"
+#include "prompts.h"
 #include "returnkey.h"
 #include "scriptfonts.h"
 #include "twips.h"
@@ -15,12 +18,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <cmath>
 
 namespace {
@@ -39,10 +45,14 @@ int pxAtLeast(float twips, int frame)
     return static_cast<int>(std::ceil(twips / float(TwipsPerPixel))) - frame;
 }
 
-QString nextCaption(const QLabel* previous, double step)
+// The voltage axis ends at 10 V, or at 20 V where a log goes above that (a
+// pack of more than two LiPo cells), so that its curve stays on the graph.
+double voltTop(const SampleStore& store, const LogScene& scene)
 {
-    return NumberText::shortest(
-        static_cast<float>(NumberText::leadingNumber(previous->text()) + step));
+    auto above = [](const SampleStore& s) {
+        return std::any_of(s.volt.begin(), s.volt.end(), [](float v) { return v > 10.01f; });
+    };
+    return above(store) || (scene.overlay && above(scene.overlay->store)) ? 20 : 10;
 }
 
 } // namespace
@@ -93,6 +103,16 @@ void LogWindow::createControls()
     connect(m_graph, &LogPicture::mouseMoved, this, &LogWindow::showReadout);
     m_span = new LogSpan(m_graph, m_store);
     connect(m_span, &LogSpan::readoutWanted, this, &LogWindow::showReadout);
+    connect(m_graph, &LogPicture::viewChanged, this, [this] {
+        showTimeScale();
+        relayout();
+        m_span->refresh();
+    });
+    m_battery = new BatteryControls(this, m_store, m_scene);
+    connect(m_battery, &BatteryControls::changed, this, [this] {
+        relayout();
+        m_span->refresh();
+    });
 
     m_currentLegend = createLegendFrame(1, CurColour);
     m_currentLegend->setObjectName(ObjectName::CurrentLegend);
@@ -115,7 +135,11 @@ void LogWindow::createControls()
     m_readout->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Nothing is under the pointer before it first moves over the graph.
     m_readout->hide();
-    m_actions = new LogActions(this, m_graph, *m_span, m_store, { m_closeButton, m_readout });
+    m_actions = new LogActions(this, m_graph, *m_span, m_store, m_scene,
+        { m_closeButton, m_readout, m_battery->chemistryBox(), m_battery->cellsBox() }, [this] {
+            relayout();
+            m_span->refresh();
+        });
 }
 
 void LogWindow::retranslate()
@@ -131,6 +155,7 @@ void LogWindow::retranslate()
         box->setText(tr("Scale Line"));
     m_timeCaption->setText(tr("Time(s)"));
     m_actions->retranslate();
+    m_battery->retranslate();
 
     // The readout box is cut for an 8.25-point font; grow it where
     // this system's fixed-pitch font needs more room for the widest readout.
@@ -180,23 +205,71 @@ void LogWindow::createAxisLabels()
             = makeLabel(ObjectName::indexed(ObjectName::VoltScale, i), Qt::AlignRight, text);
     }
     for (size_t i = 0; i < m_currentScale.size(); ++i) {
-        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_currentScale[i - 1], 50);
-        m_currentScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i), Qt::AlignLeft, text);
+        m_currentScale[i] = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i),
+            Qt::AlignLeft, NumberText::shortest(float(50 * i)));
     }
-    for (size_t i = 0; i < m_timeScale.size(); ++i) {
-        const QString text = i == 0 ? QStringLiteral("0") : nextCaption(m_timeScale[i - 1], 60);
+    for (size_t i = 0; i < m_timeScale.size(); ++i)
         m_timeScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, text);
-    }
+            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, QString());
     m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QString());
+    showTimeScale();
 }
 
-void LogWindow::showStore()
+void LogWindow::showTimeScale()
+{
+    // Ninths of the view: whole seconds, tenths while zoomed in far.
+    const TimeView& view = m_graph->view();
+    for (size_t i = 0; i < m_timeScale.size(); ++i) {
+        const double t = view.timeAt(double(i) / 9);
+        m_timeScale[i]->setText(NumberText::shortest(float(std::round(t * 10) / 10)));
+    }
+}
+
+void LogWindow::showStore(const LogSource& source)
 {
     // What the readout showed belongs to the log that was there before.
     m_readout->hide();
+    m_scene.source = source;
+    m_scene.markers.clear();
+    if (!source.path.isEmpty())
+        LogMarkers::load(source.path, m_scene.markers);
+    m_scene.resistance = BatteryResistance::estimate(m_store);
+    m_actions->showScene();
     showUp();
+    m_battery->countCells(true);
+    relayout();
+}
+
+void LogWindow::logSaved(const QString& path)
+{
+    m_scene.source.path = path;
+    m_actions->keepMarkers();
+}
+
+bool LogWindow::compareWith(const QString& path, const QString& name)
+{
+    LogOverlay overlay;
+    QString problem;
+    if (LogFile::load(path, overlay.store, &problem) != LogFile::LoadStatus::Loaded) {
+        if (m_prompts)
+            m_prompts->messageWithDetail(tr("Trouble is found in data."), Prompts::Icon::Error,
+                QDir::toNativeSeparators(path) + u'\n' + problem);
+        return false;
+    }
+    overlay.name = name;
+    m_scene.overlay = std::move(overlay);
+    m_battery->countCells(false);
+    m_actions->showScene();
+    showUp();
+    relayout();
+    return true;
+}
+
+void LogWindow::setChemistry(
+    std::optional<Chemistry> chemistry, BatteryControls::ChemistryKeeper keep)
+{
+    m_battery->setChemistry(chemistry, std::move(keep));
+    m_battery->countCells(false);
     relayout();
 }
 
@@ -232,20 +305,35 @@ void LogWindow::relayout()
     m_currentLegend->setGeometry(pxRect(p.frame1));
     m_voltLegend->setGeometry(pxRect(p.frame2));
     m_graph->setGeometry(pxRect(p.picLog));
-    for (size_t i = 0; i < m_voltScale.size(); ++i)
+    const double top = voltTop(m_store, m_scene);
+    m_graph->setVoltTop(top);
+    for (size_t i = 0; i < m_voltScale.size(); ++i) {
         m_voltScale[i]->setGeometry(pxRect(p.lblVolt[i]));
+        if (i > 0)
+            m_voltScale[i]->setText(NumberText::fixed1(double(i) * top / 10));
+    }
     for (size_t i = 0; i < m_currentScale.size(); ++i)
         m_currentScale[i]->setGeometry(pxRect(p.lblCur[i]));
     for (size_t i = 0; i < m_timeScale.size(); ++i)
         m_timeScale[i]->setGeometry(pxRect(p.lblS[i]));
     m_timeCaption->setGeometry(pxRect(p.lblTime));
+    m_battery->chemistryBox()->setGeometry(pxRect(p.chemistry));
+    m_battery->cellsBox()->setGeometry(pxRect(p.cells));
     m_graph->drawBackgroundAndGrid(
         m_scaleLineBoxes[0]->isChecked(), m_scaleLineBoxes[1]->isChecked());
+    m_graph->drawUnder(m_scene);
     m_graph->DrawGraph(m_store, m_legendLines[0]->palette().color(QPalette::Window),
         m_legendLines[1]->palette().color(QPalette::Window));
+    m_graph->drawOver(m_store, m_scene);
+    m_actions->showScene();
 }
 
-void LogWindow::setPrompts(Prompts* prompts) { m_actions->setPrompts(prompts); }
+void LogWindow::setPrompts(Prompts* prompts)
+{
+    m_prompts = prompts;
+    m_actions->setPrompts(prompts);
+    m_battery->setPrompts(prompts);
+}
 
 void LogWindow::toggleScaleLine(int index)
 {
@@ -260,13 +348,16 @@ void LogWindow::showReadout(float x, float y)
 {
     const QRect g = m_graph->geometry();
     const CursorReadout r = readCursor(x, y, pixelsToTwips(g.x()), pixelsToTwips(g.y()),
-        pixelsToTwips(g.width()), pixelsToTwips(g.height()), m_store);
+        pixelsToTwips(g.width()), pixelsToTwips(g.height()), m_store, m_graph->view());
     m_readout->move(tw(r.left), tw(r.top));
     if (!r.visible) {
         m_readout->hide();
         return;
     }
-    m_readout->setText((r.lines + m_span->readoutLines()).join(u'\n'));
+    QStringList lines = r.lines + BatteryFigures::cursorLines(m_store, m_scene, r.t);
+    if (m_span->marked())
+        lines += BatteryFigures::spanLines(m_store, m_scene.cells, m_span->first(), m_span->last());
+    m_readout->setText(lines.join(u'\n'));
     const QSize box = m_readoutSize.expandedTo(m_readout->sizeHint());
     // The box stays on the graph, clear of the Close button and the legends.
     const int gap = tw(300);
@@ -302,6 +393,9 @@ void LogWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         relayout();
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The legends drawn into the graph speak the new language too.
+        relayout();
+    }
 }

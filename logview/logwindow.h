@@ -1,5 +1,7 @@
 #pragma once
 
+#include "batterycontrols.h"
+#include "logscene.h"
 #include "samplestore.h"
 
 #include <QStringView>
@@ -12,6 +14,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class BatteryControls;
 class LogActions;
 class LogPicture;
 class LogSpan;
@@ -34,8 +37,17 @@ public:
     explicit LogWindow(SampleStore& store, std::array<int16_t, 2>& scaleLine,
         ScaleLineKeeper keepScaleLine, QWidget* mainWindow);
 
-    // Shows and redraws what the store holds now.
-    void showStore();
+    // Shows and redraws what the store holds now; source: where it came from,
+    // with the markers kept beside its CSV.
+    void showStore(const LogSource& source = {});
+    // The log shown was saved to path: its markers go beside it from now on.
+    void logSaved(const QString& path);
+    // Lays the log of the CSV at path over the one shown, named name in the
+    // legend; false when it cannot be read (the user was told).
+    bool compareWith(const QString& path, const QString& name);
+    // The chemistry named before, and where a new choice is kept.
+    void setChemistry(std::optional<Chemistry> chemistry, BatteryControls::ChemistryKeeper keep);
+    const LogScene& scene() const { return m_scene; }
     // Lays the window out and redraws the whole graph.
     void relayout();
     // For the graph's context menu: the figures box and the picture's file.
@@ -60,6 +72,7 @@ private:
     void applyLayout(float w, float h);
     void toggleScaleLine(int index);
     void showReadout(float x, float y);
+    void showTimeScale();
 
     SampleStore& m_store;
     std::array<int16_t, 2>& m_scaleLine;
@@ -79,4 +92,7 @@ private:
     QSize m_readoutSize; // the box for the widest readout without a span
     LogSpan* m_span = nullptr;
     LogActions* m_actions = nullptr;
+    BatteryControls* m_battery = nullptr;
+    Prompts* m_prompts = nullptr;
+    LogScene m_scene;
 };

@@ -38,6 +38,7 @@ inline const QString HistoryMenu = QStringLiteral("mnuHistory");
 inline const QString LogFileMenu = QStringLiteral("mnuLog");
 inline const QString OpenLogFile = QStringLiteral("munOpenLog");
 inline const QString SaveLogFile = QStringLiteral("mnuSaveLog");
+inline const QString CompareLogFile = QStringLiteral("mnuCompareLog");
 inline const QString PortMenu = QStringLiteral("mnuCom");
 inline const QString ExitMenu = QStringLiteral("mnuEnd");
 inline const QString DemoMenu = QStringLiteral("mnuDemo");
@@ -64,6 +65,8 @@ inline const QString VoltScale = QStringLiteral("LblVolt");
 inline const QString CurrentScale = QStringLiteral("LblCur");
 inline const QString TimeScale = QStringLiteral("LblS");
 inline const QString TimeCaption = QStringLiteral("LblTime");
+inline const QString ChemistryBox = QStringLiteral("CboChemistry");
+inline const QString CellsBox = QStringLiteral("SpnCells");
 
 inline QString indexed(const QString& name, int index) { return name + QString::number(index); }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // Every modal question the program asks goes through here, so that tests can
 // answer without a screen. Boxes carry the application title as caption.
@@ -32,4 +34,18 @@ public:
     // OK box without icon whose text the user may take away, by a "Copy"
     // button where there is a clipboard.
     virtual void copyableMessage(const QString& text) { message(text, Icon::None); }
+    // A line of text, starting from proposed; none when cancelled.
+    virtual std::optional<QString> askText(const QString& question, const QString& proposed)
+    {
+        (void)question;
+        (void)proposed;
+        return std::nullopt;
+    }
+    // One of items, by its index; none when cancelled.
+    virtual std::optional<int> askChoice(const QString& question, const QStringList& items)
+    {
+        (void)question;
+        (void)items;
+        return std::nullopt;
+    }
 };

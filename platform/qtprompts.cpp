@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -63,6 +64,21 @@ void QtPrompts::copyableMessage(const QString& text)
     box.exec();
     if (box.clickedButton() == copy)
         QGuiApplication::clipboard()->setText(text);
+}
+
+std::optional<QString> QtPrompts::askText(const QString& question, const QString& proposed)
+{
+    bool ok = false;
+    const QString text
+        = QInputDialog::getText(m_parent, m_title, question, QLineEdit::Normal, proposed, &ok);
+    return ok ? std::optional(text) : std::nullopt;
+}
+
+std::optional<int> QtPrompts::askChoice(const QString& question, const QStringList& items)
+{
+    bool ok = false;
+    const QString item = QInputDialog::getItem(m_parent, m_title, question, items, 0, false, &ok);
+    return ok ? std::optional(int(items.indexOf(item))) : std::nullopt;
 }
 
 QStringList QtPrompts::toQtFilters(const QString& filter)

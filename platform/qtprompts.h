@@ -24,6 +24,8 @@ public:
     QString saveFileName(const QString& filter) override;
     QString saveFileNameAt(const QString& filter, const QString& proposed) override;
     void copyableMessage(const QString& text) override;
+    std::optional<QString> askText(const QString& question, const QString& proposed) override;
+    std::optional<int> askChoice(const QString& question, const QStringList& items) override;
 
     // "Desc|pattern|Desc|pattern" as Qt filter entries, e.g. "Logs (*.csv)".
     static QStringList toQtFilters(const QString& filter);

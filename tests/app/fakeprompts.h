@@ -20,6 +20,8 @@ public:
     QStringList details;
     // Where the last save dialog started, when it was given a place.
     QString proposed;
+    // What askText() answers; none: cancelled.
+    std::optional<QString> text;
 
     void message(const QString& text, Icon icon) override
     {
@@ -46,6 +48,11 @@ public:
     {
         dialogs.append(u"save:"_qs + filter);
         return fileName;
+    }
+    std::optional<QString> askText(const QString& question, const QString&) override
+    {
+        message(question, Icon::None);
+        return text;
     }
     QString saveFileNameAt(const QString& filter, const QString& place) override
     {

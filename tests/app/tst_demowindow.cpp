@@ -1,4 +1,6 @@
 #include "fakeprompts.h"
+#include "logpicture.h"
+#include "maincontroller.h"
 #include "mainwindow.h"
 #include "objectnames.h"
 #include "portdialog.h"
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,14 +100,30 @@ private slots:
         QVERIFY(m_program->line().isOpen());
     }
 
+    // The demo flight's pack as the log window tells it, the chemistry kept.
+    void logWindow_showsTheDemoPacksResistanceAndCells()
+    {
+        start("[RS232C]\nCommPort=demo\n[Chart]\nChemistry=lipo\n", 1);
+        m_window->commandButton(Command::Get)->click();
+        LogWindow* log = m_program->controller().logWindow();
+        QVERIFY(log);
+        QCOMPARE(log->scene().cells, 4);
+        for (QAction* action : log->findChild<LogPicture*>()->actions())
+            if (action->text() == u"Statistics"_qs)
+                action->trigger();
+        const QString box = m_prompts.messages.last();
+        QVERIFY2(box.contains(QRegularExpression(u"\nR 2\\d\\.\\d mΩ \\(.+\\)\n.+ per cell"_qs)),
+            qPrintable(box));
+    }
+
 private:
     // As main starts it, but for the prompts, the port dialog and the time.
-    void start(const QByteArray& ini)
+    void start(const QByteArray& ini, double timeScale = 0.05)
     {
         m_program = startProgram(m_dir.path(), ini,
             { .prompts = &m_prompts,
                 .portDialog = [] { return AppContext::DialogAnswer::Cancel; },
-                .timeScale = 0.05 });
+                .timeScale = timeScale });
         QVERIFY(m_program);
         m_window = &m_program->window();
     }

@@ -47,7 +47,7 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     // 100 samples of 100 A: 2777.8 mAh; 99 of them with 5 V: 13.75 Wh.
     QCOMPARE(readout(),
         u"199s|5V|100A|100-199s 100s|min 5.0 mean 5.0 max 5.0V|mean 100 max 100A|2778mAh "
-        "13.75Wh|missing 1V 0A"_qs);
+        "13.75Wh|missing 1V 0A|R not enough load change"_qs);
 
     QTemporaryDir dir;
     prompts.answer = true;
@@ -69,6 +69,13 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     QVERIFY(QRegularExpression(u"/tz586kv-log-\\d{8}-\\d{4}\\.png$"_qs)
                 .match(prompts.proposed)
                 .hasMatch());
+    for (const auto& [name, start] :
+        { std::pair { "graph.svg", "<?xml" }, { "graph.pdf", "%PDF" } }) {
+        prompts.fileName = dir.filePath(QString::fromLatin1(name));
+        trigger(u"Save Picture..."_qs);
+        QFile saved(prompts.fileName);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(5).startsWith(start));
+    }
     prompts.fileName = dir.filePath(u"none/graph.png"_qs);
     trigger(u"Save Picture..."_qs);
     QCOMPARE(prompts.messages.last(), u"The file cannot be saved."_qs);
@@ -101,6 +108,31 @@ void TestLogSpan::dragMarksASpanForTheReadoutAndThePicture()
     log.setOperationRunning(false);
     log.showStore();
     QVERIFY(!box->isVisible());
+
+    // A marker set on the graph goes beside the CSV the log is saved to and
+    // comes back with it.
+    QTest::mouseClick(graph, Qt::LeftButton, {}, at(42));
+    prompts.text = u" climb "_qs;
+    trigger(u"Add Marker..."_qs);
+    QCOMPARE(readout(), u"42s|5V|100A|climb"_qs);
+    log.logSaved(dir.filePath(u"flight.csv"_qs));
+    LogWindow again(store, scaleLine, {}, nullptr);
+    again.showStore({ dir.filePath(u"flight.csv"_qs), {}, {} });
+    QCOMPARE(again.scene().markers, (QList<LogMarker> { { 42, u"climb"_qs } }));
+
+    // The wheel zooms in at the pointer: the time under it and the span keep
+    // their seconds; a double click shows the whole log again.
+    QTest::mousePress(graph, Qt::LeftButton, {}, at(100));
+    QTest::mouseMove(graph, at(150));
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, at(150));
+    const QString unzoomed = readout();
+    QWheelEvent wheel(at(150), graph->mapToGlobal(at(150)), {}, { 0, 240 }, Qt::NoButton, {},
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(graph, &wheel);
+    QCOMPARE(graph->view().width(), 540 * 0.8 * 0.8);
+    QCOMPARE(readout(), unzoomed);
+    QTest::mouseDClick(graph, Qt::LeftButton, {}, at(300));
+    QVERIFY(graph->view().whole());
 }
 
 QTEST_MAIN(TestLogSpan)
