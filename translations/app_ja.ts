@@ -21,6 +21,48 @@
     </message>
 </context>
 <context>
+    <name>BatteryControls</name>
+    <message>
+        <source>Chemistry</source>
+        <translation>電池の種類</translation>
+    </message>
+    <message>
+        <source>The pack&apos;s chemistry: the cells follow from the log at rest</source>
+        <translation>電池パックの種類: セル数は静止時のログから求めます</translation>
+    </message>
+    <message>
+        <source>Cells in series</source>
+        <translation>直列セル数</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryFigures</name>
+    <message>
+        <source>R %1</source>
+        <translation>内部抵抗 %1</translation>
+    </message>
+    <message>
+        <source>%1 per cell</source>
+        <translation>1セルあたり %1</translation>
+    </message>
+    <message>
+        <source>min %1 mean %2 max %3V/cell</source>
+        <translation>最小 %1 平均 %2 最大 %3V/セル</translation>
+    </message>
+    <message>
+        <source>%1V/cell</source>
+        <translation>%1V/セル</translation>
+    </message>
+    <message>
+        <source>rest %1V</source>
+        <translation>静止電圧 %1V</translation>
+    </message>
+    <message>
+        <source>Compared: %1</source>
+        <translation>比較: %1</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>ALL files(*.*)</source>
@@ -225,14 +267,6 @@ Do you overwrite?</source>
         <translation>画像を2倍の大きさで</translation>
     </message>
     <message>
-        <source>PNG picture (*.png)</source>
-        <translation>PNG画像 (*.png)</translation>
-    </message>
-    <message>
-        <source>ALL files(*.*)</source>
-        <translation>すべてのファイル(*.*)</translation>
-    </message>
-    <message>
         <source>The file already exists. <byte value="xd"/>
 Do you overwrite?</source>
         <translation>ファイルは既にあります。<byte value="xd"/>
@@ -241,6 +275,68 @@ Do you overwrite?</source>
     <message>
         <source>The file cannot be saved.</source>
         <translation>ファイルを保存できません。</translation>
+    </message>
+    <message>
+        <source>Voltage at Rest</source>
+        <translation>静止電圧</translation>
+    </message>
+    <message>
+        <source>Add Marker...</source>
+        <translation>マーカーを追加...</translation>
+    </message>
+    <message>
+        <source>Remove Markers</source>
+        <translation>マーカーを削除</translation>
+    </message>
+    <message>
+        <source>Remove Comparison</source>
+        <translation>比較を解除</translation>
+    </message>
+    <message>
+        <source>A short text for the marker at %1 s:</source>
+        <translation>%1 s のマーカーに付ける短いテキスト:</translation>
+    </message>
+    <message>
+        <source>The markers cannot be saved.</source>
+        <translation>マーカーを保存できません。</translation>
+    </message>
+    <message>
+        <source>%1, port %2</source>
+        <translation>%1、ポート %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogChooser</name>
+    <message>
+        <source>Compare with a Log</source>
+        <translation>ログと比較</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>From File...</source>
+        <translation>ファイルから...</translation>
+    </message>
+    <message>
+        <source>%1, port %2</source>
+        <translation>%1、ポート %2</translation>
+    </message>
+    <message>
+        <source>TZ Log data (*.csv)</source>
+        <translation>TZログデータ (*.csv)</translation>
+    </message>
+    <message>
+        <source>ALL files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>LogPicture</name>
+    <message>
+        <source>Voltage at rest</source>
+        <translation>静止電圧</translation>
     </message>
 </context>
 <context>
@@ -268,6 +364,10 @@ Do you overwrite?</source>
     <message>
         <source>Time(s)</source>
         <translation>時間(s)</translation>
+    </message>
+    <message>
+        <source>Trouble is found in data.</source>
+        <translation>データに問題があります。</translation>
     </message>
 </context>
 <context>
@@ -365,6 +465,25 @@ Do you overwrite?</source>
     <message>
         <source>ROM Version</source>
         <translation>ROMバージョン</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg)</source>
+        <translation>SVG画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>ALL files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
     </message>
 </context>
 <context>
@@ -499,6 +618,10 @@ Fix: %2</source>
     <message>
         <source>Command-line program</source>
         <translation>コマンドライン版</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>比較(&amp;C)...</translation>
     </message>
 </context>
 <context>
