@@ -151,8 +151,12 @@ void LogWindow::retranslate()
     m_closeButton->setText(tr("Close"));
     m_currentLegend->setTitle(tr("Current(A)"));
     m_voltLegend->setTitle(tr("Voltage(V)"));
-    for (QCheckBox* box : m_scaleLineBoxes)
+    for (QCheckBox* box : m_scaleLineBoxes) {
         box->setText(tr("Scale Line"));
+        // Fonts differ between systems: the box is as wide as its text needs.
+        box->resize(
+            qMax(pxRect(LogLayout::ChkScaleLine).width(), box->sizeHint().width()), box->height());
+    }
     m_timeCaption->setText(tr("Time(s)"));
     m_actions->retranslate();
     m_battery->retranslate();
