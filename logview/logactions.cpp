@@ -180,6 +180,11 @@ void LogActions::savePicture()
     if (QFileInfo::exists(path)
         && !m_prompts->ask(tr("The file already exists. \r\nDo you overwrite?")))
         return;
+    if (PictureExport::formatOf(path) == PictureExport::Format::Svg && !PictureExport::savesSvg()) {
+        m_prompts->message(tr("This program saves no SVG pictures here: choose PNG or PDF."),
+            Prompts::Icon::Warning);
+        return;
+    }
     const int scale = m_twice->isChecked() ? 2 : 1;
     if (!PictureExport::save(path, m_window->size(), scale, [this](QPainter& p) { paint(p); }))
         m_prompts->message(tr("The file cannot be saved."), Prompts::Icon::Warning);

@@ -20,13 +20,20 @@ QString PictureExport::filter()
     return filter + tr("PDF document (*.pdf)") + u"|*.pdf|"_qs + tr("ALL files(*.*)") + u"|*.*"_qs;
 }
 
+bool PictureExport::savesSvg()
+{
+#ifdef TZ_HAVE_SVG
+    return true;
+#else
+    return false;
+#endif
+}
+
 PictureExport::Format PictureExport::formatOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-#ifdef TZ_HAVE_SVG
     if (suffix == u"svg")
         return Format::Svg;
-#endif
     return suffix == u"pdf" ? Format::Pdf : Format::Png;
 }
 
@@ -54,8 +61,10 @@ bool PictureExport::save(const QString& path, QSize size, int scale, const Paint
         svg.setViewBox(QRect(QPoint(), size));
         QPainter painter(&svg);
         paint(painter);
-#endif
         break;
+#else
+        return false;
+#endif
     }
     case Format::Pdf: {
         // A page the picture's size, one pixel a point at 72 to the inch.

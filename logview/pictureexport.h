@@ -17,6 +17,8 @@ public:
 
     // The save dialog's filter, in the "Desc|*.ext|..." form.
     static QString filter();
+    // False where Qt SVG was missing at build time: an .svg name is refused.
+    static bool savesSvg();
     // By the extension; a bare or unknown one makes a PNG.
     static Format formatOf(const QString& path);
     // paint draws size (in pixels) at scale; false when it could not be written.
