@@ -304,6 +304,10 @@ Do you overwrite?</source>
         <source>%1, port %2</source>
         <translation>%1、ポート %2</translation>
     </message>
+    <message>
+        <source>This program saves no SVG pictures here: choose PNG or PDF.</source>
+        <translation>この環境では SVG で保存できません。PNG か PDF を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>LogChooser</name>
