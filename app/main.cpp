@@ -1,8 +1,9 @@
+#include "processend.h"
 #include "windowprogram.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
+static int run(int argc, char* argv[])
 {
 #ifdef Q_OS_WIN
     // Qt's GDI font engine leaves line edits empty under Wine; DirectWrite
@@ -19,3 +20,5 @@ int main(int argc, char* argv[])
         return 0;
     return app.exec();
 }
+
+int main(int argc, char* argv[]) { endProcess(run(argc, argv)); }

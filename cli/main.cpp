@@ -1,9 +1,10 @@
 #include "cliapp.h"
+#include "processend.h"
 #include "translations.h"
 
 #include <QCoreApplication>
 
-int main(int argc, char* argv[])
+static int run(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     // The user's language: LC_ALL, LC_MESSAGES, LANG (and LANGUAGE) on Unix,
@@ -13,3 +14,5 @@ int main(int argc, char* argv[])
     args.removeFirst();
     return runCli(args, QCoreApplication::applicationDirPath());
 }
+
+int main(int argc, char* argv[]) { endProcess(run(argc, argv)); }

@@ -6,6 +6,7 @@
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "settingvalues.h"
+#include "testmain.h"
 #include "testprogram.h"
 
 #include <QAction>
@@ -231,5 +232,5 @@ void TstDataFiles::logSave_refusedUnlessHeld_thenLoadsBackIntoTheWindow()
     QVERIFY(m_commands->logWindow() && m_commands->logWindow()->isVisible());
 }
 
-QTEST_MAIN(TstDataFiles)
+TZ_TEST_MAIN(TstDataFiles)
 #include "tst_datafiles.moc"

@@ -6,6 +6,7 @@
 #include "portdialog.h"
 #include "serialline.h"
 #include "settingvalues.h"
+#include "testmain.h"
 #include "testprogram.h"
 
 #include <QFile>
@@ -134,5 +135,5 @@ private:
     MainWindow* m_window = nullptr;
 };
 
-QTEST_MAIN(TstDemoWindow)
+TZ_TEST_MAIN(TstDemoWindow)
 #include "tst_demowindow.moc"

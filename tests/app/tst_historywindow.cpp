@@ -1,5 +1,6 @@
 #include "fakeprompts.h"
 #include "historywindow.h"
+#include "testmain.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -52,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstHistoryWindow)
+TZ_TEST_MAIN(TstHistoryWindow)
 #include "tst_historywindow.moc"

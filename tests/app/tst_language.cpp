@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "objectnames.h"
 #include "portdialog.h"
+#include "testmain.h"
 #include "testprogram.h"
 
 #include <QtTest>
@@ -168,5 +169,5 @@ private:
     std::unique_ptr<WindowProgram> m_program;
 };
 
-QTEST_MAIN(TstLanguage)
+TZ_TEST_MAIN(TstLanguage)
 #include "tst_language.moc"

@@ -3,6 +3,7 @@
 #include "historystore.h"
 #include "mainwindow.h"
 #include "objectnames.h"
+#include "testmain.h"
 #include "testprogram.h"
 
 #include <QtTest>
@@ -116,5 +117,5 @@ private:
     MainWindow* m_window = nullptr;
 };
 
-QTEST_MAIN(TstMainWindow)
+TZ_TEST_MAIN(TstMainWindow)
 #include "tst_mainwindow.moc"

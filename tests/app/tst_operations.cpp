@@ -9,6 +9,7 @@
 #include "outcometext.h"
 #include "parameterboxes.h"
 #include "serialline.h"
+#include "testmain.h"
 #include "testprogram.h"
 
 #include <QtTest>
@@ -348,5 +349,5 @@ void TstOperations::readOnlyHistory_endsAsBeforeAndSaysSoOnce()
     QCOMPARE(m_emulator->image().left(4), "B004");
 }
 
-QTEST_MAIN(TstOperations)
+TZ_TEST_MAIN(TstOperations)
 #include "tst_operations.moc"

@@ -1,6 +1,7 @@
 #include "objectnames.h"
 #include "parameterboxes.h"
 #include "settingvalues.h"
+#include "testmain.h"
 #include "updown.h"
 
 #include <QtTest>
@@ -125,5 +126,5 @@ private:
     ParameterBoxes* m_boxes = nullptr;
 };
 
-QTEST_MAIN(TstParameterBoxes)
+TZ_TEST_MAIN(TstParameterBoxes)
 #include "tst_parameterboxes.moc"

@@ -6,6 +6,7 @@
 #include "inifile.h"
 #include "portdialog.h"
 #include "qtserialline.h"
+#include "testmain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -228,5 +229,5 @@ private:
     FakeSerialLine m_line;
 };
 
-QTEST_MAIN(TstPortDialog)
+TZ_TEST_MAIN(TstPortDialog)
 #include "tst_portdialog.moc"
