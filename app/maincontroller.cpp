@@ -81,6 +81,7 @@ void MainController::run(Command command)
 {
     if (m_operations.isRunning())
         return;
+    m_running = true;
     m_window.setOperationRunning(true);
     updateButtons(true);
     // Its "Load" is File > Open's twin, which is off too.
@@ -225,6 +226,7 @@ void MainController::endOperation(Command command, Outcome outcome)
     if (!m_notes.isEmpty())
         m_window.messageLine()->setToolTip(m_notes.join(u'\n'));
     m_exchange.stopLamp();
+    m_running = false;
     m_window.setOperationRunning(false);
     if (m_log)
         m_log->setOperationRunning(false);
@@ -307,6 +309,8 @@ LogWindow& MainController::openLogWindow()
             CellCounting::chemistryFromCode(m_context.chemistry()), [this](Chemistry chemistry) {
                 m_context.storeChemistry(CellCounting::chemistryCode(chemistry));
             });
+        // Opened by a Get: its menu and questions wait for the Get's end.
+        m_log->setOperationRunning(m_running);
     }
     return *m_log;
 }
@@ -337,7 +341,8 @@ void MainController::compareLog()
 {
     const QList<LogHistory::Entry> entries
         = m_recorder ? m_recorder->logs().entries() : QList<LogHistory::Entry>();
-    if (const auto choice = LogChooser::choose(entries, m_window.prompts(), &m_window))
+    const QString shown = m_log ? m_log->scene().source.path : QString();
+    if (const auto choice = LogChooser::choose(entries, shown, m_window.prompts(), &m_window))
         openLogWindow().compareWith(choice->path, choice->name);
 }
 

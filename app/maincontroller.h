@@ -98,5 +98,6 @@ private:
     bool m_writeRefused = false; // the controller read last is no TZ586KV
     bool m_writeWaits = false; // the port changed since the last operation or file
     bool m_portLost = false;
+    bool m_running = false; // from an operation's start to the end of its ending
     HistoryNotice m_notice;
 };

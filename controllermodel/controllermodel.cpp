@@ -34,24 +34,27 @@ QByteArray ControllerModel::defaultImage()
     return QByteArrayLiteral("E8038813F005D007E8030000000000660A2D555032504C3C6A1485C800021504");
 }
 
-QByteArray ControllerModel::defaultLog()
+QByteArray ControllerModel::defaultLog(int flight)
 {
     // A 4-cell LiPo of 25 mΩ: 16.6 V at rest, then throttle steps of 60 A and
     // more every 8 s, sagging by I·R while the pack slowly runs down; the last
-    // samples and a few current readings never got written.
+    // samples and a few current readings never got written. A later flight
+    // starts a little less charged and warmer, with the throttle further on.
     constexpr std::array<double, 8> Levels { 20, 90, 30, 110, 50, 120, 40, 100 }; // A
-    constexpr double Ohms = 0.025;
+    const int later = flight % 4;
+    const double ohms = 0.025 + 0.002 * later;
+    const double full = 16.6 - 0.1 * later;
     constexpr double VoltPerRaw = 3.0 * 66 / 2550;
     constexpr double AmpPerRaw = 3 / 0.00625 / 255;
     QByteArray log;
     for (int n = 0; n < LogSamples; ++n) {
-        const double amps = n < 12 ? 0 : Levels[size_t((n - 12) / 8 % 8)];
-        const double open = 16.6 - 1.5 * n / LogSamples;
+        const double amps = n < 12 ? 0 : Levels[size_t(((n - 12) / 8 + later) % 8)];
+        const double open = full - 1.5 * n / LogSamples;
         if (n >= 500) {
             log += "FFFF";
             continue;
         }
-        log += hexByte(int(std::lround((open - amps * Ohms) / VoltPerRaw)));
+        log += hexByte(int(std::lround((open - amps * ohms) / VoltPerRaw)));
         log += (n % 97 == 50) ? QByteArrayLiteral("FF")
                               : hexByte(int(std::lround(amps / AmpPerRaw)));
     }

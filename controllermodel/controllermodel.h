@@ -22,8 +22,9 @@ public:
     static constexpr int LogLength = LogSamples * 4;
 
     static QByteArray defaultImage();
-    // A flight on a 4-cell pack of 25 mΩ: sagging under load, the last samples missing.
-    static QByteArray defaultLog();
+    // A flight on a 4-cell pack of 25 mΩ: sagging under load, the last samples
+    // missing. Flights 1 to 3 after it differ, the fourth is the first again.
+    static QByteArray defaultLog(int flight = 0);
 
     explicit ControllerModel(QObject* parent = nullptr);
 

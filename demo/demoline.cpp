@@ -21,6 +21,15 @@ DemoLine::DemoLine(QObject* parent)
 {
     connect(&m_model, &ControllerModel::transmit, this, &DemoLine::onTransmit);
     connect(&m_model, &ControllerModel::plugPulled, this, &DemoLine::onPlugPulled);
+    // The pack flies again once its log was asked for, so that the next Get
+    // has another flight to compare with; the reply is on its way by then.
+    connect(
+        &m_model, &ControllerModel::commandReceived, this,
+        [this](const QByteArray& command) {
+            if (command == "br" && m_model.log() == ControllerModel::defaultLog(m_flight))
+                m_model.setLog(ControllerModel::defaultLog(++m_flight));
+        },
+        Qt::QueuedConnection);
 }
 
 bool DemoLine::open(const QString&)

@@ -6,8 +6,9 @@
 #include <QList>
 
 // The demo controller: a controller in the program itself that answers as a
-// real one does and at its pace. Its settings and log last for the run, so
-// what one Write leaves the next Read finds; nothing touches a device.
+// real one does and at its pace. Its settings last for the run, so what one
+// Write leaves the next Read finds; after each log read it flies another
+// flight, until Clear empties the log. Nothing touches a device.
 class DemoLine : public SerialLine {
     Q_OBJECT
 public:
@@ -44,4 +45,5 @@ private:
     ControllerModel m_model;
     QByteArray m_input;
     bool m_open = false;
+    int m_flight = 0; // of the log it holds
 };

@@ -95,8 +95,7 @@ void merge(MergedIndex& merged, HistoryFormat::Line line)
 } // namespace
 
 HistoryStore::HistoryStore(QString root, Clock clock)
-    : m_root(std::move(root))
-    , m_clock(std::move(clock))
+    : KeptFolder(std::move(root), std::move(clock), &HistoryStore::failureSentence)
 {
 }
 
@@ -118,26 +117,17 @@ QString HistoryStore::kindsText(const Entry& entry)
     return texts.join(tr(", ", "between the kinds of one entry"));
 }
 
-QString HistoryStore::failureText() const
+QString HistoryStore::failureSentence(const QString& folder)
 {
-    return tr("The settings history cannot be written to %1.")
-        .arg(QDir::toNativeSeparators(m_root));
+    return tr("The settings history cannot be written to %1.").arg(folder);
 }
 
 bool HistoryStore::record(Kind kind, const QString& image, const QString& port)
 {
     if (image.size() != SettingImage::Length || !SettingImage::isHexImage(image))
         return false;
-    bool written = false;
-    try {
-        written = write(kind, image, port, m_clock());
-    } catch (...) {
-        written = false;
-    }
-    return m_failures.note(written);
+    return noteRecord([&] { return write(kind, image, port, m_clock()); });
 }
-
-QString HistoryStore::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
 
 bool HistoryStore::write(Kind kind, const QString& image, const QString& port, const QDateTime& now)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "failurenotice.h"
 #include "imagekind.h"
+#include "keptfolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,14 +15,13 @@
 // file each, so that File > Open takes any of them. Keeping history must never
 // get in an operation's way: nothing here throws, and a failure only raises a
 // notice for the caller to show once.
-class HistoryStore {
+class HistoryStore : public KeptFolder {
     Q_DECLARE_TR_FUNCTIONS(HistoryStore)
 
 public:
     // What an image was when kept: BeforeDefault is the image held before a
     // Default Write, DefaultWrite the one read back after it.
     using Kind = ImageKind;
-    using Clock = std::function<QDateTime()>;
 
     struct Entry {
         QDateTime time; // from the file name, to the second; UTC but in older entries
@@ -50,25 +49,14 @@ public:
     // Every kind of the entry: "written, verified".
     static QString kindsText(const Entry& entry);
 
-    const QString& root() const { return m_root; }
-
     // Keeps image unless it equals the newest entry and came from the same
     // port; the index then notes the time. False when the history could not be
     // written, and for an image that is not 64 hex characters (which is not a
     // failure). Safe against other processes recording into the same folder.
     bool record(Kind kind, const QString& image, const QString& port = {});
-    // The entry the last successful record kept its image in, by its ID (the
-    // file's name without ".set").
-    QString newestEntry() const;
 
     // Newest first; files that are not a 64-hex-character image are skipped.
     QList<Entry> entries();
-
-    // Whether the last record failed.
-    bool failed() const { return m_failures.failed(); }
-    // True once for each run of failures, so the user is told once.
-    bool takeFailureNotice() { return m_failures.take(); }
-    QString failureText() const;
 
 private:
     struct Name {
@@ -99,12 +87,11 @@ private:
     QString filePath(const QString& file) const;
     QString indexPath() const;
 
-    QString m_root;
-    Clock m_clock;
+    static QString failureSentence(const QString& folder);
+
     std::vector<Name> m_names; // oldest first
-    // The newest entry that reads as an image, kept while it stays the newest.
-    QString m_newestFile;
+    // Of m_newestFile, the newest entry that reads as an image, kept while it
+    // stays the newest.
     QString m_newestImage;
     QString m_newestPort;
-    FailureNotice m_failures;
 };

@@ -31,31 +31,22 @@ constexpr qint64 IndexReadLimit = 16 * 1024 * 1024;
 } // namespace
 
 LogHistory::LogHistory(QString root, Clock clock)
-    : m_root(std::move(root))
-    , m_clock(std::move(clock))
+    : KeptFolder(std::move(root), std::move(clock), &LogHistory::failureSentence)
 {
 }
 
 QString LogHistory::rootIn(const QString& settingsRoot) { return settingsRoot + u"/logs"_s; }
 
-QString LogHistory::failureText() const
+QString LogHistory::failureSentence(const QString& folder)
 {
-    return tr("The log history cannot be written to %1.").arg(QDir::toNativeSeparators(m_root));
+    return tr("The log history cannot be written to %1.").arg(folder);
 }
-
-QString LogHistory::newestEntry() const { return QFileInfo(m_newestFile).completeBaseName(); }
 
 bool LogHistory::record(const SampleStore& store, const QString& port, const QString& image)
 {
     if (!store.held)
         return false;
-    bool written = false;
-    try {
-        written = write(store, port, image);
-    } catch (...) {
-        written = false;
-    }
-    return m_failures.note(written);
+    return noteRecord([&] { return write(store, port, image); });
 }
 
 bool LogHistory::write(const SampleStore& store, const QString& port, const QString& image)

@@ -16,12 +16,10 @@
 // its images: entries created exclusively, the index under a lock, none
 // younger than KeepDays pruned. Nothing here throws; a failure only raises a
 // notice for the caller to show once.
-class LogHistory {
+class LogHistory : public KeptFolder {
     Q_DECLARE_TR_FUNCTIONS(LogHistory)
 
 public:
-    using Clock = std::function<QDateTime()>;
-
     struct Entry {
         QDateTime time; // UTC, from the file name, to the second
         QString path; // the CSV: LogFile::load reads it, LogMarkers keep marks beside it
@@ -36,23 +34,15 @@ public:
 
     // The logs that go with the settings history kept in settingsRoot.
     static QString rootIn(const QString& settingsRoot);
-    const QString& root() const { return m_root; }
 
     // Keeps the store's log, unless it holds none (which is not a failure);
     // image: the controller's settings, kept when it is 64 hex characters.
     // False when the history could not be written. Safe against other
     // processes recording into the same folder.
     bool record(const SampleStore& store, const QString& port, const QString& image);
-    // The entry the last successful record kept, by its file's name without ".csv".
-    QString newestEntry() const;
 
     // Newest first.
     QList<Entry> entries();
-
-    bool failed() const { return m_failures.failed(); }
-    // True once for each run of failures, so the user is told once.
-    bool takeFailureNotice() { return m_failures.take(); }
-    QString failureText() const;
 
 private:
     struct Name {
@@ -66,9 +56,7 @@ private:
     bool compactIndex() const;
     QString indexPath() const;
 
-    QString m_root;
-    Clock m_clock;
+    static QString failureSentence(const QString& folder);
+
     std::vector<Name> m_names; // oldest first
-    QString m_newestFile;
-    FailureNotice m_failures;
 };

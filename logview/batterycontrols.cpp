@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 
 namespace {
 
@@ -87,22 +88,42 @@ void BatteryControls::countCells(bool ask)
     m_count = count;
     showCountTip();
     int cells = 0;
-    if (count.state == CellCount::State::Counted) {
+    if (count.state == CellCount::State::Counted)
         cells = count.cells;
-    } else if (count.state == CellCount::State::Ambiguous) {
-        // The count the user picked for the last log stays while it fits.
-        if (count.candidates.contains(m_scene.cells))
-            cells = m_scene.cells;
-        else if (ask && m_prompts) {
-            QStringList items;
-            for (const int n : count.candidates)
-                items << u"%1S"_qs.arg(n);
-            const std::optional<int> chosen
-                = m_prompts->askChoice(CellCounting::text(count, chemistry), items);
-            cells = chosen ? count.candidates.value(*chosen) : 0;
-        }
-    }
+    // The count the user picked for the last log stays while it fits.
+    else if (count.state == CellCount::State::Ambiguous && count.candidates.contains(m_scene.cells))
+        cells = m_scene.cells;
+    m_pending = (ask || m_pending) && count.state == CellCount::State::Ambiguous && cells == 0;
     const QSignalBlocker quiet(m_cells);
     m_cells->setValue(cells);
     m_scene.cells = cells;
+    // Once the log is on screen and whatever showed it has ended.
+    if (m_pending)
+        QTimer::singleShot(0, this, &BatteryControls::askPending);
+}
+
+void BatteryControls::setOperationRunning(bool running)
+{
+    m_running = running;
+    if (!running && m_pending)
+        QTimer::singleShot(0, this, &BatteryControls::askPending);
+}
+
+void BatteryControls::askPending()
+{
+    if (!m_pending || m_running || m_asked || !m_prompts || !m_count || !m_scene.chemistry)
+        return;
+    m_pending = false;
+    m_asked = true;
+    QStringList items;
+    for (const int n : m_count->candidates)
+        items << u"%1S"_qs.arg(n);
+    const std::optional<int> chosen
+        = m_prompts->askChoice(CellCounting::text(*m_count, *m_scene.chemistry), items);
+    if (!chosen)
+        return;
+    const QSignalBlocker quiet(m_cells);
+    m_cells->setValue(m_count->candidates.value(*chosen));
+    m_scene.cells = m_cells->value();
+    emit changed();
 }

@@ -27,8 +27,12 @@ public:
     void setPrompts(Prompts* prompts) { m_prompts = prompts; }
     void retranslate();
     // Counts the cells of the log shown and of the compared one; ask: the
-    // user is asked to pick when two counts fit the log shown.
+    // user is asked to pick when two counts fit the log shown, once a log.
     void countCells(bool ask);
+    // A new log is shown: its question has not been asked yet.
+    void newLog() { m_asked = false; }
+    // While an operation runs the question waits for its end.
+    void setOperationRunning(bool running);
 
 signals:
     // The chemistry or the cells changed; the figures are to be shown again.
@@ -38,6 +42,8 @@ private:
     void chooseChemistry(int index);
     // What counting said of the log shown, or what the box holds.
     void showCountTip();
+    // The question that waits, asked when nothing is in its way.
+    void askPending();
 
     const SampleStore& m_store;
     LogScene& m_scene;
@@ -46,4 +52,7 @@ private:
     QComboBox* m_chemistry;
     QSpinBox* m_cells;
     std::optional<CellCount> m_count; // of the log shown
+    bool m_pending = false; // two counts fit and the user is to pick one
+    bool m_asked = false; // for the log shown
+    bool m_running = false;
 };

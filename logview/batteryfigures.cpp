@@ -42,6 +42,14 @@ QStringList BatteryFigures::cursorLines(const SampleStore& store, const LogScene
         if (marker.time == n)
             lines << marker.text;
     }
+    if (scene.overlay) {
+        // The compared log at the same time from its start, blank where missing.
+        auto text = [](float value) {
+            return value == SampleStore::Missing ? QString() : NumberText::shortest(value);
+        };
+        const SampleStore& other = scene.overlay->store;
+        lines << tr("vs %1V %2A").arg(text(other.voltsAt(n)), text(other.ampsAt(n)));
+    }
     return lines;
 }
 

@@ -16,7 +16,7 @@ public:
     // The figures of first..last of store, with its resistance over them.
     static QStringList spanLines(const SampleStore& store, int cells, int first, int last);
     // Below the cursor's time, volts and amps: the resting voltage, volts per
-    // cell and the markers at sample n.
+    // cell, the markers and the compared log's volts and amps at sample n.
     static QStringList cursorLines(const SampleStore& store, const LogScene& scene, int n);
     // The Statistics box: the log's figures, then the compared log's.
     static QStringList statistics(

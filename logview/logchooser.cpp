@@ -37,8 +37,9 @@ QString LogChooser::entryName(const LogHistory::Entry& entry)
 }
 
 std::optional<LogChooser::Choice> LogChooser::choose(
-    const QList<LogHistory::Entry>& entries, Prompts& prompts, QWidget* parent)
+    QList<LogHistory::Entry> entries, const QString& shown, Prompts& prompts, QWidget* parent)
 {
+    entries.removeIf([&shown](const LogHistory::Entry& e) { return e.path == shown; });
     int answer = FromFile;
     if (!entries.isEmpty()) {
         LogChooser dialog(entries, parent);

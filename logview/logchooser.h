@@ -18,9 +18,10 @@ public:
         QString name; // for the legend
     };
 
-    // Straight to the file dialog when the history holds no log.
+    // Straight to the file dialog when the history holds no log but the one
+    // shown (its CSV at shown), which is no use to compare with.
     static std::optional<Choice> choose(
-        const QList<LogHistory::Entry>& entries, Prompts& prompts, QWidget* parent);
+        QList<LogHistory::Entry> entries, const QString& shown, Prompts& prompts, QWidget* parent);
     // "2024-05-01 14:03:12, port demo", the time in local time.
     static QString entryName(const LogHistory::Entry& entry);
 

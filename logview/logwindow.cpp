@@ -7,8 +7,8 @@
 #include "loglayout.h"
 #include "logpicture.h"
 #include "logspan.h"
-#include "numbertext.h"
 #include "objectnames.h"
+#include "pixelrect.h"
 #include "placement.h"
 #include "prompts.h"
 #include "returnkey.h"
@@ -34,25 +34,10 @@ namespace {
 const QColor VoltColour(0, 0, 255);
 const QColor CurColour(192, 0, 192);
 
-QRect pxRect(const LogLayout::Rect& r)
-{
-    return QRect(tw(r.left), tw(r.top), tw(r.width), tw(r.height));
-}
-
 // Smallest widget extent whose outer size, frame included, is at least twips.
 int pxAtLeast(float twips, int frame)
 {
     return static_cast<int>(std::ceil(twips / float(TwipsPerPixel))) - frame;
-}
-
-// The voltage axis ends at 10 V, or at 20 V where a log goes above that (a
-// pack of more than two LiPo cells), so that its curve stays on the graph.
-double voltTop(const SampleStore& store, const LogScene& scene)
-{
-    auto above = [](const SampleStore& s) {
-        return std::any_of(s.volt.begin(), s.volt.end(), [](float v) { return v > 10.01f; });
-    };
-    return above(store) || (scene.overlay && above(scene.overlay->store)) ? 20 : 10;
 }
 
 } // namespace
@@ -73,7 +58,7 @@ void LogWindow::placeBeside(QWidget* mainWindow)
     // The log comes up beside the main window; the keyboard stays where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
     createControls();
-    createAxisLabels();
+    m_scales.emplace(this);
     retranslate();
     for (int i = 0; i < 2; ++i)
         m_scaleLineBoxes[i]->setChecked(m_scaleLine[i] != 0);
@@ -94,7 +79,7 @@ void LogWindow::createControls()
 {
     m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(ObjectName::LogClose);
-    m_closeButton->setGeometry(pxRect(LogLayout::CmdClose));
+    m_closeButton->setGeometry(pixelRect(LogLayout::CmdClose));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     pressOnReturn({ m_closeButton });
 
@@ -104,7 +89,7 @@ void LogWindow::createControls()
     m_span = new LogSpan(m_graph, m_store);
     connect(m_span, &LogSpan::readoutWanted, this, &LogWindow::showReadout);
     connect(m_graph, &LogPicture::viewChanged, this, [this] {
-        showTimeScale();
+        m_scales->showTimes(m_graph->view());
         relayout();
         m_span->refresh();
     });
@@ -118,7 +103,7 @@ void LogWindow::createControls()
     m_currentLegend->setObjectName(ObjectName::CurrentLegend);
     m_voltLegend = createLegendFrame(0, VoltColour);
     m_voltLegend->setObjectName(ObjectName::VoltLegend);
-    m_voltLegend->setGeometry(pxRect(LogLayout::Frame2));
+    m_voltLegend->setGeometry(pixelRect(LogLayout::Frame2));
     setTabOrder(m_closeButton, m_scaleLineBoxes[0]);
     setTabOrder(m_scaleLineBoxes[0], m_scaleLineBoxes[1]);
 
@@ -154,10 +139,10 @@ void LogWindow::retranslate()
     for (QCheckBox* box : m_scaleLineBoxes) {
         box->setText(tr("Scale Line"));
         // Fonts differ between systems: the box is as wide as its text needs.
-        box->resize(
-            qMax(pxRect(LogLayout::ChkScaleLine).width(), box->sizeHint().width()), box->height());
+        box->resize(qMax(pixelRect(LogLayout::ChkScaleLine).width(), box->sizeHint().width()),
+            box->height());
     }
-    m_timeCaption->setText(tr("Time(s)"));
+    m_scales->caption()->setText(tr("Time(s)"));
     m_actions->retranslate();
     m_battery->retranslate();
 
@@ -166,7 +151,7 @@ void LogWindow::retranslate()
     const QString shown = m_readout->text();
     m_readout->setFont(ScriptFonts::fixed(8.25));
     m_readout->setText(QStringLiteral("512s\n19.7V\n480A"));
-    m_readoutSize = pxRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());
+    m_readoutSize = pixelRect(LogLayout::TxtLog).size().expandedTo(m_readout->sizeHint());
     m_readout->resize(m_readoutSize);
     m_readout->setText(shown);
 }
@@ -176,7 +161,7 @@ QGroupBox* LogWindow::createLegendFrame(int index, const QColor& colour)
     auto* frame = new QGroupBox(this);
     auto* check = new QCheckBox(frame);
     check->setObjectName(ObjectName::indexed(ObjectName::ScaleLineBox, index));
-    check->setGeometry(pxRect(LogLayout::ChkScaleLine));
+    check->setGeometry(pixelRect(LogLayout::ChkScaleLine));
     connect(check, &QCheckBox::clicked, this, [this, index] { toggleScaleLine(index); });
     m_scaleLineBoxes[index] = check;
 
@@ -193,42 +178,6 @@ QGroupBox* LogWindow::createLegendFrame(int index, const QColor& colour)
     return frame;
 }
 
-void LogWindow::createAxisLabels()
-{
-    auto makeLabel = [this](const QString& name, Qt::Alignment alignment, const QString& text) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        label->setAlignment(alignment | Qt::AlignTop);
-        return label;
-    };
-    for (size_t i = 0; i < m_voltScale.size(); ++i) {
-        const QString text = i == 0
-            ? QStringLiteral("0")
-            : NumberText::fixed1(NumberText::leadingNumber(m_voltScale[i - 1]->text()) + 1);
-        m_voltScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::VoltScale, i), Qt::AlignRight, text);
-    }
-    for (size_t i = 0; i < m_currentScale.size(); ++i) {
-        m_currentScale[i] = makeLabel(ObjectName::indexed(ObjectName::CurrentScale, i),
-            Qt::AlignLeft, NumberText::shortest(float(50 * i)));
-    }
-    for (size_t i = 0; i < m_timeScale.size(); ++i)
-        m_timeScale[i]
-            = makeLabel(ObjectName::indexed(ObjectName::TimeScale, i), Qt::AlignHCenter, QString());
-    m_timeCaption = makeLabel(ObjectName::TimeCaption, Qt::AlignHCenter, QString());
-    showTimeScale();
-}
-
-void LogWindow::showTimeScale()
-{
-    // Ninths of the view: whole seconds, tenths while zoomed in far.
-    const TimeView& view = m_graph->view();
-    for (size_t i = 0; i < m_timeScale.size(); ++i) {
-        const double t = view.timeAt(double(i) / 9);
-        m_timeScale[i]->setText(NumberText::shortest(float(std::round(t * 10) / 10)));
-    }
-}
-
 void LogWindow::showStore(const LogSource& source)
 {
     // What the readout showed belongs to the log that was there before.
@@ -240,6 +189,7 @@ void LogWindow::showStore(const LogSource& source)
     m_scene.resistance = BatteryResistance::estimate(m_store);
     m_actions->showScene();
     showUp();
+    m_battery->newLog();
     m_battery->countCells(true);
     relayout();
 }
@@ -305,24 +255,15 @@ void LogWindow::relayout()
         return;
     }
     const LogLayout::Placement& p = result.placement;
-    m_closeButton->setGeometry(pxRect(p.cmdClose));
-    m_currentLegend->setGeometry(pxRect(p.frame1));
-    m_voltLegend->setGeometry(pxRect(p.frame2));
-    m_graph->setGeometry(pxRect(p.picLog));
-    const double top = voltTop(m_store, m_scene);
+    m_closeButton->setGeometry(pixelRect(p.cmdClose));
+    m_currentLegend->setGeometry(pixelRect(p.frame1));
+    m_voltLegend->setGeometry(pixelRect(p.frame2));
+    m_graph->setGeometry(pixelRect(p.picLog));
+    const double top = LogScales::voltTop(m_store, m_scene);
     m_graph->setVoltTop(top);
-    for (size_t i = 0; i < m_voltScale.size(); ++i) {
-        m_voltScale[i]->setGeometry(pxRect(p.lblVolt[i]));
-        if (i > 0)
-            m_voltScale[i]->setText(NumberText::fixed1(double(i) * top / 10));
-    }
-    for (size_t i = 0; i < m_currentScale.size(); ++i)
-        m_currentScale[i]->setGeometry(pxRect(p.lblCur[i]));
-    for (size_t i = 0; i < m_timeScale.size(); ++i)
-        m_timeScale[i]->setGeometry(pxRect(p.lblS[i]));
-    m_timeCaption->setGeometry(pxRect(p.lblTime));
-    m_battery->chemistryBox()->setGeometry(pxRect(p.chemistry));
-    m_battery->cellsBox()->setGeometry(pxRect(p.cells));
+    m_scales->place(p, top);
+    m_battery->chemistryBox()->setGeometry(pixelRect(p.chemistry));
+    m_battery->cellsBox()->setGeometry(pixelRect(p.cells));
     m_graph->drawBackgroundAndGrid(
         m_scaleLineBoxes[0]->isChecked(), m_scaleLineBoxes[1]->isChecked());
     m_graph->drawUnder(m_scene);
@@ -376,6 +317,7 @@ void LogWindow::setOperationRunning(bool running)
 {
     for (QAction* action : m_graph->actions())
         action->setEnabled(!running);
+    m_battery->setOperationRunning(running);
 }
 
 void LogWindow::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batterycontrols.h"
+#include "logscales.h"
 #include "logscene.h"
 #include "samplestore.h"
 
@@ -52,7 +53,8 @@ public:
     void relayout();
     // For the graph's context menu: the figures box and the picture's file.
     void setPrompts(Prompts* prompts);
-    // While the line works, the graph's menu waits like the main window's.
+    // While the line works, the graph's menu waits like the main window's,
+    // and so does the question of the cell count.
     void setOperationRunning(bool running);
 
 protected:
@@ -67,12 +69,10 @@ private:
     // Every text and font in the language shown.
     void retranslate();
     QGroupBox* createLegendFrame(int index, const QColor& colour);
-    void createAxisLabels();
     void showUp();
     void applyLayout(float w, float h);
     void toggleScaleLine(int index);
     void showReadout(float x, float y);
-    void showTimeScale();
 
     SampleStore& m_store;
     std::array<int16_t, 2>& m_scaleLine;
@@ -84,10 +84,7 @@ private:
     QGroupBox* m_voltLegend = nullptr;
     std::array<QCheckBox*, 2> m_scaleLineBoxes {};
     std::array<QWidget*, 2> m_legendLines {};
-    std::array<QLabel*, 11> m_voltScale {};
-    std::array<QLabel*, 7> m_currentScale {};
-    std::array<QLabel*, 10> m_timeScale {};
-    QLabel* m_timeCaption = nullptr;
+    std::optional<LogScales> m_scales;
     QLabel* m_readout = nullptr;
     QSize m_readoutSize; // the box for the widest readout without a span
     LogSpan* m_span = nullptr;

@@ -61,6 +61,10 @@
         <source>Compared: %1</source>
         <translation>比較: %1</translation>
     </message>
+    <message>
+        <source>vs %1V %2A</source>
+        <translation>比較 %1V %2A</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -22,6 +22,8 @@ public:
     QString proposed;
     // What askText() answers; none: cancelled.
     std::optional<QString> text;
+    // What askChoice() answers; none: cancelled.
+    std::optional<int> choice;
 
     void message(const QString& text, Icon icon) override
     {
@@ -53,6 +55,11 @@ public:
     {
         message(question, Icon::None);
         return text;
+    }
+    std::optional<int> askChoice(const QString& question, const QStringList&) override
+    {
+        message(question, Icon::None);
+        return choice;
     }
     QString saveFileNameAt(const QString& filter, const QString& place) override
     {

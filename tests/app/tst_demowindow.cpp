@@ -1,4 +1,6 @@
+#include "../logview/pixels.h"
 #include "fakeprompts.h"
+#include "logchooser.h"
 #include "logpicture.h"
 #include "maincontroller.h"
 #include "mainwindow.h"
@@ -9,13 +11,18 @@
 #include "testmain.h"
 #include "testprogram.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString Title = QStringLiteral("TZ586KV Link");
@@ -115,6 +122,55 @@ private slots:
         const QString box = m_prompts.messages.last();
         QVERIFY2(box.contains(QRegularExpression(u"\nR 2\\d\\.\\d mΩ \\(.+\\)\n.+ per cell"_qs)),
             qPrintable(box));
+    }
+
+    // Two Gets keep two flights; Compare lays the first over the second from
+    // its start, in lighter colours under its name, with its own figures.
+    void compare_laysTheFirstFlightOverTheSecond()
+    {
+        start("[RS232C]\nCommPort=demo\n", 1);
+        m_window->commandButton(Command::Get)->click();
+        m_window->commandButton(Command::Get)->click();
+        LogWindow* log = m_program->controller().logWindow();
+        auto* graph = log->findChild<LogPicture*>();
+        const auto image
+            = [graph] { return graph->surface().toImage().convertToFormat(QImage::Format_RGB32); };
+        const QRgb lighterVolt = qRgb(150, 150, 255), lighterCur = qRgb(235, 165, 235);
+        QCOMPARE(countIn(image(), lighterVolt), 0);
+        QStringList listed;
+        QTimer::singleShot(0, this, [&listed] {
+            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const QListWidgetItem* item :
+                chooser->findChild<QListWidget*>()->findItems(u"*"_qs, Qt::MatchWildcard))
+                listed << item->text();
+            chooser->accept();
+        });
+        m_window->findChild<QAction*>(ObjectName::CompareLogFile)->trigger();
+
+        // The log shown is no choice; the one before it comes first.
+        const auto kept = LogHistory(m_dir.filePath(u"history/demo/logs"_qs)).entries();
+        QVERIFY(kept.size() >= 2 && listed.size() == kept.size() - 1);
+        QCOMPARE(listed[0], LogChooser::entryName(kept[1]));
+        QVERIFY(log->scene().overlay && log->scene().overlay->name == listed[0]);
+        // Its curves where they differ from the shown log's, its legend line in the top rows.
+        const QImage drawn = image();
+        QVERIFY(countIn(drawn, lighterVolt) > 100 && countIn(drawn, lighterCur) > 100);
+        QVERIFY(countIn(drawn, QColor(lighterVolt).darker(130).rgb(), QRect(0, 0, 40, 30)) > 0);
+        // At the pointer, the compared log's volts and amps below the shown one's.
+        const QPointF at = graph->rect().center();
+        QMouseEvent move(QEvent::MouseMove, at, graph->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(graph, &move);
+        QVERIFY(log->findChild<QLabel*>(ObjectName::Readout)->text().contains(u"\nvs "_qs));
+        for (QAction* action : graph->actions())
+            if (action->text() == u"Statistics"_qs)
+                action->trigger();
+        const QStringList box = m_prompts.messages.last().split(u'\n');
+        const qsizetype compared = box.indexOf(u"Compared: "_qs + listed[0]);
+        QVERIFY2(compared > 0, qPrintable(box.join(u'|')));
+        // Its own resistance, not the shown log's.
+        QVERIFY(box[compared - 2].startsWith(u"R "_qs) && box.last().startsWith(u"R "_qs));
+        QVERIFY(box[compared - 2] != box.last());
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "../app/fakeprompts.h"
 #include "cursorreadout.h"
 #include "loglayout.h"
 #include "logpicture.h"
@@ -7,6 +8,7 @@
 #include "pixels.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -196,6 +198,49 @@ private slots:
         const int y = int(0.38 * image.height());
         QCOMPARE(countIn(image, Volt, QRect(0, y - 3, image.width(), 7)), countIn(image, Volt));
         QCOMPARE(countIn(image, Cur), 0);
+    }
+
+    // A pack at rest at 5.8 V is 4 or 5 NiMH cells: the user is asked once for
+    // the log, after it is shown and no operation runs.
+    void cellQuestion_waitsForTheOperationAndComesOnce_data()
+    {
+        QTest::addColumn<bool>("running"); // when the log is shown
+        QTest::addColumn<std::optional<int>>("choice");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("idle, 5S picked") << false << std::optional(1) << 5;
+        QTest::newRow("during a Get, cancelled") << true << std::optional<int>() << 0;
+    }
+    void cellQuestion_waitsForTheOperationAndComesOnce()
+    {
+        QFETCH(bool, running);
+        QFETCH(std::optional<int>, choice);
+        Fixture f;
+        f.store.volt.fill(5.8f);
+        f.store.cur.fill(0);
+        f.store.held = true;
+        FakePrompts prompts;
+        prompts.choice = choice;
+        LogWindow* log = f.open();
+        log->setPrompts(&prompts);
+        log->setChemistry(Chemistry::NiMH, {});
+        log->setOperationRunning(running);
+        log->showStore();
+        QVERIFY(prompts.messages.isEmpty() && log->isVisible());
+        if (running) {
+            QCoreApplication::processEvents();
+            QVERIFY(prompts.messages.isEmpty());
+            log->setOperationRunning(false);
+        }
+        QTRY_COMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0], u"5.8 V at rest fits 4, 5 cells: say how many"_qs);
+        QTEST(log->scene().cells, "cells");
+        // Another operation's end, or the chemistry named again: no second
+        // question for the same log.
+        log->setOperationRunning(true);
+        log->setOperationRunning(false);
+        emit log->findChild<QComboBox*>(ObjectName::ChemistryBox)->activated(3);
+        QCoreApplication::processEvents();
+        QCOMPARE(prompts.messages.size(), 1);
     }
 };
 
